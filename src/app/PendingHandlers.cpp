@@ -1,0 +1,92 @@
+#include "app/Unit1.h"
+
+// Handlers whose features are not built yet. Each moves to its feature's folder when built.
+
+void TForm1::FormCreate(QObject*) {}
+void TForm1::FormCloseQuery(QObject*) {}
+void TForm1::FormResize(QObject*) {}
+QString TForm1::GetSelfExeName() { return QString(); }
+void TForm1::TerminateOtherInstances(const QString&) {}
+void TForm1::Debug(const QString&) {}
+bool TForm1::HidDeviceController1Enumerate(THidDevice*, int) { return false; }
+void TForm1::HidDeviceController1DeviceChange(QObject*) {}
+void TForm1::DevListBoxDblClick(QObject*) {}
+QString TForm1::DescribeDevice(THidDevice*) { return QString(); }
+void TForm1::AttachReceiver() {}
+void TForm1::ShowNoReceiver() {}
+void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*) {}
+void TForm1::tmrSoftBindTimer(QObject*) {}
+void TForm1::tmrStatusTimer(QObject*) {}
+void TForm1::btnBatteryClick(QObject*) {}
+void TForm1::btnCPIClick(QObject*) {}
+bool TForm1::CheckMouseLink() { return false; }
+void TForm1::rbRF_DR_15Click(QObject*) {}
+void TForm1::rbRF_DR_1AClick(QObject*) {}
+void TForm1::rbRF_DR_25Click(QObject*) {}
+void TForm1::rbRF_DR_2AClick(QObject*) {}
+void TForm1::rbRF_DR_45Click(QObject*) {}
+void TForm1::rbRF_DR_4AClick(QObject*) {}
+void TForm1::rbRF_DR_4FClick(QObject*) {}
+void TForm1::rbRF_CPI_HClick(QObject*) {}
+void TForm1::rbRF_CPI_LClick(QObject*) {}
+void TForm1::rbRF_DR_5AClick(QObject*) {}
+void TForm1::rbRF_DR_55Click(QObject*) {}
+void TForm1::cbRF_Set_BTY_Low_LevelChange(QObject*) {}
+void TForm1::btnRF_DR_15Click(QObject*) {}
+void TForm1::btnRF_DR_1AClick(QObject*) {}
+void TForm1::btnRF_DR_25Click(QObject*) {}
+void TForm1::btnRF_DR_2AClick(QObject*) {}
+void TForm1::btnRF_DR_45Click(QObject*) {}
+void TForm1::btnRF_DR_4AClick(QObject*) {}
+void TForm1::btnRF_DR_4FClick(QObject*) {}
+void TForm1::btnRF_DR_55Click(QObject*) {}
+void TForm1::btnRF_DR_5AClick(QObject*) {}
+void TForm1::btnRdRFSettingClick(QObject*) {}
+void TForm1::FillCustKeyLists() {}
+void TForm1::cbCustKey1Change(QObject*) {}
+void TForm1::cbCustKey2Change(QObject*) {}
+void TForm1::btnUpdateCustKeyClick(QObject*) {}
+void TForm1::btnGetCustKeyClick(QObject*) {}
+void TForm1::btnEEPROM_R_00Click(QObject*) {}
+void TForm1::btnEEPROM_W_00Click(QObject*) {}
+void TForm1::btnEEPROM_R_VIDClick(QObject*) {}
+void TForm1::btnEEPROM_W_VIDClick(QObject*) {}
+void TForm1::btnEEPROM_R_PIDClick(QObject*) {}
+void TForm1::btnEEPROM_W_PIDClick(QObject*) {}
+void TForm1::btnEEPROM_R_20Click(QObject*) {}
+void TForm1::btnEEPROM_W_20Click(QObject*) {}
+void TForm1::imgLogoDblClick(QObject*) {}
+void TForm1::rbTestOnClick(QObject*) {}
+void TForm1::btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick(QObject*) {}
+void TForm1::btnC_Combo_Cmd_Test_Freq_ModeClick(QObject*) {}
+void TForm1::btnC_Combo_Cmd_Set_Test_ModeClick(QObject*) {}
+void TForm1::btnTestMode1Click(QObject*) {}
+void TForm1::btnC_RF_Rd_Direct_RegClick(QObject*) {}
+void TForm1::btnC_RF_Wrt_Direct_RegClick(QObject*) {}
+void TForm1::btnC_RF_Rd_Index_RegClick(QObject*) {}
+void TForm1::btnC_RF_Wrt_Index_RegClick(QObject*) {}
+void TForm1::btnC_RF_Rd_SensorClick(QObject*) {}
+void TForm1::btnC_RF_Wrt_SensorClick(QObject*) {}
+void TForm1::btnC_RF_Rd_EEPROMClick(QObject*) {}
+int TForm1::btnC_RF_Wrt_EEPROMClick(QObject*) { return -1; }
+void TForm1::btnC_RF_SETUP_CPIClick(QObject*) {}
+void TForm1::rbC_RF_ENTER_ACCESS_WO_LEDClick(QObject*) {}
+void TForm1::rbC_RF_ENTER_ACCESS_W_LEDClick(QObject*) {}
+void TForm1::rbC_RF_LEAVE_ACCESSClick(QObject*) {}
+void TForm1::btnC_ENTER_ACCESSClick(QObject*) {}
+void TForm1::btnC_LEAVE_ACCESSClick(QObject*) {}
+void TForm1::btnC_JUMP_TO_PORClick(QObject*) {}
+void TForm1::btnC_Enable_RSSIClick(QObject*) {}
+void TForm1::btnC_Disable_RSSIClick(QObject*) {}
+void TForm1::btnSpecialCmd1Click(QObject*) {}
+void TForm1::rbMSEClick(QObject*) {}
+QLineEdit* TForm1::FindGridCell(const QString&, int, int) const { return nullptr; }
+QLineEdit* TForm1::FHSSCell(int, int) const { return nullptr; }
+QLineEdit* TForm1::KBDFHSSCell(int, int) const { return nullptr; }
+QLineEdit* TForm1::RSSICell(int, int) const { return nullptr; }
+void TForm1::LoadLanguage() {}
+void TForm1::ApplyLanguage() {}
+void TForm1::SaveLanguage() {}
+void TForm1::cbbLangChange(QObject*) {}
+void TForm1::BuildGrids() {}
+void TForm1::BindEvents() {}

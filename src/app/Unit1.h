@@ -1,0 +1,230 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "device/CommandChannel.h"
+
+#include "ui_Form1Layout.h"
+
+#include <QRecursiveMutex>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class DeviceClock;
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+class TForm3;
+class THidDevice;
+class THidDeviceController;
+
+// One record of the product table: a (vendor ID, product ID) pair among the mouse and
+// keyboard collections present, and whether more than one such collection carries it.
+struct ProductRecord {
+    quint32 VendorID = 0;
+    quint32 ProductID = 0;
+    bool Combo = false;
+};
+
+// The main window. Its controls come from the form description (Form1Layout.ui) and keep
+// their names as object names; its handlers live in the folder of the feature they belong to.
+class TForm1 : public QWidget, protected Ui::Form1Layout {
+    Q_OBJECT
+public:
+    explicit TForm1(AppServices services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Window (app/) ------------------------------------------------------------------
+    void FormCreate(QObject* Sender);
+    void FormCloseQuery(QObject* Sender);
+    void FormResize(QObject* Sender);
+    QString GetSelfExeName();
+    void TerminateOtherInstances(const QString& name);
+    // The window's owned control with this object name, or null.
+    QObject* FindComponent(const QString& name) const;
+    template <class T>
+    T* Find(const QString& name) const { return qobject_cast<T*>(FindComponent(name)); }
+    // Checks or unchecks a radio button from code; its click handler runs only when the state
+    // changes (a user's click always runs it).
+    void SetChecked(QRadioButton* button, bool checked);
+    // Appends a line to the debug list.
+    void Debug(const QString& line);
+
+    // ---- Command channel (device/) ------------------------------------------------------
+    int EepromReadWord(quint8 wordNumber) { return channel_.EepromReadWord(wordNumber); }
+    void EepromWriteWord(quint8 wordNumber, quint16 value) { channel_.EepromWriteWord(wordNumber, value); }
+    int RfQuery(quint8 command, quint8 operand) { return channel_.RfQuery(command, operand); }
+    void RfCommand(quint8 command, quint8 a, quint8 b) { channel_.RfCommand(command, a, b); }
+    CommandChannel& Channel() { return channel_; }
+    THidDevice* Receiver() const { return channel_.receiver(); }
+
+    // ---- Receiver attach (device/) ------------------------------------------------------
+    bool HidDeviceController1Enumerate(THidDevice* HidDev, int Idx);
+    void HidDeviceController1DeviceChange(QObject* Sender);
+    void DevListBoxDblClick(QObject* Sender);
+    QString DescribeDevice(THidDevice* device);
+    void AttachReceiver();
+    void ShowNoReceiver();
+
+    // ---- Pairing (receiver/) ------------------------------------------------------------
+    void btnCombo_Cmd_Soft_Bind_SWClick(QObject* Sender);
+    void tmrSoftBindTimer(QObject* Sender);
+
+    // ---- Status polling (receiver/) -----------------------------------------------------
+    void tmrStatusTimer(QObject* Sender);
+    void btnBatteryClick(QObject* Sender);
+    void btnCPIClick(QObject* Sender);
+    bool CheckMouseLink();
+
+    // ---- Device options (receiver/) -----------------------------------------------------
+    void rbRF_DR_15Click(QObject* Sender);
+    void rbRF_DR_1AClick(QObject* Sender);
+    void rbRF_DR_25Click(QObject* Sender);
+    void rbRF_DR_2AClick(QObject* Sender);
+    void rbRF_DR_45Click(QObject* Sender);
+    void rbRF_DR_4AClick(QObject* Sender);
+    void rbRF_DR_4FClick(QObject* Sender);
+    void rbRF_CPI_HClick(QObject* Sender);
+    void rbRF_CPI_LClick(QObject* Sender);
+    void rbRF_DR_5AClick(QObject* Sender);
+    void rbRF_DR_55Click(QObject* Sender);
+    void cbRF_Set_BTY_Low_LevelChange(QObject* Sender);
+    void btnRF_DR_15Click(QObject* Sender);
+    void btnRF_DR_1AClick(QObject* Sender);
+    void btnRF_DR_25Click(QObject* Sender);
+    void btnRF_DR_2AClick(QObject* Sender);
+    void btnRF_DR_45Click(QObject* Sender);
+    void btnRF_DR_4AClick(QObject* Sender);
+    void btnRF_DR_4FClick(QObject* Sender);
+    void btnRF_DR_55Click(QObject* Sender);
+    void btnRF_DR_5AClick(QObject* Sender);
+
+    // ---- Settings read-back (receiver/) -------------------------------------------------
+    void btnRdRFSettingClick(QObject* Sender);
+
+    // ---- Custom hotkeys (receiver/) -----------------------------------------------------
+    void FillCustKeyLists();
+    void cbCustKey1Change(QObject* Sender);
+    void cbCustKey2Change(QObject* Sender);
+    void btnUpdateCustKeyClick(QObject* Sender);
+    void btnGetCustKeyClick(QObject* Sender);
+
+    // ---- EEPROM words and USB identity (receiver/) --------------------------------------
+    void btnEEPROM_R_00Click(QObject* Sender);
+    void btnEEPROM_W_00Click(QObject* Sender);
+    void btnEEPROM_R_VIDClick(QObject* Sender);
+    void btnEEPROM_W_VIDClick(QObject* Sender);
+    void btnEEPROM_R_PIDClick(QObject* Sender);
+    void btnEEPROM_W_PIDClick(QObject* Sender);
+    void btnEEPROM_R_20Click(QObject* Sender);
+    void btnEEPROM_W_20Click(QObject* Sender);
+
+    // ---- Engineering unlock (engineering/) ----------------------------------------------
+    void imgLogoDblClick(QObject* Sender);
+
+    // ---- RF test modes (engineering/) ---------------------------------------------------
+    void rbTestOnClick(QObject* Sender);
+    void btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick(QObject* Sender);
+    void btnC_Combo_Cmd_Test_Freq_ModeClick(QObject* Sender);
+    void btnC_Combo_Cmd_Set_Test_ModeClick(QObject* Sender);
+    void btnTestMode1Click(QObject* Sender);
+
+    // ---- Register, sensor and EEPROM access (engineering/) ------------------------------
+    void btnC_RF_Rd_Direct_RegClick(QObject* Sender);
+    void btnC_RF_Wrt_Direct_RegClick(QObject* Sender);
+    void btnC_RF_Rd_Index_RegClick(QObject* Sender);
+    void btnC_RF_Wrt_Index_RegClick(QObject* Sender);
+    void btnC_RF_Rd_SensorClick(QObject* Sender);
+    void btnC_RF_Wrt_SensorClick(QObject* Sender);
+    void btnC_RF_Rd_EEPROMClick(QObject* Sender);
+    // Returns the last value read back.
+    int btnC_RF_Wrt_EEPROMClick(QObject* Sender);
+    void btnC_RF_SETUP_CPIClick(QObject* Sender);
+    void rbC_RF_ENTER_ACCESS_WO_LEDClick(QObject* Sender);
+    void rbC_RF_ENTER_ACCESS_W_LEDClick(QObject* Sender);
+    void rbC_RF_LEAVE_ACCESSClick(QObject* Sender);
+    void btnC_ENTER_ACCESSClick(QObject* Sender);
+    void btnC_LEAVE_ACCESSClick(QObject* Sender);
+    void btnC_JUMP_TO_PORClick(QObject* Sender);
+    void btnC_Enable_RSSIClick(QObject* Sender);
+    void btnC_Disable_RSSIClick(QObject* Sender);
+
+    // ---- Channel diagnostics (engineering/) ---------------------------------------------
+    void btnSpecialCmd1Click(QObject* Sender);
+    void rbMSEClick(QObject* Sender);
+    QLineEdit* FindGridCell(const QString& prefix, int row, int column) const;
+    QLineEdit* FHSSCell(int row, int column) const;
+    QLineEdit* KBDFHSSCell(int row, int column) const;
+    QLineEdit* RSSICell(int row, int column) const;
+
+    // ---- Localization (i18n/) -----------------------------------------------------------
+    void LoadLanguage();
+    void ApplyLanguage();
+    void SaveLanguage();
+    void cbbLangChange(QObject* Sender);
+
+    // ---- State shared by the features ---------------------------------------------------
+    // Runs fn, and shows a value box's conversion error (or any other escaping exception) in
+    // a message box instead of letting it cross the event loop.
+    void Guarded(const std::function<void()>& fn) noexcept;
+
+    AppServices& Services() { return services_; }
+    DeviceClock& Clock() const { return *services_.clock; }
+    THidDeviceController* Controller() const { return HidDeviceController1; }
+    QRecursiveMutex* DeviceLock() const { return deviceLock_.get(); }
+    TForm3* ProgressWindow() const { return Form3; }
+    void SetProgressWindow(TForm3* form) { Form3 = form; }
+    const std::vector<ProductRecord>& ProductTable() const { return productTable_; }
+
+    // Window size globals: the size the window is held to.
+    int WindowWidth = 725;
+    int WindowHeight = 410;
+
+    // Flags of the receiver functions.
+    bool ReadBackInProgress = false;
+    bool SettingsRead = false;
+    bool PrevBindingStatusBB = false;
+    bool CpiChanged = false;
+    bool EngineeringMode = false;
+    quint32 PreMseID = 0;
+    quint32 PreKbdID = 0;
+    int BindTickCounter = 0;
+    int LogoDblClickCount = 0;
+    // The password prompt's ValueText: the last entry confirmed with OK.
+    QString PassValueText;
+    // List positions of the hotkey defaults, remembered when the lists are built.
+    int HomeEntryIndex = -1;
+    int MailEntryIndex = -1;
+
+    QTimer* tmrSoftBind = nullptr;
+    QTimer* tmrStatus = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Handler = void (TForm1::*)(QObject*);
+    void BuildGrids();
+    void BindEvents();
+    // Binds a button's click (or a radio button's click) to a handler, run guarded.
+    void BindClick(QAbstractButton* button, Handler handler);
+    // Binds a combo box's user choice (never a selection from code) to a handler.
+    void BindChange(QComboBox* combo, Handler handler);
+
+    std::unordered_map<const QObject*, Handler> clickHandlers_;
+
+    AppServices services_;
+    CommandChannel channel_;
+    THidDeviceController* HidDeviceController1 = nullptr;
+    std::unique_ptr<QRecursiveMutex> deviceLock_;
+    std::vector<ProductRecord> productTable_;
+    TForm3* Form3 = nullptr;
+    bool closing_ = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class TForm2;
+
+// The modal dialogs the window shows. Production shows real dialogs; tests script the answers.
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    // A plain message box with an OK button (range errors, conversion errors).
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The pairing result dialog: title, text, information icon, one "OK" button.
+    virtual void ShowInformation(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The password prompt: caption "TEST MODE", prompt "PASSWORD:", masked entry starting with
+    // valueText. True when closed with OK; valueText then holds the entry.
+    virtual bool AskPassword(QWidget* parent, QString& valueText) = 0;
+    // Shows the language chooser modally and returns when it closes.
+    virtual void RunLanguageChooser(TForm2& chooser) = 0;
+};
+
+// Real Qt dialogs.
+class QtUserPrompts final : public UserPrompts {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowInformation(QWidget* parent, const QString& title, const QString& text) override;
+    bool AskPassword(QWidget* parent, QString& valueText) override;
+    void RunLanguageChooser(TForm2& chooser) override;
+};
