@@ -2,11 +2,6 @@
 
 // Handlers whose features are not built yet. Each moves to its feature's folder when built.
 
-void TForm1::FormCreate(QObject*) {}
-void TForm1::FormCloseQuery(QObject*) {}
-void TForm1::FormResize(QObject*) {}
-QString TForm1::GetSelfExeName() { return QString(); }
-void TForm1::TerminateOtherInstances(const QString&) {}
 void TForm1::Debug(const QString&) {}
 bool TForm1::HidDeviceController1Enumerate(THidDevice*, int) { return false; }
 void TForm1::HidDeviceController1DeviceChange(QObject*) {}

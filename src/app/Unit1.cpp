@@ -55,6 +55,8 @@ void TForm1::SetChecked(QRadioButton* button, bool checked)
     button->setAutoExclusive(exclusive && checked);
     button->setChecked(checked);
     button->setAutoExclusive(exclusive);
+    if (!checked)
+        return;
     const auto it = clickHandlers_.find(button);
     if (it != clickHandlers_.end())
         (this->*(it->second))(button);

@@ -50,8 +50,8 @@ public:
     QObject* FindComponent(const QString& name) const;
     template <class T>
     T* Find(const QString& name) const { return qobject_cast<T*>(FindComponent(name)); }
-    // Checks or unchecks a radio button from code; its click handler runs only when the state
-    // changes (a user's click always runs it).
+    // Checks or unchecks a radio button from code; its click handler runs only when it becomes
+    // checked (a user's click always runs it).
     void SetChecked(QRadioButton* button, bool checked);
     // Appends a line to the debug list.
     void Debug(const QString& line);
@@ -211,6 +211,17 @@ protected:
 
 private:
     using Handler = void (TForm1::*)(QObject*);
+    // Start-up steps.
+    QString WorkingDirectory() const;
+    void FillBatteryLowList();
+    void LoadCustomLogo();
+    void CentreOnScreen();
+    void ClearChannelGrids();
+    // DevListBox lines own their device objects.
+    void AddDeviceLine(const QString& text, THidDevice* device);
+    THidDevice* DeviceOfLine(int row) const;
+    void FreeDevListObjects();
+
     void BuildGrids();
     void BindEvents();
     // Binds a button's click (or a radio button's click) to a handler, run guarded.

@@ -23,7 +23,9 @@ public:
 
     // The receiver handle: every exchange goes to this device, or to none.
     THidDevice* receiver() const { return receiver_; }
-    void setReceiver(THidDevice* device) { receiver_ = device; }
+    void setReceiver(THidDevice* device) { receiver_ = closed_ ? nullptr : device; }
+    // A closed channel sends nothing any more (the window is closing).
+    void setClosed(bool closed) { closed_ = closed; if (closed) receiver_ = nullptr; }
     DeviceClock& clock() const { return clock_; }
 
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
@@ -63,5 +65,6 @@ private:
 
     DeviceClock& clock_;
     THidDevice* receiver_ = nullptr;
+    bool closed_ = false;
     std::function<void(const QString&)> debugLog_;
 };

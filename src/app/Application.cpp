@@ -1,0 +1,18 @@
+#include "app/Application.h"
+
+#include <cstdio>
+#include <exception>
+
+KarveloApplication::KarveloApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool KarveloApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "karvelo-rf-tool: unhandled error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "karvelo-rf-tool: unhandled error\n");
+    }
+    return false;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, UsageError };
+    Action action = Action::Run;
+    bool simulate = false;
+    QString error;  // for UsageError: the one-line message
+};
+
+// Understands --simulate, --help and --version; anything else is a usage error (exit status 2).
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+QString UsageText(const QString& program);
