@@ -79,9 +79,5 @@ QLineEdit* TForm1::FindGridCell(const QString&, int, int) const { return nullptr
 QLineEdit* TForm1::FHSSCell(int, int) const { return nullptr; }
 QLineEdit* TForm1::KBDFHSSCell(int, int) const { return nullptr; }
 QLineEdit* TForm1::RSSICell(int, int) const { return nullptr; }
-void TForm1::LoadLanguage() {}
-void TForm1::ApplyLanguage() {}
-void TForm1::SaveLanguage() {}
-void TForm1::cbbLangChange(QObject*) {}
 void TForm1::BuildGrids() {}
 void TForm1::BindEvents() {}

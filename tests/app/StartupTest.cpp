@@ -175,13 +175,13 @@ TEST_F(StartupTest, CloseStopsTimersAndEndsTheProcessWithoutWriting)
 {
     start();
     form->tmrStatus->start();
-    env.languages->writes = 0;
+    const int writesBefore = env.languages->Writes();
     form->close();
     EXPECT_FALSE(form->tmrStatus->isActive());
     EXPECT_FALSE(form->tmrSoftBind->isActive());
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(env.endProcessCalls, std::vector<int>{0});
-    EXPECT_EQ(env.languages->writes, 0);
+    EXPECT_EQ(env.languages->Writes(), writesBefore);
     EXPECT_EQ(env.clock->sleeps(), std::vector<int>{50});
 }
 

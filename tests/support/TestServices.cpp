@@ -1,6 +1,9 @@
 #include "TestServices.h"
 
 #include "device/NullHidBackend.h"
+#include "i18n/Unit2.h"
+
+#include <QPushButton>
 
 bool RecordingPrompts::AskPassword(QWidget*, QString& valueText)
 {
@@ -15,9 +18,13 @@ bool RecordingPrompts::AskPassword(QWidget*, QString& valueText)
     return true;
 }
 
-void RecordingPrompts::RunLanguageChooser(TForm2&)
+void RecordingPrompts::RunLanguageChooser(TForm2& chooser)
 {
     ++languageChooserRuns;
+    chooserPreselection = chooser.cbbLang->currentIndex();
+    if (languageChoice >= 0)
+        chooser.cbbLang->setCurrentIndex(languageChoice);
+    chooser.btnOK->click();
 }
 
 AppServices TestServices::Make()

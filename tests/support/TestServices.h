@@ -3,7 +3,7 @@
 #include "app/AppServices.h"
 #include "app/UserPrompts.h"
 #include "device/DeviceClock.h"
-#include "i18n/LanguageStore.h"
+#include "i18n/MemoryLanguageStore.h"
 #include "platform/ProcessList.h"
 
 #include <QString>
@@ -33,7 +33,7 @@ public:
     std::vector<std::optional<QString>> passwordAnswers;
     QStringList passwordPromptsShown;  // the text each prompt started with
     int languageChooserRuns = 0;
-    int languageChoice = 0;  // the item the chooser ends on; -1 keeps its preselection
+    int languageChoice = -1;  // the item the chooser ends on; -1 keeps its preselection
     int chooserPreselection = -1;
 };
 
@@ -52,16 +52,6 @@ public:
     std::vector<qint64> terminated;
 };
 
-class MemoryLanguageStore final : public LanguageStore {
-public:
-    explicit MemoryLanguageStore(std::optional<QString> initial = QStringLiteral("lkEng"))
-        : value(std::move(initial)) {}
-    std::optional<QString> Read() override { return value; }
-    void Write(const QString& v) override { value = v; ++writes; }
-
-    std::optional<QString> value;
-    int writes = 0;
-};
 
 // Everything a window under test needs, all simulated. The members stay reachable so a test
 // can script and inspect them.
@@ -69,7 +59,8 @@ struct TestServices {
     std::shared_ptr<TestDeviceClock> clock = std::make_shared<TestDeviceClock>();
     std::shared_ptr<RecordingPrompts> prompts = std::make_shared<RecordingPrompts>();
     std::shared_ptr<FakeProcessList> processes = std::make_shared<FakeProcessList>();
-    std::shared_ptr<MemoryLanguageStore> languages = std::make_shared<MemoryLanguageStore>();
+    std::shared_ptr<MemoryLanguageStore> languages =
+        std::make_shared<MemoryLanguageStore>(QStringLiteral("lkEng"));
     std::shared_ptr<HidBackend> hid;
     std::vector<int> endProcessCalls;
     QString workingDirectory;
