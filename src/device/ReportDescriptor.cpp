@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 
 using namespace ReportDescriptorLimits;
 
@@ -91,27 +90,27 @@ public:
     {
         std::uint64_t& total = bits_[reportId];
         total = bits >= kMaxReportBits - total ? kMaxReportBits : total + bits;
-        present_.set(reportId);
+        // Totals only grow, so the largest report is known at every step.
+        largestBits_ = std::max(largestBits_, total);
+        present_ = true;
     }
 
     std::uint16_t largestByteLength() const
     {
-        std::uint64_t largest = 0;
-        for (std::size_t id = 0; id < bits_.size(); ++id)
-            if (present_.test(id))
-                largest = std::max(largest, (bits_[id] + 7) / 8 + 1);
-        return static_cast<std::uint16_t>(largest);
+        return present_ ? static_cast<std::uint16_t>((largestBits_ + 7) / 8 + 1) : 0;
     }
 
     void clear()
     {
         bits_.fill(0);
-        present_.reset();
+        largestBits_ = 0;
+        present_ = false;
     }
 
 private:
     std::array<std::uint64_t, 256> bits_{};
-    std::bitset<256> present_;
+    std::uint64_t largestBits_ = 0;
+    bool present_ = false;
 };
 
 class Parser {
