@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
 using namespace SampleDescriptors;
 
 namespace {
@@ -64,16 +62,6 @@ TEST(LinuxHidListing, GroupsEnumerationEntriesByNodeInFirstSeenOrder)
     EXPECT_EQ(groups[1].vendorId, 0x046D);
     EXPECT_EQ(groups[1].recordCount, 1);
     EXPECT_EQ(groups[2].path, QStringLiteral("/dev/hidraw7"));
-}
-
-TEST(LinuxHidListing, InstanceIdNamesTheHidDeviceNotTheNode)
-{
-    const QString id = makeInstanceId(QStringLiteral("0003:7A3C:0E41.0012"), 2);
-    EXPECT_EQ(id, QStringLiteral("0003:7A3C:0E41.0012#2"));
-    EXPECT_EQ(hidDeviceNameOfInstance(id), QStringLiteral("0003:7A3C:0E41.0012"));
-    EXPECT_TRUE(hidDeviceNameOfInstance(makeInstanceId(QStringLiteral("/dev/hidraw3"), 0))
-                    .isEmpty());
-    EXPECT_TRUE(hidDeviceNameOfInstance(QStringLiteral("garbage")).isEmpty());
 }
 
 TEST(LinuxHidListing, OneNodePerCollectionOfTheDescriptor)
@@ -146,14 +134,4 @@ TEST(LinuxHidListing, SysfsAcceptsOnlyPlainHidrawNodes)
     EXPECT_EQ(*descriptor, kVendorFeature);
     EXPECT_FALSE(sysfs.reportDescriptor(QStringLiteral("/dev/hidraw13")).has_value());
     EXPECT_TRUE(sysfs.hidDeviceName(QStringLiteral("/dev/hidraw13")).isEmpty());
-}
-
-TEST(LinuxHidListing, OpenFailuresAreClassifiedByErrno)
-{
-    EXPECT_EQ(classifyOpenErrno(EACCES), HidOpenError::PermissionDenied);
-    EXPECT_EQ(classifyOpenErrno(EPERM), HidOpenError::PermissionDenied);
-    EXPECT_EQ(classifyOpenErrno(ENOENT), HidOpenError::NotFound);
-    EXPECT_EQ(classifyOpenErrno(ENODEV), HidOpenError::NotFound);
-    EXPECT_EQ(classifyOpenErrno(ENXIO), HidOpenError::NotFound);
-    EXPECT_EQ(classifyOpenErrno(EIO), HidOpenError::Failed);
 }
