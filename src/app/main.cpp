@@ -1,9 +1,50 @@
-#include <QApplication>
+#include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/ServicesFactory.h"
+#include "app/Unit1.h"
+
+#include <QStringList>
 
 #include <cstdio>
 
+namespace {
+
+const char* const kProgram = "karvelo-rf-tool";
+
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    // Read before the application object exists, so --help and --version need no display.
+    const CommandLine commandLine = ParseCommandLine(rawArguments(argc, argv));
+    switch (commandLine.action) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(qPrintable(UsageText(QString::fromLatin1(kProgram))), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::printf("%s %s\n", kProgram, APP_VERSION);
+        return 0;
+    case CommandLine::Action::UsageError:
+        std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(commandLine.error));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    KarveloApplication app(argc, argv);
+    app.setApplicationName(QString::fromLatin1(kProgram));
+    app.setApplicationVersion(QStringLiteral(APP_VERSION));
+    KarveloApplication::setStyle(QStringLiteral("Fusion"));
+
+    TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
+    form.Guarded([&] { form.FormCreate(&form); });
+    return app.exec();
 }

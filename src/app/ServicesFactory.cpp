@@ -1,0 +1,37 @@
+#include "app/ServicesFactory.h"
+
+#include "app/UserPrompts.h"
+#include "device/DeviceClock.h"
+#include "device/LinuxHidBackend.h"
+#include "i18n/SettingsLanguageStore.h"
+#include "platform/LinuxProcessList.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+AppServices CommonServices()
+{
+    AppServices services;
+    services.clock = std::make_shared<RealDeviceClock>();
+    services.processes = std::make_shared<LinuxProcessList>();
+    services.languages = std::make_shared<SettingsLanguageStore>();
+    services.prompts = std::make_shared<QtUserPrompts>();
+    services.endProcess = [](int exitCode) { QCoreApplication::exit(exitCode); };
+    return services;
+}
+
+} // namespace
+
+AppServices RealServices()
+{
+    AppServices services = CommonServices();
+    services.hid = CreateLinuxHidBackend();
+    return services;
+}
+
+AppServices SimulatedServices()
+{
+    // Until the simulated receiver is in, the simulated mode has no devices.
+    return RealServices();
+}
