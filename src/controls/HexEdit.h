@@ -14,16 +14,32 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
 };
 
-// A line edit with a settable text alignment.
+// "$0" + text read as a signed 32-bit hexadecimal number: case-insensitive digits only, at
+// most 8 significant ones ("FFFFFFFF" is -1); empty text is 0. Throws HexConversionError.
+int HexTextToInt(const QString& text);
+// The shortest upper-case hexadecimal form of value; empty for 0 and negative values.
+QString IntToHexText(int value);
+
+// A line edit with a settable text alignment and optional upper-case conversion of typed
+// characters.
 class TKARVEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit TKARVEdit(QWidget* parent = nullptr);
-    TAlignment Alignment() const { return alignment_; }
+
+    TAlignment Alignment() const;
+    using QLineEdit::setAlignment;
     void setAlignment(TAlignment alignment);
 
+    bool UpperCase() const { return upperCase_; }
+    // Typed characters are entered in upper case.
+    void setUpperCase(bool on) { upperCase_ = on; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
-    TAlignment alignment_ = taLeftJustify;
+    bool upperCase_ = false;
 };
 
 // A value box: its text is a hexadecimal number.
@@ -38,6 +54,7 @@ public:
     void setValue(int value);
 
     bool IsFilter() const { return isFilter_; }
+    // While on, typed characters other than hexadecimal digits are discarded.
     void setIsFilter(bool on) { isFilter_ = on; }
 
 protected:

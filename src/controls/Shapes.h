@@ -5,16 +5,21 @@
 #include <QImage>
 #include <QWidget>
 
+class RasterCanvas;
+
 struct TShapePen {
     TColor Color = clBlack;
-    int Width = 1;
+    int Width = 1; // 0 draws as 1
+    bool operator==(const TShapePen& o) const { return Color == o.Color && Width == o.Width; }
 };
 
 struct TShapeBrush {
     TColor Color = clWhite;
+    bool operator==(const TShapeBrush& o) const { return Color == o.Color; }
 };
 
-// A graphic control that paints a shape with an optional drop shadow.
+// A graphic control that paints a shape with an optional drop shadow. Pixels the shape does
+// not cover stay transparent.
 class TCustomShape : public QWidget {
     Q_OBJECT
 public:
@@ -31,12 +36,16 @@ public:
     TColor ShadowColor() const { return shadowColor_; }
     void setShadowColor(TColor c);
 
+    // The control as painted, in an image of its size.
     QImage Render() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    virtual void DrawShadow(QImage& image) const = 0;
-    virtual void DrawShape(QImage& image) const = 0;
+    virtual void DrawShadow(RasterCanvas& canvas) const = 0;
+    virtual void DrawShape(RasterCanvas& canvas) const = 0;
+
+    // The offset as a pixel count that stays within int arithmetic.
+    int Offset() const;
 
     TShapePen pen_;
     TShapeBrush brush_;
@@ -45,12 +54,18 @@ protected:
     TColor shadowColor_ = clBtnShadow;
 };
 
+// A rectangle; with a shadow it shrinks by the offset and its shadow shows to the right and
+// below.
 class TRectShape : public TCustomShape {
     Q_OBJECT
 public:
     explicit TRectShape(QWidget* parent = nullptr);
 
 protected:
-    void DrawShadow(QImage& image) const override;
-    void DrawShape(QImage& image) const override;
+    void DrawShadow(RasterCanvas& canvas) const override;
+    void DrawShape(RasterCanvas& canvas) const override;
+
+private:
+    // Width and height of the drawn rectangle (and of its shadow).
+    QSize RectSize() const;
 };

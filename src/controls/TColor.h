@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRgb>
 #include <QtGlobal>
 
 // Colours as the device tool stores them: 0x00BBGGRR (red in the low byte).
@@ -28,6 +29,18 @@ inline QColor toQColor(TColor c)
 inline TColor fromQColor(const QColor& c)
 {
     return TColor(c.red()) | (TColor(c.green()) << 8) | (TColor(c.blue()) << 16);
+}
+
+// The opaque pixel value of a colour, as QImage stores it (0xAARRGGBB).
+constexpr QRgb toQRgb(TColor c)
+{
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+// The colour of a pixel value; alpha is dropped.
+constexpr TColor fromQRgb(QRgb p)
+{
+    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
 }
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

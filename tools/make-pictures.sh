@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Regenerates the tool's pictures (src/resources/, packaging/karvelo-rf-tool.png) from
+# tools/pictures/make_pictures.cpp; ImageMagick assembles the pairing animation.
+# Needs the fonts "DejaVu Sans" and "WenQuanYi Micro Hei" (fonts-wqy-microhei).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-pictures
+cmake -S tools/pictures -B "$build" -G Ninja >/dev/null
+cmake --build "$build" >/dev/null
+frames=$(mktemp -d)
+trap 'rm -rf "$frames"' EXIT
+"$build/make_pictures" "$PWD" "$frames"
+# Four frames, 300 ms each, looping; transparent where the frames are.
+convert -dispose background -delay 30 "$frames"/pairing{0,1,2,3}.png \
+  -channel A -threshold 50% +channel -loop 0 src/resources/images/pairing.gif
+echo "pictures written"
