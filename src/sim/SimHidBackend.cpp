@@ -34,6 +34,7 @@ struct SimHidBackend::Bus {
     std::vector<std::shared_ptr<SimDevice>> devices;  // plug order; unplugged ones stay
     QObject poster;  // context of the posted notifications: they die with the bus
     std::function<void()> onChange;
+    std::function<bool()> listening;
     bool available = true;
     int nextId = 1;
     SimFaults scratchFaults;
@@ -46,8 +47,11 @@ struct SimHidBackend::Bus {
         return nullptr;
     }
 
+    // As with a device monitor, changes while nobody listens produce no notification.
     void post()
     {
+        if (!listening || !listening())
+            return;
         QMetaObject::invokeMethod(
             &poster, [this] { if (onChange) onChange(); }, Qt::QueuedConnection);
     }
@@ -211,11 +215,14 @@ SimHidBackend::SimHidBackend(std::shared_ptr<DeviceClock> clock) : bus_(std::mak
 {
     bus_->clock = std::move(clock);
     bus_->onChange = [this] { notifyChange(); };
+    bus_->listening = [this] { return hasChangeHandler(); };
 }
 
 SimHidBackend::~SimHidBackend()
 {
-    bus_->onChange = nullptr;  // open handles may keep the bus alive
+    // Open handles may keep the bus alive.
+    bus_->onChange = nullptr;
+    bus_->listening = nullptr;
 }
 
 int SimHidBackend::plug(const SimDeviceSpec& spec, std::shared_ptr<ReceiverModel> firmware)

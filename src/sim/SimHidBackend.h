@@ -13,7 +13,8 @@ class ReceiverModel;
 // A HID backend whose devices are simulated: plugged and unplugged at will, each collection
 // answering feature reports through the device's firmware model (one model per device, shared
 // by its collections). Device-change notifications are posted to the Qt event loop, never
-// delivered from inside plug(), unplug() or an exchange. Instance identities are never reused.
+// delivered from inside plug(), unplug() or an exchange; as with a device monitor, changes made
+// while no change handler is set are not notified. Instance identities are never reused.
 class SimHidBackend final : public HidBackend {
 public:
     explicit SimHidBackend(std::shared_ptr<DeviceClock> clock);
