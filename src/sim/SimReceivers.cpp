@@ -97,7 +97,7 @@ std::shared_ptr<ReceiverModel> demoFirmware()
     radio.keyboardChannelMap = 0xFFDFFBFF;
     radio.maskList = 0x08008010;
     radio.goodChannelCount = 28;
-    firmware->setPairing({3000, false, 0x5C});
+    firmware->setPairing({3000, false, 0});  // every pairing finds the next mouse ID
     return firmware;
 }
 
