@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     auto clock = std::make_shared<TestDeviceClock>();
     auto backend = std::make_shared<SimHidBackend>(clock);
     auto firmware = SimReceivers::defaultFirmware();
-    const int receiverId = backend->plug(SimReceivers::receiverSpec(), firmware);
+    const int receiverId = backend->plug(SimReceivers::receiverProfile(), firmware);
     THidDeviceController controller(backend);
     QCoreApplication::processEvents();
     THidDevice* receiver = nullptr;

@@ -12,7 +12,7 @@ namespace {
 
 struct SimDevice {
     int id = 0;
-    SimDeviceSpec spec;
+    SimDeviceProfile profile;
     std::shared_ptr<ReceiverModel> firmware;
     SimFaults faults;
     bool plugged = true;
@@ -21,8 +21,8 @@ struct SimDevice {
     QString path() const { return QStringLiteral("sim:hidraw%1").arg(id); }
     QString instanceId(int collection) const
     {
-        return QString::asprintf("SIM\\VID_%04X&PID_%04X\\%d&%02d", unsigned(spec.vendorId),
-                                 unsigned(spec.productId), id, collection);
+        return QString::asprintf("SIM\\VID_%04X&PID_%04X\\%d&%02d", unsigned(profile.vendorId),
+                                 unsigned(profile.productId), id, collection);
     }
 };
 
@@ -84,7 +84,7 @@ bool SimHidBackend::Bus::transfer(SimDevice& device, int collection,
     const bool isSet = direction == ReportLogEntry::Direction::Set;
     if (isSet && data && length > 0)
         entry.bytes.assign(data, data + length);
-    const bool ok = exchange(device, device.spec.collections[size_t(collection)], direction,
+    const bool ok = exchange(device, device.profile.collections[size_t(collection)], direction,
                              data, length);
     if (!isSet && ok)
         entry.bytes.assign(data, data + length);
@@ -144,11 +144,11 @@ public:
 
     bool getAttributes(HidAttributes& out) override
     {
-        if (!device_->plugged || device_->spec.failIdentify)
+        if (!device_->plugged || device_->profile.failIdentify)
             return false;
-        out.VendorID = device_->spec.vendorId;
-        out.ProductID = device_->spec.productId;
-        out.VersionNumber = device_->spec.version;
+        out.VendorID = device_->profile.vendorId;
+        out.ProductID = device_->profile.productId;
+        out.VersionNumber = device_->profile.version;
         return true;
     }
 
@@ -179,20 +179,20 @@ public:
                bus_->transfer(*device_, collection_, ReportLogEntry::Direction::Get, data, len);
     }
 
-    bool getProductString(QString& out) override { return text(device_->spec.product, out); }
-    bool getSerialNumberString(QString& out) override { return text(device_->spec.serial, out); }
+    bool getProductString(QString& out) override { return text(device_->profile.product, out); }
+    bool getSerialNumberString(QString& out) override { return text(device_->profile.serial, out); }
 
     bool getIndexedString(int index, QString& out) override
     {
         if (index == 0)
-            return !device_->spec.languages.isEmpty() && text(device_->spec.languages, out);
+            return !device_->profile.languages.isEmpty() && text(device_->profile.languages, out);
         return false;
     }
 
 private:
     const SimCollection& collection() const
     {
-        return device_->spec.collections[size_t(collection_)];
+        return device_->profile.collections[size_t(collection_)];
     }
 
     bool text(const QString& value, QString& out) const
@@ -225,11 +225,11 @@ SimHidBackend::~SimHidBackend()
     bus_->listening = nullptr;
 }
 
-int SimHidBackend::plug(const SimDeviceSpec& spec, std::shared_ptr<ReceiverModel> firmware)
+int SimHidBackend::plug(const SimDeviceProfile& profile, std::shared_ptr<ReceiverModel> firmware)
 {
     auto device = std::make_shared<SimDevice>();
     device->id = bus_->nextId++;
-    device->spec = spec;
+    device->profile = profile;
     device->firmware = std::move(firmware);
     bus_->devices.push_back(device);
     bus_->post();
@@ -290,13 +290,13 @@ std::vector<HidNodeInfo> SimHidBackend::listPresent()
     for (const auto& device : bus_->devices) {
         if (!device->plugged)
             continue;
-        for (int i = 0; i < int(device->spec.collections.size()); ++i) {
+        for (int i = 0; i < int(device->profile.collections.size()); ++i) {
             HidNodeInfo node;
             node.path = device->path();
             node.instanceId = device->instanceId(i);
             node.collectionIndex = i;
-            node.vendorId = device->spec.vendorId;
-            node.productId = device->spec.productId;
+            node.vendorId = device->profile.vendorId;
+            node.productId = device->profile.productId;
             nodes.push_back(node);
         }
     }
@@ -316,10 +316,10 @@ std::unique_ptr<HidConnection> SimHidBackend::open(const HidNodeInfo& node, HidA
     for (const auto& device : bus_->devices) {
         const int collection = node.collectionIndex;
         if (!device->plugged || collection < 0 ||
-            collection >= int(device->spec.collections.size()) ||
+            collection >= int(device->profile.collections.size()) ||
             device->instanceId(collection) != node.instanceId)
             continue;
-        const SimOpenPolicy policy = device->spec.openPolicy;
+        const SimOpenPolicy policy = device->profile.openPolicy;
         if (policy == SimOpenPolicy::Deny ||
             (policy == SimOpenPolicy::IdentifyOnly && access == HidAccess::ReadWrite))
             return fail(HidOpenError::PermissionDenied);

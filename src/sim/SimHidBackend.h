@@ -2,7 +2,7 @@
 
 #include "device/HidBackend.h"
 #include "sim/ReportLog.h"
-#include "sim/SimDeviceSpec.h"
+#include "sim/SimDeviceProfile.h"
 #include "sim/SimFaults.h"
 
 #include <memory>
@@ -24,7 +24,7 @@ public:
 
     // Returns the new device's id. Without firmware the device accepts reports and never
     // acknowledges one.
-    int plug(const SimDeviceSpec& spec, std::shared_ptr<ReceiverModel> firmware = nullptr);
+    int plug(const SimDeviceProfile& profile, std::shared_ptr<ReceiverModel> firmware = nullptr);
     void unplug(int deviceId);
     bool isPlugged(int deviceId) const;
     // Handles currently open on the device (all collections).

@@ -32,34 +32,34 @@ SimCollection keyboardCollection()
 
 }  // namespace
 
-SimDeviceSpec receiverSpec()
+SimDeviceProfile receiverProfile()
 {
-    SimDeviceSpec spec;
-    spec.vendorId = kVendorId;
-    spec.productId = kProductId;
-    spec.product = QString::fromLatin1(kProduct);
-    spec.collections = {mouseCollection(), keyboardCollection()};
-    return spec;
+    SimDeviceProfile profile;
+    profile.vendorId = kVendorId;
+    profile.productId = kProductId;
+    profile.product = QString::fromLatin1(kProduct);
+    profile.collections = {mouseCollection(), keyboardCollection()};
+    return profile;
 }
 
-SimDeviceSpec mouseOnlyReceiverSpec()
+SimDeviceProfile mouseOnlyReceiverProfile()
 {
-    SimDeviceSpec spec = receiverSpec();
-    spec.collections = {mouseCollection()};
-    return spec;
+    SimDeviceProfile profile = receiverProfile();
+    profile.collections = {mouseCollection()};
+    return profile;
 }
 
-SimDeviceSpec plainKeyboardSpec()
+SimDeviceProfile plainKeyboardProfile()
 {
-    SimDeviceSpec spec;
-    spec.vendorId = 0x1209;
-    spec.productId = 0x0001;
-    spec.product = QStringLiteral("USB Keyboard");
+    SimDeviceProfile profile;
+    profile.vendorId = 0x1209;
+    profile.productId = 0x0001;
+    profile.product = QStringLiteral("USB Keyboard");
     SimCollection c = keyboardCollection();
     c.featureLength = 0;
     c.reportId = 0;
-    spec.collections = {c};
-    return spec;
+    profile.collections = {c};
+    return profile;
 }
 
 std::shared_ptr<ReceiverModel> defaultFirmware()
@@ -104,8 +104,8 @@ std::shared_ptr<ReceiverModel> demoFirmware()
 std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock)
 {
     auto backend = std::make_shared<SimHidBackend>(std::move(clock));
-    backend->plug(receiverSpec(), demoFirmware());
-    backend->plug(plainKeyboardSpec());
+    backend->plug(receiverProfile(), demoFirmware());
+    backend->plug(plainKeyboardProfile());
     return backend;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/SimDeviceSpec.h"
+#include "sim/SimDeviceProfile.h"
 
 #include <memory>
 
@@ -16,11 +16,11 @@ constexpr quint16 kProductId = 0x0E41;
 
 // The receiver as it enumerates: VID 7A3C, PID 0E41, "2.4G RF Receiver", a mouse collection
 // (usage page 1, usage 2) and a keyboard collection (usage 6), both with 8-byte feature reports.
-SimDeviceSpec receiverSpec();
+SimDeviceProfile receiverProfile();
 // A receiver with only its mouse collection.
-SimDeviceSpec mouseOnlyReceiverSpec();
+SimDeviceProfile mouseOnlyReceiverProfile();
 // An unrelated keyboard without feature reports.
-SimDeviceSpec plainKeyboardSpec();
+SimDeviceProfile plainKeyboardProfile();
 
 // Factory-fresh firmware: identity words stored, hotkey words erased, mouse in reach but idle,
 // RF EEPROM erased.

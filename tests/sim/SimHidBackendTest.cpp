@@ -28,7 +28,7 @@ protected:
 
 TEST_F(SimHidBackendTest, NotificationsArePostedNotDelivered)
 {
-    const int id = backend->plug(SimReceivers::receiverSpec());
+    const int id = backend->plug(SimReceivers::receiverProfile());
     EXPECT_EQ(notifications, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(notifications, 1);
@@ -43,8 +43,8 @@ TEST_F(SimHidBackendTest, NotificationsArePostedNotDelivered)
 
 TEST_F(SimHidBackendTest, ListsCollectionsInPlugOrderAndNeverReusesIdentities)
 {
-    const int first = backend->plug(SimReceivers::receiverSpec());
-    backend->plug(SimReceivers::plainKeyboardSpec());
+    const int first = backend->plug(SimReceivers::receiverProfile());
+    backend->plug(SimReceivers::plainKeyboardProfile());
     std::vector<HidNodeInfo> nodes = backend->listPresent();
     ASSERT_EQ(nodes.size(), 3u);
     EXPECT_EQ(nodes[0].path, nodes[1].path);
@@ -57,7 +57,7 @@ TEST_F(SimHidBackendTest, ListsCollectionsInPlugOrderAndNeverReusesIdentities)
 
     backend->unplug(first);
     const HidNodeInfo stale = nodes[0];
-    backend->plug(SimReceivers::receiverSpec());
+    backend->plug(SimReceivers::receiverProfile());
     nodes = backend->listPresent();
     ASSERT_EQ(nodes.size(), 3u);
     for (const HidNodeInfo& node : nodes)
@@ -69,10 +69,10 @@ TEST_F(SimHidBackendTest, ListsCollectionsInPlugOrderAndNeverReusesIdentities)
 
 TEST_F(SimHidBackendTest, HandleReportsIdentityCapsAndStrings)
 {
-    SimDeviceSpec spec = SimReceivers::receiverSpec();
-    spec.serial = QStringLiteral("SN42");
-    spec.collections[1].malformedDescriptor = true;
-    backend->plug(spec);
+    SimDeviceProfile profile = SimReceivers::receiverProfile();
+    profile.serial = QStringLiteral("SN42");
+    profile.collections[1].malformedDescriptor = true;
+    backend->plug(profile);
     auto mouse = openNode(0);
     ASSERT_NE(mouse, nullptr);
     EXPECT_TRUE(mouse->canTransfer());
@@ -104,14 +104,14 @@ TEST_F(SimHidBackendTest, HandleReportsIdentityCapsAndStrings)
 
 TEST_F(SimHidBackendTest, OpenPoliciesAndIdentification)
 {
-    SimDeviceSpec spec = SimReceivers::mouseOnlyReceiverSpec();
-    spec.openPolicy = SimOpenPolicy::Deny;
-    backend->plug(spec);
-    spec.openPolicy = SimOpenPolicy::IdentifyOnly;
-    backend->plug(spec);
-    spec.openPolicy = SimOpenPolicy::Allow;
-    spec.failIdentify = true;
-    backend->plug(spec);
+    SimDeviceProfile profile = SimReceivers::mouseOnlyReceiverProfile();
+    profile.openPolicy = SimOpenPolicy::Deny;
+    backend->plug(profile);
+    profile.openPolicy = SimOpenPolicy::IdentifyOnly;
+    backend->plug(profile);
+    profile.openPolicy = SimOpenPolicy::Allow;
+    profile.failIdentify = true;
+    backend->plug(profile);
 
     HidOpenError error = HidOpenError::None;
     EXPECT_EQ(openNode(0, HidAccess::ReadWrite, &error), nullptr);
@@ -134,7 +134,7 @@ TEST_F(SimHidBackendTest, OpenPoliciesAndIdentification)
 
 TEST_F(SimHidBackendTest, UnavailableBackendListsNothing)
 {
-    backend->plug(SimReceivers::receiverSpec());
+    backend->plug(SimReceivers::receiverProfile());
     backend->setAvailable(false);
     EXPECT_FALSE(backend->available());
     EXPECT_TRUE(backend->listPresent().empty());
@@ -142,7 +142,7 @@ TEST_F(SimHidBackendTest, UnavailableBackendListsNothing)
 
 TEST_F(SimHidBackendTest, TransfersNeedTheCollectionsReportIdAndLength)
 {
-    const int id = backend->plug(SimReceivers::receiverSpec(), SimReceivers::defaultFirmware());
+    const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     auto handle = openNode(0);
     quint8 buffer[9] = {1, 0x09};
     EXPECT_FALSE(handle->setFeature(buffer, 9));
@@ -154,7 +154,7 @@ TEST_F(SimHidBackendTest, TransfersNeedTheCollectionsReportIdAndLength)
     EXPECT_EQ(ReportLog::hex(buffer, 8), "28 21 43 00 00 00 00 CC");
 
     // A device without firmware takes reports and never acknowledges one.
-    const int silent = backend->plug(SimReceivers::receiverSpec());
+    const int silent = backend->plug(SimReceivers::receiverProfile());
     auto other = openNode(2);
     quint8 request[8] = {1, 0x03, 5};
     EXPECT_TRUE(other->setFeature(request, 8));
@@ -165,7 +165,7 @@ TEST_F(SimHidBackendTest, TransfersNeedTheCollectionsReportIdAndLength)
 
 TEST_F(SimHidBackendTest, LogRecordsEveryCallWithTimeDeviceAndBytes)
 {
-    const int id = backend->plug(SimReceivers::receiverSpec(), SimReceivers::defaultFirmware());
+    const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     auto keyboard = openNode(1);
     const qint64 mark = backend->log().mark();
     clock->advance(7);
@@ -212,7 +212,7 @@ TEST(ReportLogTest, KeepsTheNewestEntriesAndMarksStayValid)
 
 TEST_F(SimHidBackendTest, FaultsOnTheWire)
 {
-    const int id = backend->plug(SimReceivers::receiverSpec(), SimReceivers::defaultFirmware());
+    const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     SimFaults& faults = backend->faults(id);
     auto handle = openNode(0);
     auto exchange = [&](std::initializer_list<quint8> bytes) {
@@ -249,7 +249,7 @@ TEST_F(SimHidBackendTest, FaultsOnTheWire)
 
 TEST_F(SimHidBackendTest, UnplugAtTheNthExchange)
 {
-    const int id = backend->plug(SimReceivers::receiverSpec(), SimReceivers::defaultFirmware());
+    const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     QCoreApplication::processEvents();
     notifications = 0;
     auto handle = openNode(0);
@@ -271,7 +271,7 @@ TEST_F(SimHidBackendTest, UnplugAtTheNthExchange)
 
 TEST_F(SimHidBackendTest, HandleOutlivingTheBackendStaysSafe)
 {
-    backend->plug(SimReceivers::receiverSpec(), SimReceivers::defaultFirmware());
+    backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     auto handle = openNode(0);
     backend->unplug(1);
     backend.reset();
@@ -286,13 +286,13 @@ TEST(SimThroughControllerTest, ControllerListsAndLeavesOutAsOnHardware)
 {
     auto clock = std::make_shared<TestDeviceClock>();
     auto backend = std::make_shared<SimHidBackend>(clock);
-    SimDeviceSpec languagesAsSerial = SimReceivers::receiverSpec();
+    SimDeviceProfile languagesAsSerial = SimReceivers::receiverProfile();
     languagesAsSerial.serial = languagesAsSerial.languages;
     backend->plug(languagesAsSerial);
-    SimDeviceSpec anonymous = SimReceivers::mouseOnlyReceiverSpec();
+    SimDeviceProfile anonymous = SimReceivers::mouseOnlyReceiverProfile();
     anonymous.failIdentify = true;
     backend->plug(anonymous);
-    SimDeviceSpec denied = SimReceivers::mouseOnlyReceiverSpec();
+    SimDeviceProfile denied = SimReceivers::mouseOnlyReceiverProfile();
     denied.openPolicy = SimOpenPolicy::Deny;
     backend->plug(denied);
 
@@ -313,7 +313,7 @@ TEST(SimThroughControllerTest, ControllerListsAndLeavesOutAsOnHardware)
     EXPECT_EQ(device->ProductName(), QStringLiteral("2.4G RF Receiver"));
     EXPECT_EQ(device->Caps().Usage, 2);
 
-    backend->plug(SimReceivers::plainKeyboardSpec());
+    backend->plug(SimReceivers::plainKeyboardProfile());
     EXPECT_EQ(changes, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(changes, 2);

@@ -17,7 +17,7 @@ struct SimRig {
     std::shared_ptr<TestDeviceClock> clock = std::make_shared<TestDeviceClock>();
     std::shared_ptr<SimHidBackend> backend = std::make_shared<SimHidBackend>(clock);
     std::shared_ptr<ReceiverModel> firmware = SimReceivers::defaultFirmware();
-    int receiverId = backend->plug(SimReceivers::receiverSpec(), firmware);
+    int receiverId = backend->plug(SimReceivers::receiverProfile(), firmware);
     THidDeviceController controller{backend};
     CommandChannel channel{*clock};
     THidDevice* receiver = nullptr;

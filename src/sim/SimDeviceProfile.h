@@ -24,7 +24,7 @@ enum class SimOpenPolicy {
 };
 
 // What a simulated device presents to the host.
-struct SimDeviceSpec {
+struct SimDeviceProfile {
     quint16 vendorId = 0;
     quint16 productId = 0;
     quint16 version = 0x0100;
