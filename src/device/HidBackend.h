@@ -77,6 +77,7 @@ protected:
         if (changeHandler_)
             changeHandler_();
     }
+    bool hasChangeHandler() const { return bool(changeHandler_); }
 
 private:
     std::function<void()> changeHandler_;
