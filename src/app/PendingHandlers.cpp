@@ -7,7 +7,6 @@ void TForm1::FormCloseQuery(QObject*) {}
 void TForm1::FormResize(QObject*) {}
 QString TForm1::GetSelfExeName() { return QString(); }
 void TForm1::TerminateOtherInstances(const QString&) {}
-void TForm1::Debug(const QString&) {}
 bool TForm1::HidDeviceController1Enumerate(THidDevice*, int) { return false; }
 void TForm1::HidDeviceController1DeviceChange(QObject*) {}
 void TForm1::DevListBoxDblClick(QObject*) {}
@@ -80,13 +79,7 @@ void TForm1::btnC_Enable_RSSIClick(QObject*) {}
 void TForm1::btnC_Disable_RSSIClick(QObject*) {}
 void TForm1::btnSpecialCmd1Click(QObject*) {}
 void TForm1::rbMSEClick(QObject*) {}
-QLineEdit* TForm1::FindGridCell(const QString&, int, int) const { return nullptr; }
-QLineEdit* TForm1::FHSSCell(int, int) const { return nullptr; }
-QLineEdit* TForm1::KBDFHSSCell(int, int) const { return nullptr; }
-QLineEdit* TForm1::RSSICell(int, int) const { return nullptr; }
 void TForm1::LoadLanguage() {}
 void TForm1::ApplyLanguage() {}
 void TForm1::SaveLanguage() {}
 void TForm1::cbbLangChange(QObject*) {}
-void TForm1::BuildGrids() {}
-void TForm1::BindEvents() {}
