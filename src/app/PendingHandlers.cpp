@@ -2,7 +2,6 @@
 
 // Handlers whose features are not built yet. Each moves to its feature's folder when built.
 
-void TForm1::Debug(const QString&) {}
 bool TForm1::HidDeviceController1Enumerate(THidDevice*, int) { return false; }
 void TForm1::HidDeviceController1DeviceChange(QObject*) {}
 void TForm1::DevListBoxDblClick(QObject*) {}
@@ -75,9 +74,3 @@ void TForm1::btnC_Enable_RSSIClick(QObject*) {}
 void TForm1::btnC_Disable_RSSIClick(QObject*) {}
 void TForm1::btnSpecialCmd1Click(QObject*) {}
 void TForm1::rbMSEClick(QObject*) {}
-QLineEdit* TForm1::FindGridCell(const QString&, int, int) const { return nullptr; }
-QLineEdit* TForm1::FHSSCell(int, int) const { return nullptr; }
-QLineEdit* TForm1::KBDFHSSCell(int, int) const { return nullptr; }
-QLineEdit* TForm1::RSSICell(int, int) const { return nullptr; }
-void TForm1::BuildGrids() {}
-void TForm1::BindEvents() {}

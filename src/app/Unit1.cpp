@@ -15,6 +15,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), channel_(*services_.clock)
 {
     setupUi(this);
+    FinishLayout();
     tmrSoftBind = new QTimer(this);
     tmrSoftBind->setObjectName(QStringLiteral("tmrSoftBind"));
     tmrSoftBind->setInterval(1000);

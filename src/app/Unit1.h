@@ -222,6 +222,9 @@ private:
     THidDevice* DeviceOfLine(int row) const;
     void FreeDevListObjects();
 
+    // Sets what the form description cannot hold: the custom controls' own properties, the
+    // pictures, the input limits and the states of the hidden pages' tabs.
+    void FinishLayout();
     void BuildGrids();
     void BindEvents();
     // Binds a button's click (or a radio button's click) to a handler, run guarded.
