@@ -2,12 +2,6 @@
 
 // Handlers whose features are not built yet. Each moves to its feature's folder when built.
 
-bool TForm1::HidDeviceController1Enumerate(THidDevice*, int) { return false; }
-void TForm1::HidDeviceController1DeviceChange(QObject*) {}
-void TForm1::DevListBoxDblClick(QObject*) {}
-QString TForm1::DescribeDevice(THidDevice*) { return QString(); }
-void TForm1::AttachReceiver() {}
-void TForm1::ShowNoReceiver() {}
 void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*) {}
 void TForm1::tmrSoftBindTimer(QObject*) {}
 void TForm1::tmrStatusTimer(QObject*) {}
@@ -49,28 +43,3 @@ void TForm1::btnEEPROM_R_PIDClick(QObject*) {}
 void TForm1::btnEEPROM_W_PIDClick(QObject*) {}
 void TForm1::btnEEPROM_R_20Click(QObject*) {}
 void TForm1::btnEEPROM_W_20Click(QObject*) {}
-void TForm1::imgLogoDblClick(QObject*) {}
-void TForm1::rbTestOnClick(QObject*) {}
-void TForm1::btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick(QObject*) {}
-void TForm1::btnC_Combo_Cmd_Test_Freq_ModeClick(QObject*) {}
-void TForm1::btnC_Combo_Cmd_Set_Test_ModeClick(QObject*) {}
-void TForm1::btnTestMode1Click(QObject*) {}
-void TForm1::btnC_RF_Rd_Direct_RegClick(QObject*) {}
-void TForm1::btnC_RF_Wrt_Direct_RegClick(QObject*) {}
-void TForm1::btnC_RF_Rd_Index_RegClick(QObject*) {}
-void TForm1::btnC_RF_Wrt_Index_RegClick(QObject*) {}
-void TForm1::btnC_RF_Rd_SensorClick(QObject*) {}
-void TForm1::btnC_RF_Wrt_SensorClick(QObject*) {}
-void TForm1::btnC_RF_Rd_EEPROMClick(QObject*) {}
-int TForm1::btnC_RF_Wrt_EEPROMClick(QObject*) { return -1; }
-void TForm1::btnC_RF_SETUP_CPIClick(QObject*) {}
-void TForm1::rbC_RF_ENTER_ACCESS_WO_LEDClick(QObject*) {}
-void TForm1::rbC_RF_ENTER_ACCESS_W_LEDClick(QObject*) {}
-void TForm1::rbC_RF_LEAVE_ACCESSClick(QObject*) {}
-void TForm1::btnC_ENTER_ACCESSClick(QObject*) {}
-void TForm1::btnC_LEAVE_ACCESSClick(QObject*) {}
-void TForm1::btnC_JUMP_TO_PORClick(QObject*) {}
-void TForm1::btnC_Enable_RSSIClick(QObject*) {}
-void TForm1::btnC_Disable_RSSIClick(QObject*) {}
-void TForm1::btnSpecialCmd1Click(QObject*) {}
-void TForm1::rbMSEClick(QObject*) {}

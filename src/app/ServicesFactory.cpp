@@ -5,6 +5,8 @@
 #include "device/LinuxHidBackend.h"
 #include "i18n/SettingsLanguageStore.h"
 #include "platform/LinuxProcessList.h"
+#include "sim/SimHidBackend.h"
+#include "sim/SimReceivers.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +34,7 @@ AppServices RealServices()
 
 AppServices SimulatedServices()
 {
-    // Until the simulated receiver is in, the simulated mode has no devices.
-    return RealServices();
+    AppServices services = CommonServices();
+    services.hid = SimReceivers::makeDemoBackend(services.clock);
+    return services;
 }

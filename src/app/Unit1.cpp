@@ -32,6 +32,9 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     HidDeviceController1->OnDeviceChange = [this](QObject* sender) {
         Guarded([&] { HidDeviceController1DeviceChange(sender); });
     };
+    HidDeviceController1->OnAccessDenied = [this](const HidNodeInfo& node) {
+        ReportInaccessibleNode(node);
+    };
     channel_.setDebugLog([this](const QString& line) { Debug(line); });
 
     BuildGrids();

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "controls/TColor.h"
 #include "device/CommandChannel.h"
+#include "device/HidBackend.h"
 
 #include "ui_Form1Layout.h"
 
 #include <QRecursiveMutex>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -162,6 +165,10 @@ public:
     QLineEdit* FHSSCell(int row, int column) const;
     QLineEdit* KBDFHSSCell(int row, int column) const;
     QLineEdit* RSSICell(int row, int column) const;
+    static void PaintGridCell(QLineEdit* cell, TColor colour);
+    static TColor GridCellColour(const QLineEdit* cell);
+    // A read result as the data boxes show it: at least two upper-case digits; -1 as FFFFFFFF.
+    static QString ReadResultText(int result);
 
     // ---- Localization (i18n/) -----------------------------------------------------------
     void LoadLanguage();
@@ -221,6 +228,25 @@ private:
     void AddDeviceLine(const QString& text, THidDevice* device);
     THidDevice* DeviceOfLine(int row) const;
     void FreeDevListObjects();
+    // Receiver selection and attach steps.
+    void ReportInaccessibleNode(const HidNodeInfo& node);
+    bool SelectCandidate(int row);
+    void DropDeviceLine(int row);
+    void ShowConnectionPicture(QWidget* picture);
+    void ResetTestModeControls(bool enabled);
+    void ResetMouseChannelGrids();
+    void UncheckOptionButtons();
+    void ResetIdentityControls(bool enabled);
+    bool ReadLinkStatusAtAttach();
+    void ReadBatteryAtAttach();
+    void ShowKeyboardRow(quint16 vendorId, quint16 productId);
+    // Engineering console helpers.
+    bool SendNumberInRange(const QLineEdit* box, int low, int high, quint8 subCommand,
+                           const QString& rangeMessage);
+    void RfRead(quint8 command, THexEdit* addressBox, THexEdit* dataBox);
+    void RfWrite(quint8 command, THexEdit* addressBox, THexEdit* dataBox);
+    void PaintGridRow(const QString& prefix, int row, quint8 mapByte);
+    void ShowSpecialReply(int command, const CommandChannel::Report& reply);
 
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
@@ -233,6 +259,7 @@ private:
     void BindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
+    QSet<QString> reportedNodes_;
 
     AppServices services_;
     CommandChannel channel_;

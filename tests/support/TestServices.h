@@ -1,60 +1,21 @@
 #pragma once
 
 #include "app/AppServices.h"
-#include "app/UserPrompts.h"
 #include "device/DeviceClock.h"
 #include "i18n/MemoryLanguageStore.h"
-#include "platform/ProcessList.h"
+#include "sim/FakeProcessList.h"
+#include "sim/RecordingPrompts.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 class HidBackend;
-class TForm1;
 
-// Dialogs that answer as a test scripts them and remember what they showed.
-class RecordingPrompts final : public UserPrompts {
-public:
-    void ShowMessage(QWidget*, const QString& text) override { messages.push_back(text); }
-    void ShowInformation(QWidget*, const QString& title, const QString& text) override
-    {
-        informations.push_back(title + QStringLiteral(": ") + text);
-    }
-    bool AskPassword(QWidget*, QString& valueText) override;
-    void RunLanguageChooser(TForm2& chooser) override;
-
-    QStringList messages;
-    QStringList informations;
-    // Each password prompt takes the next answer; none left means Cancel.
-    std::vector<std::optional<QString>> passwordAnswers;
-    QStringList passwordPromptsShown;  // the text each prompt started with
-    int languageChooserRuns = 0;
-    int languageChoice = -1;  // the item the chooser ends on; -1 keeps its preselection
-    int chooserPreselection = -1;
-};
-
-class FakeProcessList final : public ProcessList {
-public:
-    std::vector<Entry> Snapshot() override { return entries; }
-    qint64 CurrentPid() const override { return self; }
-    bool Terminate(qint64 pid) override
-    {
-        terminated.push_back(pid);
-        return true;
-    }
-
-    qint64 self = 1000;
-    std::vector<Entry> entries;
-    std::vector<qint64> terminated;
-};
-
-
-// Everything a window under test needs, all simulated. The members stay reachable so a test
-// can script and inspect them.
+// Services for a window under test, without a receiver unless a backend is given. The members
+// stay reachable so a test can script and inspect them. (SimSession is the fuller seam, with
+// the simulated receiver.)
 struct TestServices {
     std::shared_ptr<TestDeviceClock> clock = std::make_shared<TestDeviceClock>();
     std::shared_ptr<RecordingPrompts> prompts = std::make_shared<RecordingPrompts>();
@@ -65,6 +26,5 @@ struct TestServices {
     std::vector<int> endProcessCalls;
     QString workingDirectory;
 
-    // A null backend unless one is given.
     AppServices Make();
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/UserPrompts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// Dialogs that answer as a test scripts them, without a modal loop, and remember what they
+// showed.
+class RecordingPrompts final : public UserPrompts {
+public:
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    void ShowInformation(QWidget*, const QString& title, const QString& text) override
+    {
+        informations << title + QStringLiteral(": ") + text;
+    }
+    bool AskPassword(QWidget*, QString& valueText) override;
+    void RunLanguageChooser(TForm2& chooser) override;
+
+    QStringList messages;
+    QStringList informations;  // "title: text"
+    // Each password prompt takes the next answer (OK with that entry); none left, or an empty
+    // optional, means Cancel.
+    std::vector<std::optional<QString>> passwordAnswers;
+    QStringList passwordPromptsShown;  // the entry each prompt started with
+    int languageChooserRuns = 0;
+    int chooserPreselection = -1;  // the item the chooser opened on
+    int languageChoice = -1;       // the item it closes on; -1 keeps the preselection
+};
