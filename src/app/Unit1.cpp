@@ -2,6 +2,7 @@
 
 #include "device/DeviceClock.h"
 #include "device/HidControllerClass.h"
+#include "app/SkinFrame.h"
 #include "app/UserPrompts.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,8 @@ TForm1::TForm1(AppServices services, QWidget* parent)
 
     BuildGrids();
     BindEvents();
+    skinForm1 = new TSkinFrame(this);
+    skinForm1->setObjectName(QStringLiteral("skinForm1"));
 }
 
 TForm1::~TForm1() = default;
