@@ -41,7 +41,16 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     BindEvents();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // A window destroyed without being closed still owns the device objects of its list. The
+    // controller goes first, so that they are freed instead of being handed back to it (which
+    // would open every device once more).
+    channel_.setClosed(true);
+    delete HidDeviceController1;
+    HidDeviceController1 = nullptr;
+    FreeDevListObjects();
+}
 
 QObject* TForm1::FindComponent(const QString& name) const
 {
