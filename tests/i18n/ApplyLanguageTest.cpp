@@ -1,5 +1,7 @@
-#include "WindowFixture.h"
+#include "LanguageSession.h"
 
+#include "app/Unit1.h"
+#include "i18n/MemoryLanguageStore.h"
 #include "i18n/ProgressWindowLanguage.h"
 
 #include <QAbstractButton>
@@ -9,15 +11,22 @@
 
 namespace {
 
-class ApplyLanguageTest : public WindowFixture {
+class ApplyLanguageTest : public LanguageTest {
 protected:
     void SetUp() override
     {
-        WindowFixture::SetUp();
-        MakeWindow(QStringLiteral("lkEng"));
+        LanguageTest::SetUp();
+        session = UnstartedWindow(QStringLiteral("lkEng"));
+        session->Start();
+        form = &session->window();
     }
 
-    // The control with this name, or null when the window does not have it yet.
+    void TearDown() override
+    {
+        session.reset();
+        LanguageTest::TearDown();
+    }
+
     QObject* Control(const char* name) const { return form->FindComponent(QString::fromLatin1(name)); }
 
     static QString CaptionOf(const QObject* control)
@@ -36,14 +45,15 @@ protected:
         CurrentLanguage = language;
         form->ApplyLanguage();
     }
+
+    std::unique_ptr<SimSession> session;
+    TForm1* form = nullptr;
 };
 
 TEST_F(ApplyLanguageTest, HotkeyCombosMoveRightForSimplifiedChineseOnly)
 {
     auto* combo1 = form->Find<QWidget>(QStringLiteral("cbCustKey1"));
     auto* combo2 = form->Find<QWidget>(QStringLiteral("cbCustKey2"));
-    if (!combo1 || !combo2)
-        GTEST_SKIP() << "the window has no hotkey combo boxes yet";
     const int top1 = combo1->y();
     const int top2 = combo2->y();
 
@@ -62,8 +72,6 @@ TEST_F(ApplyLanguageTest, HotkeyCombosMoveRightForSimplifiedChineseOnly)
 TEST_F(ApplyLanguageTest, PairingButtonCaptionFollowsThePairingTimer)
 {
     QObject* button = Control("btnCombo_Cmd_Soft_Bind_SW");
-    if (!button)
-        GTEST_SKIP() << "the window has no pairing button yet";
 
     form->tmrSoftBind->start();
     Switch(lkCht);
@@ -78,6 +86,12 @@ TEST_F(ApplyLanguageTest, PairingButtonCaptionFollowsThePairingTimer)
     EXPECT_EQ(CaptionOf(button), QStringLiteral("对码(&C)"));
     Switch(lkEng);
     EXPECT_EQ(CaptionOf(button), QStringLiteral("&Connect"));
+
+    // The no-receiver state resets it in the language in force.
+    form->tmrSoftBind->start();
+    Switch(lkCht);
+    form->ShowNoReceiver();
+    EXPECT_EQ(CaptionOf(button), QStringLiteral("連線(&C)"));
 }
 
 TEST_F(ApplyLanguageTest, CaptionsOfEachKindFollowTheLanguage)
@@ -97,10 +111,6 @@ TEST_F(ApplyLanguageTest, CaptionsOfEachKindFollowTheLanguage)
         {"btnEEPROM_R_PID", "讀", "读"},
         {"btnEEPROM_W_20", "寫", "写"},
     };
-    for (const Expected& sample : samples) {
-        if (!Control(sample.control))
-            GTEST_SKIP() << "the window has no " << sample.control << " yet";
-    }
     Switch(lkCht);
     for (const Expected& sample : samples)
         EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.cht)) << sample.control;
@@ -109,18 +119,17 @@ TEST_F(ApplyLanguageTest, CaptionsOfEachKindFollowTheLanguage)
         EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.chs)) << sample.control;
 }
 
-TEST_F(ApplyLanguageTest, LanguageComboSwitchesCaptionsAndStoresTheChoice)
+TEST_F(ApplyLanguageTest, LanguageComboSwitchesCaptionsAtOnceAndStoresTheChoice)
 {
-    auto* combo = form->Find<QComboBox>(QStringLiteral("cbbLang"));
-    QObject* group = Control("gbCPI");
-    if (!combo || !group)
-        GTEST_SKIP() << "the window has no cbbLang or gbCPI yet";
-
-    combo->setCurrentIndex(lkCht);
-    form->cbbLangChange(combo);
+    session->Choose(QStringLiteral("cbbLang"), lkCht);
     EXPECT_EQ(CurrentLanguage, lkCht);
-    EXPECT_EQ(CaptionOf(group), QStringLiteral("CPI設定"));
-    EXPECT_EQ(store->Value(), QStringLiteral("lkCht"));
+    EXPECT_EQ(CaptionOf(Control("gbCPI")), QStringLiteral("CPI設定"));
+    EXPECT_EQ(session->languages().Value(), QStringLiteral("lkCht"));
+
+    session->Choose(QStringLiteral("cbbLang"), lkChs);
+    EXPECT_EQ(CaptionOf(Control("gbNL")), QStringLiteral("未连线时省电模式设定"));
+    EXPECT_EQ(form->Find<QWidget>(QStringLiteral("cbCustKey1"))->x(), 90);
+    EXPECT_EQ(session->languages().Value(), QStringLiteral("lkChs"));
 }
 
 TEST_F(ApplyLanguageTest, ProgressWindowTextsFollowWhenTheWindowExists)

@@ -1,38 +1,48 @@
-#include "WindowFixture.h"
+#include "LanguageSession.h"
+
+#include "app/Unit1.h"
+#include "i18n/MemoryLanguageStore.h"
+#include "i18n/Unit2.h"
+#include "sim/ReceiverEeprom.h"
+#include "sim/ReceiverModel.h"
+#include "sim/RecordingPrompts.h"
 
 #include <QComboBox>
 
 namespace {
 
-using LanguageStartTest = WindowFixture;
+using LanguageStartTest = LanguageTest;
 
 TEST_F(LanguageStartTest, StoredTraditionalChineseInAnySpellingStartsWithoutChooser)
 {
-    for (const char* stored : {"lkCht", "LKCHT", "Cht", "cht"}) {
-        MakeWindow(QString::fromLatin1(stored));
-        form->LoadLanguage();
+    for (const char* stored : {"lkCht", "LKCHT", "lkcht", "Cht", "cht"}) {
+        auto session = UnstartedWindow(QString::fromLatin1(stored));
+        session->window().LoadLanguage();
         EXPECT_EQ(CurrentLanguage, lkCht) << stored;
-        EXPECT_EQ(prompts->chooserRuns, 0) << stored;
-        EXPECT_EQ(store->Writes(), 0) << stored;
-        EXPECT_FALSE(form->isVisible()) << stored;
+        EXPECT_EQ(session->prompts().languageChooserRuns, 0) << stored;
+        EXPECT_EQ(session->languages().Writes(), 0) << stored;
+        EXPECT_FALSE(session->window().isVisible()) << stored;
+        EXPECT_EQ(session->Find<QComboBox>(QStringLiteral("cbbLang"))->currentIndex(), lkCht);
         CurrentLanguage = lkEng;
     }
 }
 
 TEST_F(LanguageStartTest, MissingOrUnknownValueRunsChooserAndStoresAValidName)
 {
-    const std::optional<QString> cases[] = {std::nullopt, QStringLiteral("xyz"), QString(),
-                                            QStringLiteral("lkDeu")};
+    const std::optional<QString> cases[] = {std::nullopt, QString(), QStringLiteral("xyz"),
+                                            QStringLiteral("lkDeu"), QStringLiteral("lkCht ")};
     for (const auto& stored : cases) {
-        MakeWindow(stored);
-        ChooseInChooser(lkChs);
-        form->LoadLanguage();
-        const QString label = stored.value_or(QStringLiteral("<missing>"));
-        EXPECT_EQ(prompts->chooserRuns, 1) << label.toStdString();
-        EXPECT_EQ(CurrentLanguage, lkChs) << label.toStdString();
-        EXPECT_EQ(store->Value(), QStringLiteral("lkChs")) << label.toStdString();
-        EXPECT_EQ(store->Writes(), 1) << label.toStdString();
-        EXPECT_TRUE(form->isVisible()) << label.toStdString();
+        const std::string label = stored.value_or(QStringLiteral("<missing>")).toStdString();
+        auto session = UnstartedWindow(stored);
+        const int writesBefore = session->languages().Writes();
+        session->prompts().languageChoice = lkChs;
+        session->window().LoadLanguage();
+        EXPECT_EQ(session->prompts().languageChooserRuns, 1) << label;
+        EXPECT_EQ(CurrentLanguage, lkChs) << label;
+        EXPECT_EQ(session->languages().Value(), QStringLiteral("lkChs")) << label;
+        EXPECT_EQ(session->languages().Writes() - writesBefore, 1) << label;
+        EXPECT_TRUE(session->window().isVisible()) << label;
+        EXPECT_EQ(session->Find<QComboBox>(QStringLiteral("cbbLang"))->currentIndex(), lkChs);
         CurrentLanguage = lkEng;
     }
 }
@@ -53,43 +63,50 @@ TEST_F(LanguageStartTest, ChooserOffersTheSystemLanguageFirst)
     };
     for (const Case& c : cases) {
         QLocale::setDefault(c.locale);
-        MakeWindow();
-        form->LoadLanguage();
-        EXPECT_EQ(prompts->preselected, c.item) << c.locale.name().toStdString();
+        auto session = UnstartedWindow(std::nullopt);
+        session->Start();
+        const std::string label = c.locale.name().toStdString();
+        EXPECT_EQ(session->prompts().chooserPreselection, c.item) << label;
         // Closing with the offered item keeps it.
-        EXPECT_EQ(CurrentLanguage, c.item) << c.locale.name().toStdString();
+        EXPECT_EQ(CurrentLanguage, c.item) << label;
+        EXPECT_EQ(session->languages().Value(), LanguageName(TLanguateKind(c.item))) << label;
         CurrentLanguage = lkEng;
     }
 }
 
-TEST_F(LanguageStartTest, ChooserIsTheWindowForm2RefersToWhileItExists)
+TEST_F(LanguageStartTest, ChooserIsTheWindowForm2RefersToAndGoesWithTheMainWindow)
 {
-    MakeWindow();
-    bool showingDuringChoice = false;
-    prompts->onChooser = [&](TForm2& chooser) {
-        EXPECT_EQ(Form2.data(), &chooser);
-        chooser.show();
-        showingDuringChoice = LanguageChooserShowing();
-        chooser.btnOK->click();
-    };
-    form->LoadLanguage();
-    EXPECT_TRUE(showingDuringChoice);
-    EXPECT_FALSE(LanguageChooserShowing());
+    auto session = UnstartedWindow(std::nullopt);
+    session->prompts().languageChoice = lkCht;
+    session->Start();
     ASSERT_FALSE(Form2.isNull());
-    // The chooser is not one of the main window's controls, and goes with the main window.
-    EXPECT_NE(Form2->parent(), form.get());
-    form.reset();
+    EXPECT_EQ(Form2->Choice(), lkCht);
+    // Not one of the main window's controls: lookups by name never reach it.
+    EXPECT_NE(Form2->parent(), &session->window());
+    EXPECT_EQ(session->window().FindComponent(QStringLiteral("btnOK")), nullptr);
+    EXPECT_FALSE(LanguageChooserShowing());
+    Form2->show();
+    EXPECT_TRUE(LanguageChooserShowing());
+    session.reset();
     EXPECT_TRUE(Form2.isNull());
+    EXPECT_FALSE(LanguageChooserShowing());
 }
 
-TEST_F(LanguageStartTest, LanguageComboShowsTheStoredLanguage)
+TEST_F(LanguageStartTest, AfterTheChoiceTheReceiverIsLookedForAgain)
 {
-    MakeWindow(QStringLiteral("lkChs"));
-    auto* combo = form->Find<QComboBox>(QStringLiteral("cbbLang"));
-    if (!combo)
-        GTEST_SKIP() << "the window has no cbbLang yet";
-    form->LoadLanguage();
-    EXPECT_EQ(combo->currentIndex(), lkChs);
+    SimSession::Options options;
+    options.start = false;
+    options.storedLanguage.clear();
+    SimSession session(options);
+    session.DeliverEvents();  // the controller lists the receiver and the window attaches it
+    ASSERT_NE(session.window().Receiver(), nullptr);
+    session.firmware().eeprom().setWord(7, 0x1234);
+
+    session.window().LoadLanguage();
+
+    EXPECT_EQ(session.prompts().languageChooserRuns, 1);
+    EXPECT_EQ(session.firmware().eeprom().word(7), 0x00FF);  // attached again
+    EXPECT_NE(session.window().Receiver(), nullptr);
 }
 
 } // namespace
