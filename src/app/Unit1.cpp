@@ -2,6 +2,7 @@
 
 #include "device/DeviceClock.h"
 #include "device/HidControllerClass.h"
+#include "app/SkinFrame.h"
 #include "app/UserPrompts.h"
 
 #include <QCloseEvent>
@@ -39,9 +40,19 @@ TForm1::TForm1(AppServices services, QWidget* parent)
 
     BuildGrids();
     BindEvents();
+    skinForm1 = new TSkinFrame(this);
+    skinForm1->setObjectName(QStringLiteral("skinForm1"));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The device list's lines own their devices; the controller goes first so that releasing
+    // them does not make it look for replacements.
+    channel_.setReceiver(nullptr);
+    delete HidDeviceController1;
+    HidDeviceController1 = nullptr;
+    FreeDevListObjects();
+}
 
 QObject* TForm1::FindComponent(const QString& name) const
 {

@@ -209,6 +209,7 @@ public:
     int HomeEntryIndex = -1;
     int MailEntryIndex = -1;
 
+    QWidget* skinForm1 = nullptr;
     QTimer* tmrSoftBind = nullptr;
     QTimer* tmrStatus = nullptr;
 

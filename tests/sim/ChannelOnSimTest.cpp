@@ -162,3 +162,59 @@ TEST_F(ChannelOnSimTest, CorruptedReplyIsPassedOnAsIs)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChannelOnSimTest, WriteWhoseReadBackAlwaysFailsLogsFiftyFailedChecks)
+{
+    QStringList lines;
+    rig.channel.setDebugLog([&](const QString& line) { lines << line; });
+    rig.faults().nackReplies(SimFaults::kAlways);
+    rig.channel.EepromWriteWord(3, 0x23DC);
+    ASSERT_EQ(lines.size(), 50);
+    EXPECT_EQ(lines.front(), "WRT EEPROM Addr 3 data 23DC CheckData FFFFFFFF");
+    EXPECT_EQ(lines.back(), lines.front());
+}
+
+TEST_F(ChannelOnSimTest, WithoutAReceiverNothingIsSent)
+{
+    rig.channel.setReceiver(nullptr);
+    const qint64 mark = rig.log().mark();
+    EXPECT_EQ(rig.channel.EepromReadWord(5), -1);
+    EXPECT_EQ(rig.channel.RfQuery(0x24, 0x12), -1);
+    rig.channel.EepromWriteWord(7, 0x00FF);
+    rig.channel.RfCommand(0x2B, 0x5A, 0x33);
+    CommandChannel::Report reply{};
+    EXPECT_FALSE(rig.channel.polledRead(CommandChannel::request({0x0A}), reply));
+    EXPECT_FALSE(rig.channel.strictRead(CommandChannel::request({0x14, 0xFF, 0xAA, 1}), reply));
+    EXPECT_TRUE(rig.log().since(mark).empty());
+    EXPECT_TRUE(rig.clock->sleeps().empty());
+}
+
+TEST_F(ChannelOnSimTest, RfCommandAndQueryFrames)
+{
+    const qint64 mark = rig.log().mark();
+    rig.channel.RfCommand(0x2B, 0x5A, 0x33);
+    rig.faults().scriptReplies({{0x3A, 0, 0, 0, 0, 0, 0, 0x00}, {0x3A, 0, 0, 0, 0, 0, 0, 0xCC}});
+    EXPECT_EQ(rig.channel.RfQuery(0x24, 0x12), 0x3A);
+    EXPECT_EQ(rig.log().sentSince(mark),
+              (std::vector<QString>{"01 2B AA 5A 33 00 00 00", "01 24 AA 12 00 00 00 00",
+                                    "01 24 AA 12 00 00 00 00"}));
+    EXPECT_EQ(rig.clock->sleeps(), repeated(5, 4));
+}
+
+TEST_F(ChannelOnSimTest, PolledReadKeepsGoingAfterFailuresStrictReadGivesUp)
+{
+    CommandChannel::Report reply{};
+    rig.faults().failSets(2);
+    EXPECT_TRUE(rig.channel.polledRead(CommandChannel::request({0x0A}), reply));
+    EXPECT_EQ(rig.clock->sleeps(), (std::vector<int>{2, 2, 2, 2}));  // no get after a failed set
+
+    rig.clock->clearRecord();
+    rig.faults().failSets(1);
+    EXPECT_FALSE(rig.channel.strictRead(CommandChannel::request({0x14, 0xFF, 0xAA, 1}), reply));
+    EXPECT_TRUE(rig.clock->sleeps().empty());
+    EXPECT_TRUE(rig.channel.strictRead(CommandChannel::request({0x14, 0xFF, 0xAA, 1}), reply));
+}
+
+} // namespace
