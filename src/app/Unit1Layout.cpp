@@ -56,6 +56,9 @@ void BuildChannelGrid(QWidget* group, const QString& prefix)
             const int y = kGridTop + row * (kCellHeight + kCellGap);
             cell->setGeometry(x, y, kCellWidth, kCellHeight);
             cell->setText(QStringLiteral(" 88"));
+            // A read-out: painted by the channel diagnostics, never typed into.
+            cell->setReadOnly(true);
+            cell->setFocusPolicy(Qt::NoFocus);
             SetBackground(cell, QPalette::Base, clMoneyGreen);
         }
     }
