@@ -118,6 +118,10 @@ void TForm1::TerminateOtherInstances(const QString& name)
 
 void TForm1::FormResize(QObject*)
 {
+    // A fixed size also tells the window manager that the border cannot be dragged.
+    if (minimumSize() != QSize(WindowWidth, WindowHeight) ||
+        maximumSize() != QSize(WindowWidth, WindowHeight))
+        setFixedSize(WindowWidth, WindowHeight);
     if (width() != WindowWidth || height() != WindowHeight)
         resize(WindowWidth, WindowHeight);
 }
