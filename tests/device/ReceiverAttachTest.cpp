@@ -322,4 +322,22 @@ TEST(ReceiverAttachTest, UnpluggingReturnsToTheNoReceiverState)
     EXPECT_EQ(session.Find<QComboBox>(QStringLiteral("cbRF_Set_BTY_Low_Level"))->currentIndex(), -1);
 }
 
+TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedIsNamedOnceOnStandardError)
+{
+    SimDeviceProfile locked = SimReceivers::receiverProfile();
+    locked.openPolicy = SimOpenPolicy::Deny;
+    SimSession::Options options;
+    options.receiver = locked;
+    testing::internal::CaptureStderr();
+    SimSession session(options);
+    session.Plug(SimReceivers::plainKeyboardProfile());  // another change: no second line
+    session.DeliverEvents();
+    const std::string err = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(session.window().Receiver(), nullptr);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("no permission to open"), std::string::npos) << err;
+    EXPECT_NE(err.find("70-karvelo-rf-receiver.rules"), std::string::npos) << err;
+}
+
 } // namespace
