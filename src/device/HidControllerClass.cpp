@@ -321,18 +321,33 @@ void THidDeviceController::HandleNotification(long lParam)
     lastLParam_ = lParam;
     inDeviceChange_ = true;
 
-    bool changed = lastLParam_ == -1;
     std::vector<std::unique_ptr<THidDevice>> present = BuildPresentList();
-    auto presentHas = [&present](const QString& instance) {
+    bool changed = lastLParam_ == -1;
+    changed |= RemoveVanished(present);
+    changed |= AppendArrivals(present);
+    RecountDevices();
+    if (changed && OnDeviceChange)
+        OnDeviceChange(this);
+    inDeviceChange_ = false;
+
+    if (notificationMissed_) {
+        notificationMissed_ = false;
+        PostNotification(0);
+    }
+}
+
+bool THidDeviceController::RemoveVanished(const std::vector<std::unique_ptr<THidDevice>>& present)
+{
+    const auto isPresent = [&present](const QString& instance) {
         return std::any_of(present.begin(), present.end(),
                            [&](const auto& d) { return d->pnp_.DeviceInstance == instance; });
     };
-
+    bool changed = false;
     for (int i = Count() - 1; i >= 0; --i) {
         if (i >= Count())
-            continue;
+            continue;  // a handler below removed more than one device
         THidDevice* device = list_[static_cast<size_t>(i)];
-        if (!device->pluggedIn_ || presentHas(device->pnp_.DeviceInstance))
+        if (!device->pluggedIn_ || isPresent(device->pnp_.DeviceInstance))
             continue;
         device->MarkUnplugged();
         if (THidPlugEvent unplug = std::move(device->OnUnplug)) {
@@ -341,8 +356,9 @@ void THidDeviceController::HandleNotification(long lParam)
         }
         if (OnRemoval)
             OnRemoval(device);
+        // A device still held by the application stays listed until it is returned.
         if (!device->checkedOut_) {
-            auto it = std::find(list_.begin(), list_.end(), device);
+            const auto it = std::find(list_.begin(), list_.end(), device);
             if (it != list_.end()) {
                 list_.erase(it);
                 device->controller_ = nullptr;
@@ -351,13 +367,18 @@ void THidDeviceController::HandleNotification(long lParam)
         }
         changed = true;
     }
+    return changed;
+}
 
+bool THidDeviceController::AppendArrivals(std::vector<std::unique_ptr<THidDevice>>& present)
+{
+    bool changed = false;
     for (auto& fresh : present) {
         const bool known = std::any_of(list_.begin(), list_.end(), [&](const THidDevice* d) {
             return d->pluggedIn_ && d->pnp_.DeviceInstance == fresh->pnp_.DeviceInstance;
         });
         if (known)
-            continue;
+            continue;  // the fresh duplicate is released with `present`
         THidDevice* device = fresh.release();
         list_.push_back(device);
         changed = true;
@@ -369,14 +390,5 @@ void THidDeviceController::HandleNotification(long lParam)
                 device->CloseFile();
         }
     }
-
-    RecountDevices();
-    if (changed && OnDeviceChange)
-        OnDeviceChange(this);
-    inDeviceChange_ = false;
-
-    if (notificationMissed_) {
-        notificationMissed_ = false;
-        PostNotification(0);
-    }
+    return changed;
 }

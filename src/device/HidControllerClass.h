@@ -132,6 +132,10 @@ public:
 private:
     friend class THidDevice;
     std::vector<std::unique_ptr<THidDevice>> BuildPresentList();
+    // Marks the listed devices that are gone; true when there was any.
+    bool RemoveVanished(const std::vector<std::unique_ptr<THidDevice>>& present);
+    // Lists the present devices not known yet; true when there was any.
+    bool AppendArrivals(std::vector<std::unique_ptr<THidDevice>>& present);
     void DeviceDestroyed(THidDevice* device);
     void RecountDevices();
     void PostNotification(long lParam);
