@@ -3,7 +3,7 @@
 // simulator themselves.
 #include "device/CommandChannel.h"
 #include "device/DeviceClock.h"
-#include "device/HidControllerClass.h"
+#include "device/HidController.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"

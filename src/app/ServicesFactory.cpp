@@ -2,7 +2,7 @@
 
 #include "app/UserPrompts.h"
 #include "device/DeviceClock.h"
-#include "device/LinuxHidBackend.h"
+#include "device/linux/LinuxHidBackend.h"
 #include "i18n/SettingsLanguageStore.h"
 #include "platform/LinuxProcessList.h"
 #include "sim/SimHidBackend.h"

@@ -1,7 +1,7 @@
 #include "app/UserPrompts.h"
 
-#include "i18n/Unit2.h"
-#include "platform/Screen.h"
+#include "app/LanguageChooser.h"
+#include "app/Screen.h"
 
 #include <QGuiApplication>
 #include <QInputDialog>

@@ -1,7 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/ServicesFactory.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 
 #include <QStringList>
 

@@ -1,9 +1,60 @@
 #include "device/CommandChannel.h"
 
 #include "device/DeviceClock.h"
-#include "device/HidControllerClass.h"
+#include "device/HidController.h"
 
 CommandChannel::CommandChannel(DeviceClock& clock) : clock_(clock) {}
+
+CommandChannel::Sequence::Sequence(CommandChannel& channel) : channel_(channel)
+{
+    // A run opened inside another one (not across a pump) is part of it and ends with it.
+    const auto& runs = channel_.openRuns_;
+    const bool outermost = runs.empty() || runs.back() == kPumpBoundary;
+    channel_.openRuns_.push_back(outermost ? channel_.generation_ : runs.back());
+}
+
+CommandChannel::Sequence::~Sequence()
+{
+    channel_.openRuns_.pop_back();
+}
+
+void CommandChannel::setReceiver(THidDevice* device)
+{
+    if (closed_)
+        device = nullptr;
+    if (device != receiver_)
+        ++generation_;
+    receiver_ = device;
+}
+
+void CommandChannel::setClosed(bool closed)
+{
+    closed_ = closed;
+    if (closed) {
+        receiver_ = nullptr;
+        ++generation_;
+    }
+}
+
+bool CommandChannel::usable() const
+{
+    return receiver_ && (openRuns_.empty() || openRuns_.back() == kPumpBoundary ||
+                         openRuns_.back() == generation_);
+}
+
+void CommandChannel::pump()
+{
+    // What the pump delivers (a device change, a tick, a click) starts runs of its own.
+    openRuns_.push_back(kPumpBoundary);
+    clock_.pump();
+    openRuns_.pop_back();
+}
+
+void CommandChannel::wait(int ms)
+{
+    if (usable())
+        clock_.sleep(ms);
+}
 
 CommandChannel::Report CommandChannel::request(std::initializer_list<quint8> bytes)
 {
@@ -22,7 +73,7 @@ int CommandChannel::reportLength() const
 {
     // Queried before every call, as the device may have changed; a length that does not fit the
     // buffer fails the call rather than reading past it.
-    if (!receiver_)
+    if (!usable())
         return 0;
     const int length = receiver_->Caps().FeatureReportByteLength;
     return length >= 1 && length <= static_cast<int>(Report{}.size()) ? length : 0;
@@ -31,13 +82,13 @@ int CommandChannel::reportLength() const
 bool CommandChannel::setFeature(const Report& buffer)
 {
     const int length = reportLength();
-    return receiver_ && length > 0 && receiver_->WriteFeature(buffer.data(), length);
+    return length > 0 && receiver_->WriteFeature(buffer.data(), length);
 }
 
 bool CommandChannel::getFeature(Report& buffer)
 {
     const int length = reportLength();
-    return receiver_ && length > 0 && receiver_->ReadFeature(buffer.data(), length);
+    return length > 0 && receiver_->ReadFeature(buffer.data(), length);
 }
 
 void CommandChannel::log(const QString& line) const
@@ -48,19 +99,20 @@ void CommandChannel::log(const QString& line) const
 
 int CommandChannel::EepromReadWord(quint8 wordNumber)
 {
-    clock_.pump();
-    if (!receiver_)
+    pump();
+    const Sequence run(*this);
+    if (!usable())
         return -1;
     Report buffer{};
     for (int attempt = 1;; ++attempt) {
         buffer = request({0x03, wordNumber});
         if (!setFeature(buffer))
             return -1;
-        clock_.sleep(2);
+        wait(2);
         if (!getFeature(buffer))
             return -1;
-        clock_.sleep(2);
-        clock_.pump();
+        wait(2);
+        pump();
         if (acknowledged(buffer) || attempt >= kRetryLimit)
             break;
     }
@@ -69,38 +121,42 @@ int CommandChannel::EepromReadWord(quint8 wordNumber)
     return buffer[0] * 256 + buffer[1];
 }
 
-void CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
+bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
 {
-    if (!receiver_)
-        return;
+    const Sequence run(*this);
+    if (!usable())
+        return false;
     for (int pass = 1;; ++pass) {
         const Report buffer = request({0x04, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
         if (!setFeature(buffer))
-            return;
-        clock_.sleep(12);
-        clock_.pump();
+            return false;
+        wait(12);
+        pump();
         const int check = EepromReadWord(wordNumber);
         log(QString::asprintf("WRT EEPROM Addr %d data %X CheckData %X", int(wordNumber),
                               unsigned(value), unsigned(check)));
-        if (check == value || pass >= kRetryLimit)
-            return;
+        if (check == value)
+            return true;
+        if (pass >= kRetryLimit || !usable())
+            return false;
     }
 }
 
 int CommandChannel::RfQuery(quint8 command, quint8 operand)
 {
-    if (!receiver_)
+    const Sequence run(*this);
+    if (!usable())
         return -1;
     Report buffer{};
     for (int attempt = 1;; ++attempt) {
         buffer = request({command, kRfMarker, operand});
         if (setFeature(buffer)) {
-            clock_.sleep(5);
+            wait(5);
             getFeature(buffer);  // an unread reply keeps byte 7 = 0 and is retried
         }
-        clock_.sleep(5);
-        clock_.pump();
-        if (acknowledged(buffer) || attempt >= kRetryLimit)
+        wait(5);
+        pump();
+        if (acknowledged(buffer) || attempt >= kRetryLimit || !usable())
             break;
     }
     return acknowledged(buffer) ? buffer[0] : -1;
@@ -108,30 +164,26 @@ int CommandChannel::RfQuery(quint8 command, quint8 operand)
 
 void CommandChannel::RfCommand(quint8 command, quint8 operand1, quint8 operand2)
 {
-    if (!receiver_)
-        return;
     setFeature(request({command, kRfMarker, operand1, operand2}));
 }
 
 void CommandChannel::plainCommand(const Report& req)
 {
-    if (receiver_)
-        setFeature(req);
+    setFeature(req);
 }
 
 bool CommandChannel::polledRead(const Report& req, Report& reply)
 {
     reply = req;
-    if (!receiver_)
-        return false;
-    for (int attempt = 1; attempt <= kRetryLimit; ++attempt) {
+    const Sequence run(*this);
+    for (int attempt = 1; attempt <= kRetryLimit && usable(); ++attempt) {
         reply = req;
         if (setFeature(reply)) {
-            clock_.sleep(2);
+            wait(2);
             getFeature(reply);
         }
-        clock_.sleep(2);
-        clock_.pump();
+        wait(2);
+        pump();
         if (acknowledged(reply))
             return true;
     }
@@ -141,17 +193,16 @@ bool CommandChannel::polledRead(const Report& req, Report& reply)
 bool CommandChannel::strictRead(const Report& req, Report& reply)
 {
     reply = req;
-    if (!receiver_)
-        return false;
+    const Sequence run(*this);
     for (int attempt = 1; attempt <= kRetryLimit; ++attempt) {
         reply = req;
         if (!setFeature(reply))
             return false;
-        clock_.sleep(2);
+        wait(2);
         if (!getFeature(reply))
             return false;
-        clock_.sleep(2);
-        clock_.pump();
+        wait(2);
+        pump();
         if (acknowledged(reply))
             return true;
     }
@@ -161,9 +212,10 @@ bool CommandChannel::strictRead(const Report& req, Report& reply)
 bool CommandChannel::statusRead(const Report& req, Report& reply, bool waitBetween)
 {
     reply = req;
+    const Sequence run(*this);
     if (!setFeature(reply))
         return false;
     if (waitBetween)
-        clock_.sleep(2);
+        wait(2);
     return getFeature(reply);
 }

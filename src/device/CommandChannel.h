@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 class DeviceClock;
 class THidDevice;
@@ -21,12 +22,39 @@ public:
 
     explicit CommandChannel(DeviceClock& clock);
 
+    // A run of exchanges that belongs to the receiver set when it began. Once that receiver is
+    // dropped or replaced, or the channel closes, every exchange of the run fails at once,
+    // without sending or waiting. A run opened inside another is part of it; one opened by a
+    // handler that a pump delivered is a run of its own. Every multi-exchange sequence opens
+    // one.
+    class Sequence {
+    public:
+        explicit Sequence(CommandChannel& channel);
+        ~Sequence();
+        Sequence(const Sequence&) = delete;
+        Sequence& operator=(const Sequence&) = delete;
+        // True while the receiver the run began with is still the channel's.
+        bool live() const { return channel_.usable(); }
+
+    private:
+        CommandChannel& channel_;
+    };
+
     // The receiver handle: every exchange goes to this device, or to none.
     THidDevice* receiver() const { return receiver_; }
-    void setReceiver(THidDevice* device) { receiver_ = closed_ ? nullptr : device; }
+    void setReceiver(THidDevice* device);
     // A closed channel sends nothing any more (the window is closing).
-    void setClosed(bool closed) { closed_ = closed; if (closed) receiver_ = nullptr; }
+    void setClosed(bool closed);
     DeviceClock& clock() const { return clock_; }
+    // True when an exchange can go out: a receiver is set and the innermost open run, if any,
+    // began with it.
+    bool usable() const;
+    // Sleeps only while an exchange could follow: waiting for a receiver that is gone costs no
+    // time.
+    void wait(int ms);
+    // Lets pending events run. Every pump inside a sequence goes through here: what the pump
+    // delivers is not part of the sequence that pumped.
+    void pump();
 
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
     void setDebugLog(std::function<void(const QString&)> log) { debugLog_ = std::move(log); }
@@ -36,7 +64,9 @@ public:
     static bool acknowledged(const Report& reply) { return reply[7] == kAck; }
 
     int EepromReadWord(quint8 wordNumber);
-    void EepromWriteWord(quint8 wordNumber, quint16 value);
+    // Writes and reads back until the word reads as written, at most 50 passes, each pass
+    // leaving a "WRT EEPROM ..." line. True when the last read-back matched.
+    bool EepromWriteWord(quint8 wordNumber, quint16 value);
     int RfQuery(quint8 command, quint8 operand);
     void RfCommand(quint8 command, quint8 operand1, quint8 operand2);
 
@@ -66,5 +96,9 @@ private:
     DeviceClock& clock_;
     THidDevice* receiver_ = nullptr;
     bool closed_ = false;
+    // Counts every change of receiver; an open run remembers the count it began with.
+    static constexpr quint64 kPumpBoundary = ~quint64(0);
+    quint64 generation_ = 0;
+    std::vector<quint64> openRuns_;
     std::function<void(const QString&)> debugLog_;
 };

@@ -1,37 +1,40 @@
-// DevListBox: one line per listed device; each line owns its checked-out device object.
-#include "app/Unit1.h"
+#include "device/DeviceList.h"
 
-#include "device/HidControllerClass.h"
+#include "device/HidController.h"
 
-#include <QListWidget>
-
-namespace {
-
-constexpr int kDeviceRole = Qt::UserRole + 1;
-
-} // namespace
-
-void TForm1::AddDeviceLine(const QString& text, THidDevice* device)
+void DeviceList::Add(const QString& line, THidDevice* device)
 {
-    auto* item = new QListWidgetItem(text);
-    item->setData(kDeviceRole, QVariant::fromValue(reinterpret_cast<quintptr>(device)));
-    DevListBox->addItem(item);
+    entries_.push_back({line, device});
 }
 
-THidDevice* TForm1::DeviceOfLine(int row) const
+THidDevice* DeviceList::At(int row) const
 {
-    const QListWidgetItem* item = DevListBox->item(row);
-    return item ? reinterpret_cast<THidDevice*>(item->data(kDeviceRole).value<quintptr>())
-                : nullptr;
+    return row >= 0 && row < Count() ? entries_[size_t(row)].device : nullptr;
 }
 
-void TForm1::FreeDevListObjects()
+QStringList DeviceList::Lines() const
 {
-    for (int row = 0; row < DevListBox->count(); ++row) {
-        THidDevice* device = DeviceOfLine(row);
-        if (device == channel_.receiver())
-            channel_.setReceiver(nullptr);
-        delete device;
-    }
-    DevListBox->clear();
+    QStringList lines;
+    for (const Entry& entry : entries_)
+        lines << entry.line;
+    return lines;
+}
+
+void DeviceList::Drop(int row, THidDeviceController& controller)
+{
+    if (row < 0 || row >= Count())
+        return;
+    THidDevice* device = entries_[size_t(row)].device;
+    entries_.erase(entries_.begin() + row);
+    if (device)
+        controller.ReturnDevice(device);
+}
+
+void DeviceList::Clear()
+{
+    // Taken out first: deleting a device may run handlers that look at the list.
+    std::vector<Entry> entries;
+    entries.swap(entries_);
+    for (const Entry& entry : entries)
+        delete entry.device;
 }

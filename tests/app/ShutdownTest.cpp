@@ -1,7 +1,7 @@
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "device/DeviceClock.h"
 #include "sim/SimFaults.h"
-#include "sim/SimSession.h"
+#include "testing/SimSession.h"
 
 #include <QListWidget>
 

@@ -1,7 +1,7 @@
 #include "app/SettingsFile.h"
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "platform/ExecutableName.h"
-#include "support/TestServices.h"
+#include "testing/TestServices.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Unit1.h"
-#include "support/TestServices.h"
+#include "app/MainWindow.h"
+#include "testing/TestServices.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "device/HidControllerClass.h"
+#include "device/HidController.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "SampleDescriptors.h"
+#include "device/SampleDescriptors.h"
 
 #include "device/ReportDescriptor.h"
 

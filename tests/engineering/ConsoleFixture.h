@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/Unit1.h"
+#include "app/MainWindow.h"
 #include "sim/ReceiverModel.h"
-#include "sim/RecordingPrompts.h"
+#include "testing/RecordingPrompts.h"
 #include "sim/SimFaults.h"
-#include "sim/SimSession.h"
+#include "testing/SimSession.h"
 
 #include <QLineEdit>
 #include <QString>

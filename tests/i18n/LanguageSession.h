@@ -2,7 +2,7 @@
 
 #include "i18n/Lang.h"
 #include "i18n/MemoryLanguageStore.h"
-#include "sim/SimSession.h"
+#include "testing/SimSession.h"
 
 #include <QLocale>
 

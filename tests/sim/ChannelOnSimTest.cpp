@@ -1,4 +1,4 @@
-#include "SimRig.h"
+#include "support/SimRig.h"
 
 #include <QStringList>
 

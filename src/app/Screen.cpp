@@ -1,0 +1,10 @@
+#include "app/Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+QSize PrimaryScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(0, 0);
+}

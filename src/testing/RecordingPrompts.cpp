@@ -1,0 +1,27 @@
+#include "testing/RecordingPrompts.h"
+
+#include "app/LanguageChooser.h"
+
+#include <QPushButton>
+
+bool RecordingPrompts::AskPassword(QWidget*, QString& valueText)
+{
+    passwordPromptsShown << valueText;
+    if (passwordAnswers.empty())
+        return false;
+    const std::optional<QString> answer = passwordAnswers.front();
+    passwordAnswers.erase(passwordAnswers.begin());
+    if (!answer)
+        return false;
+    valueText = *answer;
+    return true;
+}
+
+void RecordingPrompts::RunLanguageChooser(TForm2& chooser)
+{
+    ++languageChooserRuns;
+    chooserPreselection = chooser.cbbLang->currentIndex();
+    if (languageChoice >= 0)
+        chooser.cbbLang->setCurrentIndex(languageChoice);
+    chooser.btnOK->click();
+}

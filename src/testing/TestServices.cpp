@@ -1,0 +1,18 @@
+#include "testing/TestServices.h"
+
+#include "device/NullHidBackend.h"
+
+AppServices TestServices::Make()
+{
+    AppServices services;
+    if (!hid)
+        hid = std::make_shared<NullHidBackend>();
+    services.hid = hid;
+    services.clock = clock;
+    services.prompts = prompts;
+    services.processes = processes;
+    services.languages = languages;
+    services.workingDirectory = workingDirectory;
+    services.endProcess = [this](int code) { endProcessCalls.push_back(code); };
+    return services;
+}

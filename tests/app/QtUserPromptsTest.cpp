@@ -1,0 +1,102 @@
+#include "app/UserPrompts.h"
+#include "app/LanguageChooser.h"
+#include "app/Screen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs check on the modal dialog once its modal loop has started. A dialog the check leaves
+// open is closed, so that a failed check cannot hang the test.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog&)> check)
+{
+    QTimer::singleShot(0, [check] {
+        QPointer<QDialog> modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* dialog = qobject_cast<Dialog*>(modal.data()))
+            check(*dialog);
+        else
+            ADD_FAILURE() << "no modal dialog of the expected kind";
+        if (modal && modal->isVisible())
+            modal->done(QDialog::Rejected);
+    });
+}
+
+QPoint ScreenCentre(const QWidget& widget)
+{
+    const QSize screen = PrimaryScreenSize();
+    return {screen.width() / 2 - widget.width() / 2, screen.height() / 2 - widget.height() / 2};
+}
+
+TEST(QtUserPrompts, PasswordPromptMasksEntryAndReturnsItOnOk)
+{
+    QtUserPrompts prompts;
+    QString value = QStringLiteral("previous");
+    WhenShown<QInputDialog>([](QInputDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("TEST MODE"));
+        EXPECT_EQ(dialog.labelText(), QStringLiteral("PASSWORD:"));
+        EXPECT_EQ(dialog.textEchoMode(), QLineEdit::Password);
+        EXPECT_EQ(dialog.textValue(), QStringLiteral("previous"));
+        EXPECT_EQ(dialog.pos(), ScreenCentre(dialog));
+        dialog.setTextValue(QStringLiteral("secret"));
+        dialog.accept();
+    });
+    EXPECT_TRUE(prompts.AskPassword(nullptr, value));
+    EXPECT_EQ(value, QStringLiteral("secret"));
+}
+
+TEST(QtUserPrompts, PasswordPromptCancelledKeepsTheEntry)
+{
+    QtUserPrompts prompts;
+    QString value = QStringLiteral("previous");
+    WhenShown<QInputDialog>([](QInputDialog& dialog) {
+        dialog.setTextValue(QStringLiteral("typed"));
+        dialog.reject();
+    });
+    EXPECT_FALSE(prompts.AskPassword(nullptr, value));
+    EXPECT_EQ(value, QStringLiteral("previous"));
+}
+
+TEST(QtUserPrompts, InformationHasTitleIconAndOneOkButtonCentredOnScreen)
+{
+    QtUserPrompts prompts;
+    bool seen = false;
+    WhenShown<QMessageBox>([&seen](QMessageBox& box) {
+        seen = true;
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Connect"));
+        EXPECT_EQ(box.text(), QStringLiteral("Connect Success"));
+        EXPECT_EQ(box.icon(), QMessageBox::Information);
+        ASSERT_EQ(box.buttons().size(), 1);
+        EXPECT_EQ(box.buttons().first()->text(), QStringLiteral("OK"));
+        EXPECT_EQ(box.pos(), ScreenCentre(box));
+        box.buttons().first()->click();
+    });
+    prompts.ShowInformation(nullptr, QStringLiteral("Connect"), QStringLiteral("Connect Success"));
+    EXPECT_TRUE(seen);
+}
+
+TEST(QtUserPrompts, LanguageChooserRunsModallyUntilOk)
+{
+    QtUserPrompts prompts;
+    TForm2 chooser(nullptr);
+    WhenShown<TForm2>([](TForm2& shown) {
+        EXPECT_TRUE(shown.isModal());
+        shown.cbbLang->setCurrentIndex(lkCht);
+        shown.btnOK->click();
+    });
+    prompts.RunLanguageChooser(chooser);
+    EXPECT_EQ(chooser.Choice(), lkCht);
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+} // namespace

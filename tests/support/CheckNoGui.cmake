@@ -1,0 +1,11 @@
+# Fails when any of PROGRAMS (a list) needs the Qt Gui or Widgets library at run time.
+foreach(program IN LISTS PROGRAMS)
+  execute_process(COMMAND readelf -d ${program} OUTPUT_VARIABLE dynamic RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cannot read ${program}")
+  endif()
+  if(dynamic MATCHES "libQt6(Gui|Widgets)")
+    message(FATAL_ERROR "${program} needs ${CMAKE_MATCH_0}: the protocol layer must not")
+  endif()
+  message(STATUS "${program}: no Qt Gui or Widgets")
+endforeach()
