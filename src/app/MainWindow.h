@@ -215,6 +215,20 @@ protected:
 
 private:
     using Handler = void (TForm1::*)(QObject*);
+
+    // ---- Pairing: private steps and members (receiver/PairingHandlers.cpp) --------------
+
+    // ---- Status polling: private steps and members (receiver/StatusHandlers.cpp) --------
+
+    // ---- Device options: private steps and members (receiver/OptionHandlers.cpp) --------
+
+    // ---- Read-back: private steps and members (receiver/ReadBackHandlers.cpp) -----------
+
+    // ---- Hotkeys: private steps and members (receiver/HotkeyHandlers.cpp) ---------------
+
+    // ---- Identity: private steps and members (receiver/IdentityHandlers.cpp) ------------
+
+    // ---- Shared by the window -----------------------------------------------------------
     // Start-up steps.
     QString WorkingDirectory() const;
     void FillBatteryLowList();

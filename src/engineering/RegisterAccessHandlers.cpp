@@ -27,8 +27,8 @@ void TForm1::RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 void TForm1::RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 {
     const quint8 address = LowByte(addressBox->Value());
-    const quint8 data = LowByte(dataBox->Value());
-    rfAccess_.Write(space, address, data);
+    const quint8 byte = LowByte(dataBox->Value());
+    rfAccess_.Write(space, address, byte);
 }
 
 void TForm1::btnC_RF_Rd_Direct_RegClick(QObject*)
@@ -70,8 +70,8 @@ int TForm1::btnC_RF_Wrt_EEPROMClick(QObject*)
 {
     // Both boxes are read before anything is sent, so a box that is not hexadecimal stops it.
     const quint8 address = LowByte(edtRF_EEPROMAddr->Value());
-    const quint8 data = LowByte(edtRF_EEPROMData->Value());
-    return rfAccess_.WriteEepromVerified(address, data, [this](int readBack) {
+    const quint8 byte = LowByte(edtRF_EEPROMData->Value());
+    return rfAccess_.WriteEepromVerified(address, byte, [this](int readBack) {
         edtRF_EEPROMData->setText(ReadResultText(readBack));
     });
 }
