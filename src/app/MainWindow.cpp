@@ -13,6 +13,12 @@
 
 #include <exception>
 
+namespace {
+
+constexpr int kReceiverLockWaitMs = 200;
+
+} // namespace
+
 TForm1::TForm1(AppServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)), channel_(*services_.clock)
 {
@@ -39,6 +45,10 @@ TForm1::TForm1(AppServices services, QWidget* parent)
         ReportInaccessibleNode(node);
     };
     channel_.setDebugLog([this](const QString& line) { Debug(line); });
+    // The window waits only briefly for a command line using the receiver: a tick it cannot
+    // run is simply skipped.
+    if (services_.receiverLock)
+        channel_.setLock(services_.receiverLock, kReceiverLockWaitMs);
 
     BuildGrids();
     BindEvents();

@@ -2,6 +2,7 @@
 
 #include "app/UserPrompts.h"
 #include "device/DeviceClock.h"
+#include "device/linux/FileReceiverLock.h"
 #include "device/linux/LinuxHidBackend.h"
 #include "i18n/SettingsLanguageStore.h"
 #include "platform/LinuxProcessList.h"
@@ -19,6 +20,7 @@ AppServices CommonServices()
     services.processes = std::make_shared<LinuxProcessList>();
     services.languages = std::make_shared<SettingsLanguageStore>();
     services.prompts = std::make_shared<QtUserPrompts>();
+    services.receiverLock = std::make_shared<FileReceiverLock>();
     services.endProcess = [](int exitCode) { QCoreApplication::exit(exitCode); };
     return services;
 }

@@ -2,6 +2,7 @@
 
 #include "device/DeviceClock.h"
 #include "device/HidController.h"
+#include "device/ReceiverLock.h"
 
 CommandChannel::CommandChannel(DeviceClock& clock) : clock_(clock) {}
 
@@ -10,12 +11,45 @@ CommandChannel::Sequence::Sequence(CommandChannel& channel) : channel_(channel)
     // A run opened inside another one (not across a pump) is part of it and ends with it.
     const auto& runs = channel_.openRuns_;
     const bool outermost = runs.empty() || runs.back() == kPumpBoundary;
-    channel_.openRuns_.push_back(outermost ? channel_.generation_ : runs.back());
+    if (!outermost) {
+        channel_.openRuns_.push_back(runs.back());
+        return;
+    }
+    bool refused = false;
+    holdsLock_ = channel_.takeLock(refused);
+    channel_.openRuns_.push_back(refused ? kRefused : channel_.generation_);
 }
 
 CommandChannel::Sequence::~Sequence()
 {
     channel_.openRuns_.pop_back();
+    if (holdsLock_)
+        channel_.giveLockBack();
+}
+
+void CommandChannel::setLock(std::shared_ptr<ReceiverLock> lock, int waitMs)
+{
+    lock_ = std::move(lock);
+    lockWaitMs_ = waitMs;
+}
+
+bool CommandChannel::takeLock(bool& refused)
+{
+    refused = false;
+    if (!lock_ || !receiver_)
+        return false;  // nothing to share, or nothing will be sent
+    if (lockHolds_ == 0 && !lock_->acquire(receiver_->PnPInfo().DevicePath, lockWaitMs_)) {
+        refused = lockRefused_ = true;
+        return false;
+    }
+    ++lockHolds_;
+    return true;
+}
+
+void CommandChannel::giveLockBack()
+{
+    if (lock_ && lockHolds_ > 0 && --lockHolds_ == 0)
+        lock_->release();
 }
 
 void CommandChannel::setReceiver(THidDevice* device)
@@ -164,11 +198,13 @@ int CommandChannel::RfQuery(quint8 command, quint8 operand)
 
 void CommandChannel::RfCommand(quint8 command, quint8 operand1, quint8 operand2)
 {
+    const Sequence run(*this);
     setFeature(request({command, kRfMarker, operand1, operand2}));
 }
 
 void CommandChannel::plainCommand(const Report& req)
 {
+    const Sequence run(*this);
     setFeature(req);
 }
 

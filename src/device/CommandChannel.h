@@ -6,9 +6,11 @@
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 class DeviceClock;
+class ReceiverLock;
 class THidDevice;
 
 // The receiver's report protocol: 8-byte feature reports with report ID 1, built in a 9-byte
@@ -38,6 +40,7 @@ public:
 
     private:
         CommandChannel& channel_;
+        bool holdsLock_ = false;
     };
 
     // The receiver handle: every exchange goes to this device, or to none.
@@ -55,6 +58,11 @@ public:
     // Lets pending events run. Every pump inside a sequence goes through here: what the pump
     // delivers is not part of the sequence that pumped.
     void pump();
+
+    // Takes `lock` for every outermost run, waiting at most waitMs for another process. A run
+    // that cannot get it sends nothing, and lockRefused() tells so.
+    void setLock(std::shared_ptr<ReceiverLock> lock, int waitMs);
+    bool lockRefused() const { return lockRefused_; }
 
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
     void setDebugLog(std::function<void(const QString&)> log) { debugLog_ = std::move(log); }
@@ -98,6 +106,14 @@ private:
     bool closed_ = false;
     // Counts every change of receiver; an open run remembers the count it began with.
     static constexpr quint64 kPumpBoundary = ~quint64(0);
+    static constexpr quint64 kRefused = ~quint64(0) - 1;
+    // True when the run now holds the lock; refused when another process keeps it.
+    bool takeLock(bool& refused);
+    void giveLockBack();
+    std::shared_ptr<ReceiverLock> lock_;
+    int lockWaitMs_ = 0;
+    int lockHolds_ = 0;
+    bool lockRefused_ = false;
     quint64 generation_ = 0;
     std::vector<quint64> openRuns_;
     std::function<void(const QString&)> debugLog_;
