@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// What a command prints: lines for people, or one JSON document for scripts (--json). Errors
+// always go to standard error as text.
+class CliOutput {
+public:
+    explicit CliOutput(bool json) : json_(json) {}
+
+    bool json() const { return json_; }
+    void line(const QString& text) { lines_ << text; }
+    QJsonObject& document() { return document_; }
+    void error(const QString& text) { errors_ << text; }
+
+    // Writes what was collected; the JSON document only when it holds anything.
+    void flush();
+
+private:
+    bool json_;
+    QStringList lines_;
+    QStringList errors_;
+    QJsonObject document_;
+};
+
+// Exit statuses of every command.
+namespace CliExit {
+constexpr int kDone = 0;
+constexpr int kDeviceFailed = 1;
+constexpr int kUsage = 2;
+constexpr int kNoReceiver = 3;
+} // namespace CliExit

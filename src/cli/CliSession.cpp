@@ -1,0 +1,73 @@
+#include "cli/CliSession.h"
+
+#include "device/DeviceClock.h"
+#include "device/HidController.h"
+#include "device/linux/FileReceiverLock.h"
+#include "device/linux/LinuxHidBackend.h"
+#include "sim/SimHidBackend.h"
+#include "sim/SimReceivers.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+std::shared_ptr<HidBackend> MakeBackend(bool simulate, const std::shared_ptr<DeviceClock>& clock)
+{
+    if (simulate)
+        return SimReceivers::makeDemoBackend(clock);
+    return CreateLinuxHidBackend();
+}
+
+} // namespace
+
+CliSession::CliSession(bool simulate)
+    : clock_(std::make_shared<RealDeviceClock>()),
+      backend_(MakeBackend(simulate, clock_)),
+      channel_(*clock_)
+{
+    channel_.setLock(std::make_shared<FileReceiverLock>(), kLockWaitMs);
+}
+
+CliSession::~CliSession()
+{
+    channel_.setReceiver(nullptr);
+    controller_.reset();  // first, so that releasing the devices looks for no replacements
+    devices_.Clear();
+}
+
+CliSession::Open CliSession::OpenReceiver(const QString& node)
+{
+    controller_ = std::make_unique<THidDeviceController>(backend_);
+    controller_->OnAccessDenied = [this](const HidNodeInfo& info) {
+        if (IsReceiverId(info.vendorId, info.productId))
+            denied_.push_back(info.path);
+    };
+    controller_->OnEnumerate = [this](THidDevice* device, int index) {
+        THidDevice* lent = nullptr;
+        controller_->LendDevice(index, lent);
+        devices_.Add(DescribeDevice(device), lent);
+        return true;
+    };
+    controller_->HandleNotification(-1);
+    controller_->EnumerateDevices();
+    THidDevice* receiver = SelectReceiver(devices_, *controller_, products_);
+    if (!node.isEmpty()) {
+        receiver = nullptr;
+        for (int row = 0; row < devices_.Count() && !receiver; ++row) {
+            THidDevice* device = devices_.At(row);
+            if (device && device->PnPInfo().DevicePath == node &&
+                IsReceiverId(device->VendorID(), device->ProductID()))
+                receiver = device;
+        }
+    }
+    channel_.setReceiver(receiver);
+    if (receiver)
+        return Open::Ok;
+    const bool deniedHere = node.isEmpty() ? !denied_.empty()
+                                           : std::find(denied_.begin(), denied_.end(), node) != denied_.end();
+    if (deniedHere)
+        return Open::NoAccess;
+    return node.isEmpty() ? Open::NoReceiver : Open::NotFound;
+}

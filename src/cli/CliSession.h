@@ -1,0 +1,53 @@
+#pragma once
+
+#include "device/CommandChannel.h"
+#include "device/DeviceList.h"
+#include "device/ReceiverSelection.h"
+#include "receiver/ReceiverState.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class DeviceClock;
+class HidBackend;
+class THidDeviceController;
+struct HidNodeInfo;
+
+// The receiver as the command line reaches it: the platform's HID devices (or the simulated
+// receiver), the receiver chosen among them and the command channel to it, shared with the
+// window through the receiver lock.
+class CliSession {
+public:
+    // How long a command waits for the window to finish an exchange sequence.
+    static constexpr int kLockWaitMs = 3000;
+
+    enum class Open { Ok, NoReceiver, NoAccess, NotFound };
+
+    explicit CliSession(bool simulate);
+    ~CliSession();
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    HidBackend& backend() const { return *backend_; }
+    DeviceClock& clock() const { return *clock_; }
+    CommandChannel& channel() { return channel_; }
+    ReceiverState& state() { return state_; }
+    THidDevice* receiver() const { return channel_.receiver(); }
+    // The nodes of known receivers that could not be opened for lack of permission.
+    const std::vector<QString>& deniedNodes() const { return denied_; }
+
+    // Chooses the receiver (the one at `node` when given) and opens the channel to it.
+    Open OpenReceiver(const QString& node);
+
+private:
+    std::shared_ptr<DeviceClock> clock_;
+    std::shared_ptr<HidBackend> backend_;
+    std::unique_ptr<THidDeviceController> controller_;
+    DeviceList devices_;
+    ProductTable products_;
+    CommandChannel channel_;
+    ReceiverState state_;
+    std::vector<QString> denied_;
+};
