@@ -94,6 +94,18 @@ TEST(HotkeyReadTest, AttachShowsStoredEntriesAndTheDefaultsForErasedWords)
     EXPECT_EQ(Shown(fresh, 1), QStringLiteral("MAIL"));
 }
 
+TEST(HotkeyReadTest, DemoReceiverShowsItsStoredChoicesAndKeepsANewOneAcrossAReattach)
+{
+    SimSession session(WithFirmware(SimReceivers::demoFirmware()));
+    EXPECT_EQ(Shown(session, 0), QStringLiteral("CALCULATOR"));
+    EXPECT_EQ(Shown(session, 1), QStringLiteral("PLAY/PAUSE"));
+    session.Choose(QStringLiteral("cbCustKey2"), 9);  // MUTE
+    List(session, 1)->setCurrentIndex(0);  // shown only, not stored
+    session.Plug(SimReceivers::plainKeyboardProfile());  // any device change attaches again
+    session.DeliverEvents();
+    EXPECT_EQ(Shown(session, 1), QStringLiteral("MUTE"));
+}
+
 TEST(HotkeyReadTest, InvalidOrUnlistedWordsLeaveTheChoiceAndSelectingStoresNothing)
 {
     SimSession session;
