@@ -95,21 +95,6 @@ TEST_F(HotkeysTest, UnconfirmedWordEndsTheStoreWithoutTheUpdateCommand)
     EXPECT_EQ(rig.firmware->hotkeyUpdates(), 0);
 }
 
-TEST_F(HotkeysTest, UnplugAtAnyExchangeOfAStoreLeavesNoUpdateAfterIt)
-{
-    // Two words of set, read-back set and get each, then the update command.
-    for (int exchange = 1; exchange <= 6; ++exchange) {
-        SimRig fresh;
-        fresh.faults().unplugAtExchange(exchange);
-        bool stored = true;
-        const Sent sent = fresh.sent([&] { stored = Hotkeys::Store(fresh.channel, 1, 0x018A); });
-        EXPECT_FALSE(stored) << exchange;
-        EXPECT_EQ(std::count(sent.begin(), sent.end(), "01 08 0B 00 00 00 00 00"), 0) << exchange;
-        EXPECT_EQ(fresh.firmware->hotkeyUpdates(), 0) << exchange;
-        EXPECT_LE(fresh.clock->nowMs(), 50) << exchange;  // no retries against a gone device
-    }
-}
-
 TEST_F(HotkeysTest, ReadGivesTheCodeOfTwoValidPairsAndSkipsTheHighWordAfterAnInvalidLow)
 {
     struct Case {
