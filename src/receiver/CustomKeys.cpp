@@ -51,7 +51,7 @@ std::optional<quint16> Read(CommandChannel& channel, int hotkey,
 
 QString ReadLine(quint8 wordNumber, int word)
 {
-    // Truncating division, as the line has always shown it: -1 splits into 0 and -1.
+    // Truncating division: a failed read (-1) splits into 0 and -1.
     return QString::asprintf("EE%d High %.2X Low %.2X", int(wordNumber), unsigned(word / 256),
                              unsigned(word % 256));
 }
