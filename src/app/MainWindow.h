@@ -225,8 +225,31 @@ private:
     // ---- Read-back: private steps and members (receiver/ReadBackHandlers.cpp) -----------
 
     // ---- Hotkeys: private steps and members (receiver/HotkeyHandlers.cpp) ---------------
+    QComboBox* HotkeyList(int hotkey) const;
+    // Stores the user's choice in hotkey list `hotkey` (0 or 1), and then every choice made
+    // while that store let events run, so that the latest choice is the one stored last.
+    void StoreHotkeyChoices(int hotkey);
+    void StoreHotkey(int hotkey);
+    bool storingHotkeys_ = false;
+    unsigned pendingHotkeyChoices_ = 0;  // bit n: list n was chosen and is not stored yet
 
     // ---- Identity: private steps and members (receiver/IdentityHandlers.cpp) ------------
+    enum class EepromWrite { Done, Refused, NotConfirmed };
+    // The value box named after an EEPROM button ("edtEEPROM_" and the button's last two
+    // digits), or null.
+    THexEdit* EepromByteBox(const QObject* button) const;
+    // Single-byte read into the button's box; the word read, or -1.
+    int ReadEepromByte(const QObject* button);
+    EepromWrite WriteEepromByte(const QObject* button);
+    // The box's value when it fits `max`; otherwise the refusal (%1: the box's text) is shown
+    // and none returned. Text that is not hexadecimal raises the box's conversion error.
+    std::optional<int> FittingValue(const THexEdit* box, quint32 max, const QString& refusal);
+    void ReadIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target);
+    void WriteIdentityPair(THexEdit* source, const QObject* highButton, const QObject* lowButton);
+    // Runs the writes of one identity store with the status tick held off; refuses a store
+    // started while another one runs.
+    void RunEepromWrites(const std::function<EepromWrite()>& writes);
+    bool writingEeprom_ = false;
 
     // ---- Shared by the window -----------------------------------------------------------
     // Start-up steps.

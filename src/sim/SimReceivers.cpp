@@ -77,7 +77,7 @@ std::shared_ptr<ReceiverModel> demoFirmware()
 {
     auto firmware = defaultFirmware();
     ReceiverEeprom& eeprom = firmware->eeprom();
-    const quint16 hotkeys[] = {0x23DC, 0x02FD, 0x8A75, 0x01FE};  // WWW HOME, MAIL
+    const quint16 hotkeys[] = {0x926D, 0x01FE, 0xCD32, 0x00FF};  // CALCULATOR, PLAY/PAUSE
     for (quint8 i = 0; i < 4; ++i)
         eeprom.setWord(quint8(3 + i), hotkeys[i]);
 

@@ -106,8 +106,10 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
         "01 09 00 00 00 00 00 00",                             // link status
         "01 17 3C 5A 01 00 00 00",                             // the mouse is the selected device
         "01 0A 00 00 00 00 00 00",                             // battery
+        "01 03 03 00 00 00 00 00", "01 03 05 00 00 00 00 00",  // hotkeys: words 3, 5 erased
         "01 04 07 00 FF 00 00 00", "01 03 07 00 00 00 00 00",  // word 7 written and verified
         "01 04 08 00 FF 00 00 00", "01 03 08 00 00 00 00 00",  // word 8 written and verified
+        "01 08 0B 00 00 00 00 00",                             // hotkeys taken into use
     }));
     // 50 ms after leaving RF access; each read's get at once after its set.
     const auto entries = session.log().since(mark);
