@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/ServicesFactory.h"
 #include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
 
 #include <QStringList>
 
@@ -45,6 +46,12 @@ int main(int argc, char** argv)
     KarveloApplication::setStyle(QStringLiteral("Fusion"));
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
-    form.Guarded([&] { form.FormCreate(&form); });
+    form.Guarded([&] {
+        form.FormCreate(&form);
+        // Message boxes carry the window's title (Setting.ini's, when it gives one), not the
+        // program's file name.
+        app.setApplicationDisplayName(form.windowTitle());
+        EnsureProgressWindow(form);
+    });
     return app.exec();
 }
