@@ -1,4 +1,3 @@
-#include "receiver/BatteryLowLevels.h"
 #include "receiver/ChoiceHistory.h"
 #include "receiver/MouseOptions.h"
 
@@ -50,35 +49,6 @@ TEST(MouseOptions, AnswersDecodeByTheirGroupsTable)
     for (const Case& c : cases)
         EXPECT_EQ(DecodeAnswer(c.group, c.first, c.second), c.choice)
             << GroupIndex(c.group) << " " << std::hex << c.first << " " << c.second;
-}
-
-TEST(MouseOptions, EveryChoiceReadsBackAsItselfWhenTheMouseStoresWhatItsCodeAsks)
-{
-    // What the mouse stores for each option code: the pair values of the firmware's table.
-    const std::pair<quint8, quint8> stored[] = {{0x15, 0x00}, {0x1A, 0xCC}, {0x25, 0x55},
-                                                {0x2A, 0xAA}, {0x45, 0x00}, {0x4A, 0xC5},
-                                                {0x4F, 0xCA}};
-    for (const OptionGroup group : {OptionGroup::LrCpiSwitch, OptionGroup::Wakeup, OptionGroup::PowerSaving}) {
-        const OptionGroupTable& table = OptionTable(group);
-        for (int choice = 0; choice < table.choiceCount; ++choice) {
-            for (const auto& [code, value] : stored) {
-                if (code == table.codes[size_t(choice)]) {
-                    EXPECT_EQ(DecodeAnswer(group, value, value ^ 0xFF), choice) << int(code);
-                }
-            }
-        }
-    }
-    const OptionGroupTable& battery = OptionTable(OptionGroup::BatteryLow);
-    ASSERT_EQ(battery.choiceCount, int(kBatteryLowLevels.size()));
-    for (int choice = 0; choice < battery.choiceCount; ++choice) {
-        const quint8 code = kBatteryLowLevels[size_t(choice)].optionCode;
-        EXPECT_EQ(battery.codes[size_t(choice)], code);
-        const int value = (code & 7) << 5;
-        EXPECT_EQ(DecodeAnswer(OptionGroup::BatteryLow, value, value ^ 0xFF), choice);
-    }
-    const OptionGroupTable& cpi = OptionTable(OptionGroup::Cpi);
-    EXPECT_EQ(DecodeAnswer(OptionGroup::Cpi, cpi.codes[Choice::kCpiHigh], -1), Choice::kCpiHigh);
-    EXPECT_EQ(DecodeAnswer(OptionGroup::Cpi, cpi.codes[Choice::kCpiLow], -1), Choice::kCpiLow);
 }
 
 TEST(ChoiceHistory, KnowsTheChoiceBeforeAChangeAndWhetherAClickChangedAnything)

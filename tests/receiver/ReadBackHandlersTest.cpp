@@ -146,6 +146,26 @@ TEST_F(ReadBackHandlersTest, ReceiverUnpluggedAtAnyExchangeGivesTheWindowBackUnr
     }
 }
 
+TEST_F(ReadBackHandlersTest, ChangesToTheDemoMouseReadBackAsChosenInAFreshWindow)
+{
+    SimSession::Options options;
+    options.firmware = SimReceivers::demoFirmware();
+    auto changing = std::make_unique<SimSession>(options);
+    for (const char* name : {"rbRF_DR_2A", "rbRF_DR_1A", "rbRF_DR_4F", "rbRF_CPI_H"})
+        changing->Click(QString::fromLatin1(name));
+    changing->Choose("cbRF_Set_BTY_Low_Level", 0);
+    EXPECT_TRUE(changing->prompts().messages.isEmpty());
+    changing.reset();
+
+    SimSession reading(options);
+    reading.Find<QRadioButton>("rbRF_CPI_H")->setChecked(true);  // the CPI read-out's part
+    reading.window().btnRdRFSettingClick(nullptr);
+    for (const char* name : {"rbRF_DR_2A", "rbRF_DR_1A", "rbRF_DR_4F"})
+        EXPECT_TRUE(reading.Find<QRadioButton>(QString::fromLatin1(name))->isChecked()) << name;
+    EXPECT_EQ(reading.Find<QComboBox>("cbRF_Set_BTY_Low_Level")->currentIndex(), 0);
+    EXPECT_EQ(options.firmware->mouse().cpi(), 1600);
+}
+
 TEST_F(ReadBackHandlersTest, ProgressWindowIsCentredAndStaysUntilTheReadBackEnds)
 {
     TForm3* progress = form->ProgressWindow();
