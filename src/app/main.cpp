@@ -2,7 +2,6 @@
 #include "app/CommandLine.h"
 #include "app/ServicesFactory.h"
 #include "app/MainWindow.h"
-#include "app/ProgressWindow.h"
 
 #include <QStringList>
 
@@ -46,12 +45,6 @@ int main(int argc, char** argv)
     KarveloApplication::setStyle(QStringLiteral("Fusion"));
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
-    form.Guarded([&] {
-        form.FormCreate(&form);
-        // Message boxes carry the window's title (Setting.ini's, when it gives one), not the
-        // program's file name.
-        app.setApplicationDisplayName(form.windowTitle());
-        EnsureProgressWindow(form);
-    });
+    form.Guarded([&] { StartWindows(form); });
     return app.exec();
 }
