@@ -1,5 +1,8 @@
 #include "app/Application.h"
 
+#include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
+
 #include <cstdio>
 #include <exception>
 
@@ -15,4 +18,11 @@ bool KarveloApplication::notify(QObject* receiver, QEvent* event)
         std::fprintf(stderr, "karvelo-rf-tool: unhandled error\n");
     }
     return false;
+}
+
+void StartWindows(TForm1& form)
+{
+    form.FormCreate(&form);
+    QGuiApplication::setApplicationDisplayName(form.windowTitle());
+    EnsureProgressWindow(form);
 }

@@ -9,3 +9,10 @@ public:
     KarveloApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+class TForm1;
+
+// The entry's start-up of the windows: the main window's own start-up, then the application
+// takes the window's title as its display name (message boxes carry it, not the program's file
+// name), then the progress window is made, to be kept for the program's lifetime.
+void StartWindows(TForm1& form);

@@ -52,6 +52,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
 
     BuildGrids();
     BindEvents();
+    TrackOptionSelections();
     skinForm1 = new TSkinFrame(this);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
 }

@@ -10,6 +10,8 @@
 #include "engineering/RfAccess.h"
 #include "engineering/SpecialCommands.h"
 #include "engineering/TestModeCommands.h"
+#include "receiver/ChoiceHistory.h"
+#include "receiver/OptionChange.h"
 #include "receiver/ReceiverState.h"
 
 #include "ui_MainWindow.h"
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -221,6 +224,21 @@ private:
     // ---- Status polling: private steps and members (receiver/StatusHandlers.cpp) --------
 
     // ---- Device options: private steps and members (receiver/OptionHandlers.cpp) --------
+    // Follows what each option group shows, so that a handler knows the choice before the
+    // click and whether the click changed anything.
+    void TrackOptionSelections();
+    void OptionChosen(OptionGroup group);
+    void AutoConnectChosen(bool enable);
+    std::vector<QRadioButton*> OptionButtons(OptionGroup group) const;
+    // The group's choice on show, or -1.
+    int ShownChoice(OptionGroup group) const;
+    // Shows a choice from code without sending it; -1 shows none.
+    void ShowChoice(OptionGroup group, int choice);
+    // The option register write through the direct register boxes.
+    void WriteOptionRegister(quint8 code);
+    OptionChange::Writes OptionWritesThroughBoxes();
+    std::array<ChoiceHistory, kOptionGroupCount> optionHistory_;
+    ChoiceHistory autoConnectHistory_;
 
     // ---- Read-back: private steps and members (receiver/ReadBackHandlers.cpp) -----------
 

@@ -45,6 +45,6 @@ int main(int argc, char** argv)
     KarveloApplication::setStyle(QStringLiteral("Fusion"));
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
-    form.Guarded([&] { form.FormCreate(&form); });
+    form.Guarded([&] { StartWindows(form); });
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "testing/SimSession.h"
 
 #include "app/MainWindow.h"
+#include "app/Application.h"
 #include "device/DeviceClock.h"
 #include "i18n/MemoryLanguageStore.h"
 #include "testing/FakeProcessList.h"
@@ -65,7 +66,7 @@ ReportLog& SimSession::log() const
 
 void SimSession::Start()
 {
-    window_->Guarded([this] { window_->FormCreate(window_.get()); });
+    window_->Guarded([this] { StartWindows(*window_); });
     DeliverEvents();
 }
 

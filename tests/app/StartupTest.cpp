@@ -1,3 +1,5 @@
+#include "app/Application.h"
+#include "app/ProgressWindow.h"
 #include "app/SettingsFile.h"
 #include "app/MainWindow.h"
 #include "platform/ExecutableName.h"
@@ -5,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QScreen>
@@ -77,6 +80,17 @@ TEST_F(StartupTest, TitleReplacedByAnyValueAboveASingleBlank)
     EXPECT_EQ(titleWith("[Setting]\nTitle=My Tool\n"), QStringLiteral("My Tool"));
     EXPECT_EQ(titleWith("[setting]\r\ntitle = Two, parts \r\n"), QStringLiteral("Two, parts"));
     EXPECT_EQ(titleWith("[Setting]\nTitle=\"  x\"\n"), QStringLiteral("  x"));
+}
+
+TEST_F(StartupTest, EntryNamesTheApplicationAfterTheWindowAndMakesTheProgressWindow)
+{
+    writeFile(dir.filePath(QStringLiteral("Setting.ini")), "[Setting]\nTitle=My Tool\n");
+    form = std::make_unique<TForm1>(env.Make());
+    StartWindows(*form);
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("My Tool"));
+    ASSERT_NE(form->ProgressWindow(), nullptr);
+    EXPECT_FALSE(form->ProgressWindow()->isVisible());
+    QGuiApplication::setApplicationDisplayName(QString());
 }
 
 TEST(SettingsFileTest, OnlyTheWorkingDirectoryIsRead)

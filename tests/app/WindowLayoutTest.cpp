@@ -176,6 +176,11 @@ TEST_F(WindowLayout, NothingStandsOutsideItsGroup)
         if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")) ||
             parent == &form || parent->objectName().startsWith(QLatin1String("qt_")))
             continue;
+        // The hidden dividing line of the battery group is longer than its group, which clips it.
+        if (widget->objectName() == QLatin1String("shpBty")) {
+            EXPECT_EQ(widget->size(), QSize(220, 1));
+            continue;
+        }
         const bool onPage = qobject_cast<QTabWidget*>(parent->parentWidget() ? parent->parentWidget()->parentWidget()
                                                                               : nullptr) != nullptr;
         const QRect area = onPage ? pageArea : parent->rect();

@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "i18n/MemoryLanguageStore.h"
-#include "app/ProgressWindowLanguage.h"
+#include "app/ProgressWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -132,23 +132,18 @@ TEST_F(ApplyLanguageTest, LanguageComboSwitchesCaptionsAtOnceAndStoresTheChoice)
     EXPECT_EQ(session->languages().Value(), QStringLiteral("lkChs"));
 }
 
-TEST_F(ApplyLanguageTest, ProgressWindowTextsFollowWhenTheWindowExists)
+TEST_F(ApplyLanguageTest, ProgressWindowTextsFollowTheLanguage)
 {
-    std::vector<TForm3*> applied;
-    RegisterProgressWindowLanguage([&](TForm3& window) { applied.push_back(&window); });
-
-    form->ApplyLanguage();
-    EXPECT_TRUE(applied.empty());
-
-    // Stands in for the progress window: only its address is passed on.
-    alignas(16) static char progressWindow[16];
-    auto* window = reinterpret_cast<TForm3*>(progressWindow);
-    form->SetProgressWindow(window);
+    TForm3* progress = form->ProgressWindow();
+    ASSERT_NE(progress, nullptr);  // created at start and kept
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Initialing mouse Setting"));
+    EXPECT_EQ(progress->lblDesc->text(), QStringLiteral("Initialing, please wait for a moment."));
+    Switch(lkCht);
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("讀取設定"));
+    EXPECT_EQ(progress->lblDesc->text(), QStringLiteral("讀取滑鼠設定中..."));
     Switch(lkChs);
-    form->SetProgressWindow(nullptr);
-    RegisterProgressWindowLanguage(nullptr);
-    ASSERT_EQ(applied.size(), 1u);
-    EXPECT_EQ(applied[0], window);
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("读取设定"));
+    EXPECT_EQ(progress->lblDesc->text(), QStringLiteral("读取鼠标设定中..."));
 }
 
 } // namespace

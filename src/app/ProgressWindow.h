@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class TForm1;
+
+// The small window that stands in the middle of the screen while the mouse's settings are read
+// back: a picture, a line of text and a bar of six steps. The user cannot close it; while it
+// is shown the main window is disabled.
+class TForm3 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 296;
+    static constexpr int kClientHeight = 103;
+    static constexpr int kSteps = 6;
+
+    // A window of its own (not a child of the main window), which it disables while shown.
+    explicit TForm3(QWidget* mainWindow);
+
+    // Title and label in the language in force.
+    void SetTexts();
+
+    QWidget* sfrm1 = nullptr;
+    QLabel* img1 = nullptr;
+    QLabel* lblDesc = nullptr;
+    QProgressBar* pbRdRf = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+
+    QPointer<QWidget> mainWindow_;
+};
+
+// The main window's progress window, created when it has none; it goes with the main window.
+TForm3* EnsureProgressWindow(TForm1& mainWindow);
