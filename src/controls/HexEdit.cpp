@@ -1,21 +1,10 @@
 #include "controls/HexEdit.h"
 
+#include "device/HexDigit.h"
+
 #include <QKeyEvent>
 
 namespace {
-
-// 0 .. 15, or -1 for anything that is not a hexadecimal digit.
-int HexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 bool IsHexText(const QString& text)
 {

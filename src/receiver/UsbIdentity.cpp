@@ -1,6 +1,7 @@
 #include "receiver/UsbIdentity.h"
 
 #include "device/CommandChannel.h"
+#include "device/HexDigit.h"
 #include "receiver/EepromMap.h"
 
 #include <QList>
@@ -11,18 +12,6 @@ namespace {
 
 constexpr int kMaxStringWords = EepromWord::kLastStringWord - EepromWord::kFirstStringWord + 1;
 
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 Fit FitHexField(const QString& text, quint32 max)
@@ -30,7 +19,7 @@ Fit FitHexField(const QString& text, quint32 max)
     quint64 value = 0;  // stops growing past max, so any length of text fits
     bool tooLarge = false;
     for (const QChar c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return Fit::NotHex;  // reported as such, even after too many digits
         if (!tooLarge) {
