@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -49,6 +50,9 @@ TEST(QtUserPrompts, PasswordPromptMasksEntryAndReturnsItOnOk)
         EXPECT_EQ(dialog.textValue(), QStringLiteral("previous"));
         EXPECT_EQ(dialog.pos(), ScreenCentre(dialog));
         dialog.setTextValue(QStringLiteral("secret"));
+        const auto* entry = dialog.findChild<QLineEdit*>();
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->displayText(), QStringLiteral("******"));  // not the style's dot
         dialog.accept();
     });
     EXPECT_TRUE(prompts.AskPassword(nullptr, value));
