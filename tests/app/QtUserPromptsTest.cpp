@@ -103,4 +103,31 @@ TEST(QtUserPrompts, LanguageChooserRunsModallyUntilOk)
     EXPECT_FALSE(chooser.isVisible());
 }
 
+TEST(QtUserPrompts, NoticeDoesNotWaitIsReplacedAndKeepsCommandLinesWhole)
+{
+    const auto openNotices = [] {
+        QList<QMessageBox*> open;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                open << box;
+        return open;
+    };
+    QtUserPrompts prompts;
+    prompts.ShowNotice(nullptr, QStringLiteral("T"), QStringLiteral("x"), true);
+    EXPECT_TRUE(openNotices().isEmpty());  // nothing open: nothing to put into another language
+
+    prompts.ShowNotice(nullptr, QStringLiteral("First"), QStringLiteral("a"), false);
+    prompts.ShowNotice(nullptr, QStringLiteral("Receiver not accessible"),
+                       QStringLiteral("Problem <here>.\nRun:\n    cmd one | tee x\n    cmd two\nThen."),
+                       false);
+    const QList<QMessageBox*> open = openNotices();
+    ASSERT_EQ(open.size(), 1);  // returned at once, and replaced
+    QMessageBox* box = open.first();
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Receiver not accessible"));
+    EXPECT_EQ(box->text(), QStringLiteral("<p>Problem &lt;here&gt;.</p><p>Run:</p>"
+                                          "<pre>cmd one | tee x\ncmd two</pre><p>Then.</p>"));
+    box->close();
+}
+
 } // namespace
