@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the tool need, when any is missing.
+# Installs the Debian 12 packages the build, the tests (the package check among them) and the
+# tool need, when any is missing.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libhidapi-dev libudev-dev
   libgtest-dev libgmock-dev
   fonts-wqy-microhei
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

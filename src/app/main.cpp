@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "device/AccessHelp.h"
 
+#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -51,6 +52,9 @@ int main(int argc, char** argv)
     displayGuard.reset();
     app.setApplicationName(QString::fromLatin1(kProgram));
     app.setApplicationVersion(QStringLiteral(APP_VERSION));
+    // The installed desktop entry and icon (taskbars match the window to them).
+    app.setDesktopFileName(QString::fromLatin1(kProgram));
+    app.setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kProgram)));
     KarveloApplication::setStyle(QStringLiteral("Fusion"));
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
