@@ -3,7 +3,7 @@
 # Set BUILD_DIR and CMAKE_ARGS for another configuration (see README: sanitizer build).
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/ensure-deps.sh
+scripts/ensure-deps.sh test
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build_dir"
