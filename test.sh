@@ -5,7 +5,7 @@
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/ensure-deps.sh
+scripts/ensure-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 # Leaks in system libraries that are not ours to fix.
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"

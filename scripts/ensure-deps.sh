@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the tool need, when any is missing.
+# Installs the Debian 12 packages that are missing for what the caller is about to do:
+#   scripts/ensure-deps.sh              build and run the tool (run.sh)
+#   scripts/ensure-deps.sh package      also build the Debian package (cpack -G DEB)
+#   scripts/ensure-deps.sh test         also run every test, the package check among them
+#   scripts/ensure-deps.sh screenshots  also take the README's pictures
 set -euo pipefail
 
 packages=(
@@ -9,6 +13,14 @@ packages=(
   libgtest-dev libgmock-dev
   fonts-wqy-microhei
 )
+for group in "$@"; do
+  case "$group" in
+    package) packages+=(dpkg-dev file) ;;
+    test) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+    screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
+    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the tool's pictures (src/resources/, packaging/karvelo-rf-tool.png) from
+# Regenerates the tool's pictures (src/resources/, the icons in packaging/icons/) from
 # tools/pictures/make_pictures.cpp; ImageMagick assembles the pairing animation.
 # Needs the fonts "DejaVu Sans" and "WenQuanYi Micro Hei" (fonts-wqy-microhei).
 set -euo pipefail

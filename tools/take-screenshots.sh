@@ -1,49 +1,73 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the real tool under Xvfb: the window in each language,
-# attached to the simulated receiver and with no receiver. Needs xvfb-run and ImageMagick.
+# Retakes every picture the README shows, of the real tool under Xvfb: the window in each
+# language attached to the simulated receiver and with no receiver, and the engineering size
+# (after the hidden gesture and the password) with the channel maps painted. Each picture is
+# exactly the window, its own frame included. Installs what it needs and builds the tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=build/bin/karvelo-rf-tool
-out=docs
+scripts/ensure-deps.sh screenshots
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target karvelo-rf-tool
+out=$PWD/docs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A copy under another name: the tool ends the running copies of its own name, and taking a
+# picture must not end the user's.
+cp build/bin/karvelo-rf-tool "$work/karvelo-rf-screenshot"
 
-shoot() { # language, tool arguments, output file
+# Runs inside the X server: starts the tool, waits for its window, optionally opens the
+# engineering size, and writes the window's picture.
+cat > "$work/inside.sh" <<'INSIDE'
+#!/usr/bin/env bash
+set -euo pipefail
+tool=$1 args=$2 picture=$3 engineering=$4
+"$tool" $args 2>/dev/null &
+pid=$!
+id=
+for _ in $(seq 50); do
+    id=$(xdotool search --name "Karvelo 2.4G RF SoC Setting Tool" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && break
+    sleep 0.2
+done
+[ -n "$id" ] || { echo "the window did not appear" >&2; kill $pid; exit 1; }
+sleep 2  # attached, and the first status ticks shown
+if [ "$engineering" = yes ]; then
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    for _ in 1 2 3 4 5; do  # the hidden gesture: five double clicks on the logo
+        xdotool mousemove $((X + 60)) $((Y + 50)) click --repeat 2 --delay 60 1
+        sleep 0.3
+    done
+    prompt=
+    for _ in $(seq 25); do
+        prompt=$(xdotool search --name "TEST MODE" 2>/dev/null | head -1 || true)
+        [ -n "$prompt" ] && break
+        sleep 0.2
+    done
+    xdotool windowfocus --sync "$prompt" type --delay 40 'Q+VELNOD'
+    xdotool key Return
+    sleep 4  # the channel maps are painted on the status ticks
+fi
+import -window "$id" "$picture"
+kill $pid
+wait $pid || true
+INSIDE
+chmod +x "$work/inside.sh"
+
+shoot() { # language, tool arguments, picture, engineering (yes/no)
     local config="$work/config-$1"
     mkdir -p "$config/KARVELO"
     printf '[General]\nLngSection=%s\n' "$1" > "$config/KARVELO/RF_BIND.conf"
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" bash -c \
-        "$tool $2 & sleep 3; import -window root '$work/shot.png'; kill %1" 2>/dev/null
-    # The window is centred on the 1280 x 800 screen.
-    convert "$work/shot.png" -crop 725x410+277+195 +repage "$3"
+    (cd "$work" && XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" \
+        "$work/inside.sh" "$work/karvelo-rf-screenshot" "$2" "$out/$3" "${4:-no}")
+    echo "$3: $(identify -format '%wx%h' "$out/$3")"
 }
 
-for lang in eng cht chs; do
-    shoot "lk${lang^}" --simulate "$out/lang-$lang-attached.png"
-    shoot "lk${lang^}" "" "$out/lang-$lang-none.png"
+shoot lkEng --simulate window-normal.png
+shoot lkEng --simulate window-engineering-maps.png yes
+for lang in cht chs; do
+    shoot "lk${lang^}" --simulate "lang-$lang-attached.png"
 done
-shoot lkEng --simulate "$out/window-normal.png"
-shoot lkEng --simulate "$out/hotkeys-stored.png"
-
-# The identity group at the engineering size: the gesture and password, a new string
-# descriptor written, the box emptied, then VID, PID and string read back. Needs xdotool.
-if command -v xdotool >/dev/null; then
-    config="$work/config-identity"
-    mkdir -p "$config/KARVELO"
-    printf '[General]\nLngSection=lkEng\n' > "$config/KARVELO/RF_BIND.conf"
-    cat > "$work/identity.sh" <<SCRIPT
-$tool --simulate &
-sleep 4
-for i in 1 2 3 4 5; do xdotool mousemove 397 250 click --repeat 2 --delay 60 1; sleep 0.6; done
-sleep 1; xdotool type --delay 80 'Q+VELNOD'; xdotool key Return; sleep 1.5
-xdotool mousemove 817 700 click 1 key ctrl+a; xdotool type --delay 40 'KARVELO Combo 2.4G'
-xdotool mousemove 966 668 click 1; sleep 1.5
-xdotool mousemove 817 700 click 1 key ctrl+a Delete
-for x_y in '760 637' '934 637' '934 668'; do xdotool mousemove \$x_y click 1; sleep 0.8; done
-xdotool mousemove 1200 20; sleep 1
-import -window root '$work/shot.png'
-kill %1
-SCRIPT
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/identity.sh" 2>/dev/null
-    convert "$work/shot.png" -crop 975x545+277+195 +repage "$out/identity-engineering.png"
-fi
+for lang in eng cht chs; do
+    shoot "lk${lang^}" "" "lang-$lang-none.png"
+done
+shoot lkEng --simulate hotkeys-stored.png

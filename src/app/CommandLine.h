@@ -4,13 +4,14 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum class Action { Run, ShowHelp, ShowVersion, UsageError };
+    enum class Action { Run, ShowHelp, ShowVersion, PrintUdevRules, UsageError };
     Action action = Action::Run;
     bool simulate = false;
     QString error;  // for UsageError: the one-line message
 };
 
-// Understands --simulate, --help and --version; anything else is a usage error (exit status 2).
+// Understands --simulate, --help, --version and --print-udev-rules; anything else is a usage
+// error (exit status 2).
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 QString UsageText(const QString& program);

@@ -1,6 +1,7 @@
 #include "app/LanguageChooser.h"
 
 #include "app/Screen.h"
+#include "app/SkinFrame.h"
 #include "controls/KARVComboBox.h"
 #include "controls/Pictures.h"
 
@@ -51,6 +52,9 @@ TForm2::TForm2(QWidget* mainWindow)
     InitPictureResources();
     setObjectName(QStringLiteral("Form2"));
     BuildControls();
+    // A frame of its own with the title and no buttons: the chooser closes through OK only.
+    sfrm1 = new TSkinFrame(this, {});
+    sfrm1->setObjectName(QStringLiteral("sfrm1"));
     FormCreate(mainWindow);
 }
 

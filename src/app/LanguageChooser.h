@@ -23,6 +23,7 @@ public:
     QLabel* img1 = nullptr;
     TKARVImageComboBox* cbbLang = nullptr;
     QPushButton* btnOK = nullptr;
+    QWidget* sfrm1 = nullptr;
 
 public slots:
     // Escape and the window manager's close request leave the chooser open.

@@ -41,8 +41,8 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     HidDeviceController1->OnDeviceChange = [this](QObject* sender) {
         Guarded([&] { HidDeviceController1DeviceChange(sender); });
     };
-    HidDeviceController1->OnAccessDenied = [this](const HidNodeInfo& node) {
-        ReportInaccessibleNode(node);
+    HidDeviceController1->OnAccessDenied = [this](const std::vector<HidNodeInfo>& nodes) {
+        ReportInaccessibleNodes(nodes);
     };
     channel_.setDebugLog([this](const QString& line) { Debug(line); });
     // The window waits only briefly for a command line using the receiver: a tick it cannot
@@ -53,7 +53,9 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     BuildGrids();
     BindEvents();
     TrackOptionSelections();
-    skinForm1 = new TSkinFrame(this);
+    // The size is fixed: no maximise button.
+    skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
+                                         TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
 }
 

@@ -279,7 +279,10 @@ private:
     // Releases the listed devices and empties DevListBox.
     void FreeDevListObjects();
     // Receiver selection and attach steps.
-    void ReportInaccessibleNode(const HidNodeInfo& node);
+    // Tells the user, in the window and on standard error, how to mend a receiver that is
+    // plugged in but cannot be opened; ShowAccessHelp shows it in the language in force.
+    void ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes);
+    void ShowAccessHelp(bool onlyIfOpen);
     void ShowConnectionPicture(QWidget* picture);
     void ResetTestModeControls(bool enabled);
     void ResetMouseChannelGrids();
@@ -309,7 +312,7 @@ private:
     void BindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
-    QSet<QString> reportedNodes_;
+    std::vector<HidNodeInfo> inaccessibleNodes_;  // the receiver nodes of the latest help
 
     AppServices services_;
     CommandChannel channel_;

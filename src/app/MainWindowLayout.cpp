@@ -163,6 +163,10 @@ void TForm1::FinishLayout()
     for (THexEdit* box : findChildren<THexEdit*>())
         box->setIsFilter(false);
     InputLimit::InstallFromProperties(this);
+    // Read-outs are written by code only: a click still reaches them (to copy), but the
+    // keyboard's first focus and Tab pass them by.
+    for (QLineEdit* readOut : {static_cast<QLineEdit*>(edtVID), edtPID, edtCPI, edtTX})
+        readOut->setFocusPolicy(Qt::ClickFocus);
 
     imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
     auto* pairing = new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind);

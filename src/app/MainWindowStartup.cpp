@@ -1,6 +1,7 @@
 // The main window's start-up and shutdown sequences.
 #include "app/MainWindow.h"
 
+#include "app/LogoBitmap.h"
 #include "app/SettingsFile.h"
 #include "device/DeviceClock.h"
 #include "platform/ExecutableName.h"
@@ -10,7 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QImageReader>
+#include <QPixmap>
 
 namespace {
 
@@ -61,17 +62,12 @@ void TForm1::FillBatteryLowList()
 void TForm1::LoadCustomLogo()
 {
     imgCust->setVisible(false);
-    QImageReader reader(WorkingDirectory() + QStringLiteral("/logo.bmp"), "bmp");
-    const QSize size = reader.size();
-    // An oversized picture stays hidden, so it need not be decoded at all.
-    if (size.isValid() && size.width() <= kCustomLogoMaxWidth &&
-        size.height() <= kCustomLogoMaxHeight) {
-        const QImage logo = reader.read();
-        if (!logo.isNull()) {
-            imgCust->setPixmap(QPixmap::fromImage(logo));
-            imgCust->adjustSize();
-            imgCust->setVisible(true);
-        }
+    const QImage logo = ReadLogoBitmap(WorkingDirectory() + QStringLiteral("/logo.bmp"),
+                                       QSize(kCustomLogoMaxWidth, kCustomLogoMaxHeight));
+    if (!logo.isNull()) {
+        imgCust->setPixmap(QPixmap::fromImage(logo));
+        imgCust->adjustSize();
+        imgCust->setVisible(true);
     }
     imgLogo->setVisible(!imgCust->isVisibleTo(this));
 }

@@ -40,7 +40,7 @@ TForm3::TForm3(QWidget* mainWindow)
 void TForm3::BuildControls()
 {
     setFixedSize(kClientWidth, kClientHeight);
-    sfrm1 = new TSkinFrame(this);
+    sfrm1 = new TSkinFrame(this, {});
     sfrm1->setObjectName(QStringLiteral("sfrm1"));
 
     img1 = new QLabel(this);

@@ -2,12 +2,17 @@
 // box, the controls reset on attach and detach, and the read-outs of the attach sequence.
 #include "app/MainWindow.h"
 
+#include "app/UserPrompts.h"
+#include "device/AccessHelp.h"
 #include "device/DeviceClock.h"
 #include "device/HidController.h"
 #include "i18n/Lang.h"
 #include "receiver/EepromMap.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QStandardPaths>
 #include <QToolButton>
 
 #include <cstdio>
@@ -21,16 +26,40 @@ bool TForm1::HidDeviceController1Enumerate(THidDevice* HidDev, int Idx)
     return true;
 }
 
-void TForm1::ReportInaccessibleNode(const HidNodeInfo& node)
+namespace {
+
+// How the user starts this tool: its bare name when that is what the search path finds,
+// otherwise the full path of the running executable.
+QString ProgramInvocation()
 {
-    if (!IsReceiverId(node.vendorId, node.productId) || reportedNodes_.contains(node.path))
+    const QString running = QCoreApplication::applicationFilePath();
+    const QString name = QFileInfo(running).fileName();
+    if (name.isEmpty())
+        return QStringLiteral("karvelo-rf-tool");
+    const QString found = QStandardPaths::findExecutable(name);
+    return !found.isEmpty() && QFileInfo(found).canonicalFilePath() ==
+                                   QFileInfo(running).canonicalFilePath()
+               ? name
+               : running;
+}
+
+} // namespace
+
+void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
+{
+    const AccessHelp help = AccessHelpFor(nodes, ProgramInvocation());
+    if (help.empty())
         return;
-    reportedNodes_.insert(node.path);
-    std::fprintf(stderr,
-                 "karvelo-rf-tool: no permission to open %s (receiver %04X:%04X); install "
-                 "the udev rule packaging/70-karvelo-rf-receiver.rules (see README) and "
-                 "plug the receiver in again\n",
-                 qPrintable(node.path), unsigned(node.vendorId), unsigned(node.productId));
+    inaccessibleNodes_ = nodes;
+    std::fprintf(stderr, "karvelo-rf-tool: %s\n", help.plainText().toUtf8().constData());
+    ShowAccessHelp(false);
+}
+
+void TForm1::ShowAccessHelp(bool onlyIfOpen)
+{
+    const AccessHelp help = AccessHelpFor(inaccessibleNodes_, ProgramInvocation());
+    if (!help.empty() && services_.prompts)
+        services_.prompts->ShowNotice(this, help.title, help.plainText(), onlyIfOpen);
 }
 
 void TForm1::HidDeviceController1DeviceChange(QObject*)

@@ -3,8 +3,9 @@
 #include <QEvent>
 #include <QPainter>
 
-TSkinFrame::TSkinFrame(QWidget* window) : QWidget(window)
+TSkinFrame::TSkinFrame(QWidget* window, TSkinTitleBar::Buttons buttons) : QWidget(window)
 {
+    window->setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     QPalette palette = window->palette();
@@ -13,6 +14,7 @@ TSkinFrame::TSkinFrame(QWidget* window) : QWidget(window)
     setGeometry(window->rect());
     window->installEventFilter(this);
     raise();
+    titleBar_ = new TSkinTitleBar(window, buttons);
 }
 
 bool TSkinFrame::eventFilter(QObject* watched, QEvent* event)
@@ -20,6 +22,7 @@ bool TSkinFrame::eventFilter(QObject* watched, QEvent* event)
     if (watched == parent() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
         raise();
+        titleBar_->raise();
     }
     return QWidget::eventFilter(watched, event);
 }

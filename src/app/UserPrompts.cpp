@@ -26,6 +26,30 @@ protected:
     }
 };
 
+// The notice's text as rich text: lines indented by four blanks form a block of commands that
+// keeps its lines whole; every other line is a paragraph.
+QString NoticeHtml(const QString& text)
+{
+    QString html;
+    QStringList commands;
+    const auto flushCommands = [&] {
+        if (!commands.isEmpty())
+            html += QStringLiteral("<pre>") + commands.join(QLatin1Char('\n')).toHtmlEscaped() +
+                    QStringLiteral("</pre>");
+        commands.clear();
+    };
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("    "))) {
+            commands << line.mid(4);
+            continue;
+        }
+        flushCommands();
+        html += QStringLiteral("<p>") + line.toHtmlEscaped() + QStringLiteral("</p>");
+    }
+    flushCommands();
+    return html;
+}
+
 } // namespace
 
 void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
@@ -49,6 +73,8 @@ bool QtUserPrompts::AskPassword(QWidget* parent, QString& valueText)
     dialog.setWindowTitle(QStringLiteral("TEST MODE"));
     dialog.setLabelText(QStringLiteral("PASSWORD:"));
     dialog.setTextEchoMode(QLineEdit::Password);
+    // Each typed character shows as "*", whatever the style's own mask character.
+    dialog.setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancel"));
     dialog.setTextValue(valueText);
@@ -61,4 +87,23 @@ bool QtUserPrompts::AskPassword(QWidget* parent, QString& valueText)
 void QtUserPrompts::RunLanguageChooser(TForm2& chooser)
 {
     chooser.exec();
+}
+
+void QtUserPrompts::ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                               bool onlyIfOpen)
+{
+    if (!notice_) {
+        if (onlyIfOpen)
+            return;
+        notice_ = new QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::Ok, parent);
+        notice_->setWindowModality(Qt::NonModal);
+        notice_->setTextFormat(Qt::RichText);
+        // The commands are meant to be copied.
+        notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QObject::connect(notice_, &QDialog::finished, notice_, &QObject::deleteLater);
+    }
+    notice_->setWindowTitle(title);
+    notice_->setText(NoticeHtml(text));
+    notice_->show();
+    notice_->raise();
 }

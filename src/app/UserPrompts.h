@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -18,6 +20,12 @@ public:
     virtual bool AskPassword(QWidget* parent, QString& valueText) = 0;
     // Shows the language chooser modally and returns when it closes.
     virtual void RunLanguageChooser(TForm2& chooser) = 0;
+    // A warning that does not wait for the user: the window goes on working while it is open.
+    // A notice still open is replaced by the new one; with onlyIfOpen nothing is shown unless
+    // one is open (to put it into another language). Lines of text indented by four blanks are
+    // commands, shown as they stand.
+    virtual void ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                            bool onlyIfOpen) = 0;
 };
 
 // Real Qt dialogs.
@@ -27,4 +35,9 @@ public:
     void ShowInformation(QWidget* parent, const QString& title, const QString& text) override;
     bool AskPassword(QWidget* parent, QString& valueText) override;
     void RunLanguageChooser(TForm2& chooser) override;
+    void ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                    bool onlyIfOpen) override;
+
+private:
+    QPointer<QMessageBox> notice_;
 };

@@ -1,11 +1,16 @@
 #include "app/Application.h"
+#include "app/CloseOnSignals.h"
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/ServicesFactory.h"
 #include "app/MainWindow.h"
+#include "device/AccessHelp.h"
 
+#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -32,6 +37,9 @@ int main(int argc, char** argv)
     case CommandLine::Action::ShowVersion:
         std::printf("%s %s\n", kProgram, APP_VERSION);
         return 0;
+    case CommandLine::Action::PrintUdevRules:
+        std::fputs(UdevRuleText(), stdout);
+        return 0;
     case CommandLine::Action::UsageError:
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(commandLine.error));
         return 2;
@@ -39,12 +47,25 @@ int main(int argc, char** argv)
         break;
     }
 
+    std::optional<NoDisplayGuard> displayGuard(std::in_place, kProgram);
     KarveloApplication app(argc, argv);
+    displayGuard.reset();
     app.setApplicationName(QString::fromLatin1(kProgram));
     app.setApplicationVersion(QStringLiteral(APP_VERSION));
+    // The installed desktop entry and icon (taskbars match the window to them).
+    app.setDesktopFileName(QString::fromLatin1(kProgram));
+    app.setWindowIcon(QIcon::fromTheme(QString::fromLatin1(kProgram)));
     KarveloApplication::setStyle(QStringLiteral("Fusion"));
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
+    // SIGTERM (another copy starting, a logout) and SIGINT close the window as the user would.
+    bool closeRequested = false;
+    CloseOnSignals closeOnSignals([&] {
+        closeRequested = true;
+        form.Guarded([&] { form.FormCloseQuery(&form); });
+    });
     form.Guarded([&] { StartWindows(form); });
+    if (closeRequested)
+        return 0;  // closed while starting, before the event loop could be left
     return app.exec();
 }

@@ -40,9 +40,10 @@ CliSession::~CliSession()
 CliSession::Open CliSession::OpenReceiver(const QString& node)
 {
     controller_ = std::make_unique<THidDeviceController>(backend_);
-    controller_->OnAccessDenied = [this](const HidNodeInfo& info) {
-        if (IsReceiverId(info.vendorId, info.productId))
-            denied_.push_back(info.path);
+    controller_->OnAccessDenied = [this](const std::vector<HidNodeInfo>& nodes) {
+        for (const HidNodeInfo& info : nodes)
+            if (IsReceiverId(info.vendorId, info.productId))
+                denied_.push_back(info.path);
     };
     controller_->OnEnumerate = [this](THidDevice* device, int index) {
         THidDevice* lent = nullptr;

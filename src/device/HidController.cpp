@@ -292,6 +292,8 @@ void THidDeviceController::RecountDevices()
 std::vector<std::unique_ptr<THidDevice>> THidDeviceController::BuildPresentList()
 {
     std::vector<std::unique_ptr<THidDevice>> present;
+    QSet<QString> denied;
+    std::vector<HidNodeInfo> newlyDenied;
     for (const HidNodeInfo& node : backend_->listPresent()) {
         QString failure;
         HidOpenError openError = HidOpenError::None;
@@ -303,10 +305,15 @@ std::vector<std::unique_ptr<THidDevice>> THidDeviceController::BuildPresentList(
             device->OnUnplug = OnDeviceUnplug;
             device->threadSleepTime_ = devThreadSleepTime_;
             present.push_back(std::move(device));
-        } else if (openError == HidOpenError::PermissionDenied && OnAccessDenied) {
-            OnAccessDenied(node);
+        } else if (openError == HidOpenError::PermissionDenied) {
+            denied.insert(node.instanceId);
+            if (!deniedInstances_.contains(node.instanceId))
+                newlyDenied.push_back(node);
         }
     }
+    deniedInstances_ = denied;
+    if (!newlyDenied.empty() && OnAccessDenied)
+        OnAccessDenied(newlyDenied);
     return present;
 }
 

@@ -3,6 +3,7 @@
 #include "device/HidBackend.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -125,9 +126,10 @@ public:
     THidPlugEvent OnDeviceUnplug;
     THidDataEvent OnDeviceData;
     THidDataErrorEvent OnDeviceDataError;
-    // A node that could not be opened for lack of permission (listed by the platform, left out
-    // of the list).
-    std::function<void(const HidNodeInfo& node)> OnAccessDenied;
+    // Nodes that could not be opened for lack of permission (listed by the platform, left out
+    // of the list), raised once per listing for the nodes refused for the first time since
+    // they were plugged in: a node refused again at a later listing is not raised again.
+    std::function<void(const std::vector<HidNodeInfo>& nodes)> OnAccessDenied;
 
 private:
     friend class THidDevice;
@@ -149,4 +151,6 @@ private:
     bool inDeviceChange_ = false;
     bool notificationMissed_ = false;
     long lastLParam_ = 0;
+    // Instances refused for lack of permission at the latest listing.
+    QSet<QString> deniedInstances_;
 };

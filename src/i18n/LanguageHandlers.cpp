@@ -108,6 +108,7 @@ void TForm1::ApplyLanguage()
     for (const CaptionTerm& step : OptionCaptions)
         setCaption(step);
     ApplyProgressWindowLanguage(ProgressWindow());
+    ShowAccessHelp(true);
 }
 
 void TForm1::SaveLanguage()

@@ -19,9 +19,18 @@ public:
     }
     bool AskPassword(QWidget*, QString& valueText) override;
     void RunLanguageChooser(TForm2& chooser) override;
+    void ShowNotice(QWidget*, const QString& title, const QString& text, bool onlyIfOpen) override
+    {
+        if (onlyIfOpen && !noticeOpen)
+            return;
+        notices << title + QStringLiteral(": ") + text;
+        noticeOpen = true;
+    }
 
     QStringList messages;
     QStringList informations;  // "title: text"
+    QStringList notices;       // "title: text", each time one is shown or put into a language
+    bool noticeOpen = false;   // the user has not closed the latest notice
     // Each password prompt takes the next answer (OK with that entry); none left, or an empty
     // optional, means Cancel.
     std::vector<std::optional<QString>> passwordAnswers;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -49,6 +50,9 @@ TEST(QtUserPrompts, PasswordPromptMasksEntryAndReturnsItOnOk)
         EXPECT_EQ(dialog.textValue(), QStringLiteral("previous"));
         EXPECT_EQ(dialog.pos(), ScreenCentre(dialog));
         dialog.setTextValue(QStringLiteral("secret"));
+        const auto* entry = dialog.findChild<QLineEdit*>();
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->displayText(), QStringLiteral("******"));  // not the style's dot
         dialog.accept();
     });
     EXPECT_TRUE(prompts.AskPassword(nullptr, value));
@@ -97,6 +101,33 @@ TEST(QtUserPrompts, LanguageChooserRunsModallyUntilOk)
     prompts.RunLanguageChooser(chooser);
     EXPECT_EQ(chooser.Choice(), lkCht);
     EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST(QtUserPrompts, NoticeDoesNotWaitIsReplacedAndKeepsCommandLinesWhole)
+{
+    const auto openNotices = [] {
+        QList<QMessageBox*> open;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+                open << box;
+        return open;
+    };
+    QtUserPrompts prompts;
+    prompts.ShowNotice(nullptr, QStringLiteral("T"), QStringLiteral("x"), true);
+    EXPECT_TRUE(openNotices().isEmpty());  // nothing open: nothing to put into another language
+
+    prompts.ShowNotice(nullptr, QStringLiteral("First"), QStringLiteral("a"), false);
+    prompts.ShowNotice(nullptr, QStringLiteral("Receiver not accessible"),
+                       QStringLiteral("Problem <here>.\nRun:\n    cmd one | tee x\n    cmd two\nThen."),
+                       false);
+    const QList<QMessageBox*> open = openNotices();
+    ASSERT_EQ(open.size(), 1);  // returned at once, and replaced
+    QMessageBox* box = open.first();
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Receiver not accessible"));
+    EXPECT_EQ(box->text(), QStringLiteral("<p>Problem &lt;here&gt;.</p><p>Run:</p>"
+                                          "<pre>cmd one | tee x\ncmd two</pre><p>Then.</p>"));
+    box->close();
 }
 
 } // namespace

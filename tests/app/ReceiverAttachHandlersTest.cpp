@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
+#include "i18n/Lang.h"
 #include "device/DeviceClock.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
 
 #include <QApplication>
@@ -324,7 +326,7 @@ TEST(ReceiverAttachTest, UnpluggingReturnsToTheNoReceiverState)
     EXPECT_EQ(session.Find<QComboBox>(QStringLiteral("cbRF_Set_BTY_Low_Level"))->currentIndex(), -1);
 }
 
-TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedIsNamedOnceOnStandardError)
+TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedGetsHelpOncePerPlugInInTheLanguageInForce)
 {
     SimDeviceProfile locked = SimReceivers::receiverProfile();
     locked.openPolicy = SimOpenPolicy::Deny;
@@ -332,14 +334,34 @@ TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedIsNamedOnceOnStandardError)
     options.receiver = locked;
     testing::internal::CaptureStderr();
     SimSession session(options);
-    session.Plug(SimReceivers::plainKeyboardProfile());  // another change: no second line
+    session.Plug(SimReceivers::plainKeyboardProfile());  // another change: no second help
     session.DeliverEvents();
-    const std::string err = testing::internal::GetCapturedStderr();
+    const QString err = QString::fromStdString(testing::internal::GetCapturedStderr());
 
     EXPECT_EQ(session.window().Receiver(), nullptr);
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_NE(err.find("no permission to open"), std::string::npos) << err;
-    EXPECT_NE(err.find("70-karvelo-rf-receiver.rules"), std::string::npos) << err;
+    QStringList& notices = session.prompts().notices;
+    ASSERT_EQ(notices.size(), 1);
+    for (const char* part : {"Receiver not accessible: ", "7A3C:0E41", "sim:hidraw1,",
+                             "udev rule", "missing or not yet applied",
+                             " --print-udev-rules | sudo tee "
+                             "/etc/udev/rules.d/70-karvelo-rf-receiver.rules\n",
+                             "    sudo udevadm control --reload\n",
+                             "unplug the receiver and plug it in again."})
+        EXPECT_TRUE(notices[0].contains(QString::fromUtf8(part))) << part;
+    EXPECT_TRUE(err.contains(notices[0].section(QStringLiteral(": "), 1))) << err.toStdString();
+
+    session.Choose(QStringLiteral("cbbLang"), lkCht);  // the open help follows the language
+    ASSERT_EQ(notices.size(), 2);
+    EXPECT_TRUE(notices[1].contains(QStringLiteral("拔下接收器"))) << notices[1].toStdString();
+    session.prompts().noticeOpen = false;  // the user closes it
+    session.Choose(QStringLiteral("cbbLang"), lkEng);
+    EXPECT_EQ(notices.size(), 2);
+
+    session.Unplug(session.receiverId());  // plugged in again: the help comes again
+    session.DeliverEvents();
+    session.Plug(locked);
+    session.DeliverEvents();
+    EXPECT_EQ(notices.size(), 3);
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "app/Application.h"
 #include "app/ProgressWindow.h"
+#include "app/LogoBitmap.h"
 #include "app/SettingsFile.h"
 #include "app/MainWindow.h"
 #include "platform/ExecutableName.h"
 #include "testing/TestServices.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -129,6 +131,34 @@ TEST_F(StartupTest, OversizedOrMissingLogoKeepsTheBuiltInOne)
     writeFile(dir.filePath(QStringLiteral("logo.bmp")), "not a bitmap");
     start();
     EXPECT_FALSE(customLogoShown());
+    writeLogo(40, 20);  // a header that promises more rows than the file holds
+    QFile logo(dir.filePath(QStringLiteral("logo.bmp")));
+    ASSERT_TRUE(logo.resize(logo.size() - 1));
+    start();
+    EXPECT_FALSE(customLogoShown());
+}
+
+TEST(LogoBitmapTest, BottomLeftColourIsTransparentAndOnlyWholeFilesCount)
+{
+    for (const auto format : {QImage::Format_RGB32, QImage::Format_Indexed8}) {
+        QImage picture(6, 3, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.setPixel(2, 1, qRgb(200, 0, 0));
+        picture.setPixel(0, 0, qRgb(0, 0, 0));
+        QByteArray file;
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(picture.convertToFormat(format).save(&buffer, "BMP"));
+        EXPECT_TRUE(BitmapDataComplete(file));
+        EXPECT_FALSE(BitmapDataComplete(file.left(file.size() - 1)));
+        EXPECT_FALSE(BitmapDataComplete(file.left(20)));
+
+        const QImage shown = WithBitmapTransparency(QImage::fromData(file, "BMP"));
+        EXPECT_EQ(qAlpha(shown.pixel(0, 2)), 0);  // the bottom-left pixel's colour
+        EXPECT_EQ(qAlpha(shown.pixel(5, 0)), 0);
+        EXPECT_EQ(shown.pixel(2, 1), qRgb(200, 0, 0));
+        EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
+    }
 }
 
 TEST_F(StartupTest, EndsEveryOtherCopyWithTheSameFileNameButNeverItself)

@@ -200,15 +200,28 @@ TEST_F(HidControllerTest, HandlesOpenOnlyForHeldOrEnumeratedDevices)
     delete held;
 }
 
-TEST_F(HidControllerTest, DevicesThatCannotBeOpenedAreLeftOut)
+TEST_F(HidControllerTest, DeviceRefusedForPermissionIsLeftOutAndRaisedOncePerPlugIn)
 {
     backend->add(QStringLiteral("a")).openError = HidOpenError::PermissionDenied;
     backend->add(QStringLiteral("b"));
     std::vector<QString> denied;
-    controller->OnAccessDenied = [&](const HidNodeInfo& n) { denied.push_back(n.path); };
+    controller->OnAccessDenied = [&](const std::vector<HidNodeInfo>& nodes) {
+        for (const HidNodeInfo& n : nodes)
+            denied.push_back(n.path);
+    };
     deliverPosted();
     EXPECT_EQ(enumerated(), (std::vector<QString>{"0b"}));
     EXPECT_EQ(denied, (std::vector<QString>{"/dev/a"}));
+
+    backend->add(QStringLiteral("c"));  // another change while "a" stays refused
+    backend->notify();
+    EXPECT_EQ(denied.size(), 1u);
+
+    backend->devices.erase(QStringLiteral("a"));  // unplugged, then plugged in again
+    backend->notify();
+    backend->add(QStringLiteral("a")).openError = HidOpenError::PermissionDenied;
+    backend->notify();
+    EXPECT_EQ(denied, (std::vector<QString>{"/dev/a", "/dev/a"}));
 }
 
 TEST_F(HidControllerTest, SerialEqualToTheLanguageListCountsAsNone)

@@ -300,7 +300,9 @@ TEST(SimThroughControllerTest, ControllerListsAndLeavesOutAsOnHardware)
     int changes = 0;
     int deniedNodes = 0;
     controller.OnDeviceChange = [&](QObject*) { ++changes; };
-    controller.OnAccessDenied = [&](const HidNodeInfo&) { ++deniedNodes; };
+    controller.OnAccessDenied = [&](const std::vector<HidNodeInfo>& nodes) {
+        deniedNodes += int(nodes.size());
+    };
     EXPECT_EQ(changes, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(changes, 1);

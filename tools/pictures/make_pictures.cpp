@@ -3,6 +3,7 @@
 // Usage: make_pictures <repository root> <frame directory>
 // tools/make-pictures.sh builds and runs it and assembles the animation.
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -98,29 +99,101 @@ QImage Logo()
     return image;
 }
 
-QImage AppIcon()
+// The application icon, drawn on a 64-unit square: a rounded tile, the letter K as an outline
+// (so that the scalable icon needs no font) and three radio arcs.
+constexpr qreal kIconUnits = 64;
+const QRectF kIconTile(2.75, 2.75, 58.5, 58.5);
+constexpr qreal kIconTileRadius = 12;
+const QPointF kIconWaveSource(38, 27);
+
+QPainterPath IconLetter()
 {
-    QImage image = Canvas(64, 64);
+    QPainterPath letter;
+    letter.addText(0, 0, Font(QStringLiteral("DejaVu Sans"), 40, QFont::Black), QStringLiteral("K"));
+    const QRectF room(4, 10, 40, 50);
+    return letter.translated(room.center() - letter.boundingRect().center());
+}
+
+QImage AppIcon(int size)
+{
+    QImage image = Canvas(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient ground(0, 0, 0, 64);
+    p.scale(size / kIconUnits, size / kIconUnits);
+    QLinearGradient ground(0, 0, 0, kIconUnits);
     ground.setColorAt(0, AccentLight);
     ground.setColorAt(1, Accent.darker(125));
     p.setPen(QPen(Accent.darker(160), 1.5));
     p.setBrush(ground);
-    p.drawRoundedRect(QRectF(2.75, 2.75, 58.5, 58.5), 12, 12);
+    p.drawRoundedRect(kIconTile, kIconTileRadius, kIconTileRadius);
 
-    p.setPen(Qt::white);
-    p.setFont(Font(QStringLiteral("DejaVu Sans"), 40, QFont::Black));
-    p.drawText(QRectF(4, 10, 40, 50), Qt::AlignCenter, QStringLiteral("K"));
+    p.fillPath(IconLetter(), Qt::white);
 
     p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
-    const QPointF source(38, 27);
     for (int i = 1; i <= 3; ++i) {
         const qreal r = 5.5 * i;
-        p.drawArc(QRectF(source.x() - r, source.y() - r, 2 * r, 2 * r), 0, 90 * 16);
+        p.drawArc(QRectF(kIconWaveSource.x() - r, kIconWaveSource.y() - r, 2 * r, 2 * r), 0, 90 * 16);
     }
     return image;
+}
+
+// The same icon as SVG path data.
+QString SvgPathData(const QPainterPath& path)
+{
+    QString data;
+    const auto point = [](qreal x, qreal y) { return QString::asprintf("%.2f %.2f ", x, y); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            data += QStringLiteral("M") + point(e.x, e.y);
+        } else if (e.isLineTo()) {
+            data += QStringLiteral("L") + point(e.x, e.y);
+        } else if (e.isCurveTo()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
+            data += QStringLiteral("C") + point(e.x, e.y) + point(c2.x, c2.y) + point(end.x, end.y);
+            i += 2;
+        }
+    }
+    return data.trimmed() + QStringLiteral("Z");
+}
+
+QByteArray AppIconSvg()
+{
+    QString arcs;
+    for (int i = 1; i <= 3; ++i) {
+        const qreal r = 5.5 * i;
+        arcs += QString::asprintf("M%.2f %.2f A%.2f %.2f 0 0 0 %.2f %.2f ", kIconWaveSource.x() + r,
+                                  kIconWaveSource.y(), r, r, kIconWaveSource.x(),
+                                  kIconWaveSource.y() - r);
+    }
+    const QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" viewBox=\"0 0 64 64\">\n"
+        "  <defs>\n"
+        "    <linearGradient id=\"ground\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"64\" gradientUnits=\"userSpaceOnUse\">\n"
+        "      <stop offset=\"0\" stop-color=\"%1\"/>\n"
+        "      <stop offset=\"1\" stop-color=\"%2\"/>\n"
+        "    </linearGradient>\n"
+        "  </defs>\n"
+        "  <rect x=\"%3\" y=\"%3\" width=\"%4\" height=\"%4\" rx=\"%5\" fill=\"url(#ground)\" stroke=\"%6\" stroke-width=\"1.5\"/>\n"
+        "  <path fill=\"#ffffff\" d=\"%7\"/>\n"
+        "  <path fill=\"none\" stroke=\"#ffffff\" stroke-width=\"3.5\" stroke-linecap=\"round\" d=\"%8\"/>\n"
+        "</svg>\n")
+        .arg(AccentLight.name(), Accent.darker(125).name())
+        .arg(kIconTile.x())
+        .arg(kIconTile.width())
+        .arg(kIconTileRadius)
+        .arg(Accent.darker(160).name(), SvgPathData(IconLetter().simplified()), arcs.trimmed());
+    return svg.toUtf8();
+}
+
+void SaveText(const QByteArray& text, const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
 }
 
 // ---- Device symbols --------------------------------------------------------------------------
@@ -401,7 +474,10 @@ int main(int argc, char** argv)
     Save(LanguageName(QStringLiteral("简体中文"), cjk), images + QStringLiteral("lang_chs.png"));
     for (int i = 0; i < 4; ++i)
         Save(PairingFrame(i), frames + QStringLiteral("pairing%1.png").arg(i));
-    Save(AppIcon(), root + QStringLiteral("/packaging/karvelo-rf-tool.png"));
+    const QString icons = root + QStringLiteral("/packaging/icons/");
+    for (const int size : {48, 128})
+        Save(AppIcon(size), icons + QStringLiteral("%1x%1/karvelo-rf-tool.png").arg(size));
+    SaveText(AppIconSvg(), icons + QStringLiteral("scalable/karvelo-rf-tool.svg"));
 
     const LedPicture ledPictures[] = {
         {"SM", 16, 16, LedShape::Round},  {"LG", 22, 22, LedShape::Round},

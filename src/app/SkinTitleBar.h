@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+
+// The title bar of a window framed by the tool itself: the window's title, centred, and the
+// buttons asked for. Dragging the bar moves the window; the title follows the window's.
+class TSkinTitleBar final : public QWidget {
+    Q_OBJECT
+public:
+    enum Button { SystemMenu = 1, Minimise = 2, Close = 4 };
+    Q_DECLARE_FLAGS(Buttons, Button)
+
+    static constexpr int kHeight = 20;
+
+    TSkinTitleBar(QWidget* window, Buttons buttons);
+
+    // The buttons shown (null when not asked for).
+    QToolButton* systemMenuButton() const { return systemMenu_; }
+    QToolButton* minimiseButton() const { return minimise_; }
+    QToolButton* closeButton() const { return close_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QToolButton* AddButton(const char* name, int glyph);
+    void PlaceButtons();
+
+    QWidget* window_;
+    QToolButton* systemMenu_ = nullptr;
+    QToolButton* minimise_ = nullptr;
+    QToolButton* close_ = nullptr;
+    QPoint dragOffset_;  // where the press caught the window, when the platform cannot move it
+    bool dragging_ = false;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TSkinTitleBar::Buttons)

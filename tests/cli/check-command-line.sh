@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the built tool as a user would, for what only a process shows: the udev rule it prints,
+# and a session without a display. A copy under another file name runs, so that the
+# single-copy rule can never reach a copy of the tool that is running for real.
+set -euo pipefail
+tool=$1
+source_dir=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp "$tool" "$scratch/rf-tool-cli-check"
+copy="$scratch/rf-tool-cli-check"
+
+"$copy" --print-udev-rules > "$scratch/rule"
+cmp "$scratch/rule" "$source_dir/packaging/70-karvelo-rf-receiver.rules"
+
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$copy" > "$scratch/out" 2> "$scratch/err" \
+    || status=$?
+[ "$status" -eq 1 ] || { echo "no display: exit status $status, expected 1"; cat "$scratch/err"; exit 1; }
+[ "$(wc -l < "$scratch/err")" -eq 1 ] || { echo "no display: expected one line:"; cat "$scratch/err"; exit 1; }
+grep -q "no display" "$scratch/err"
+echo "command line: 2 passed, 0 failed"
