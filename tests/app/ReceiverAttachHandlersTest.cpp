@@ -234,8 +234,10 @@ TEST(ReceiverAttachTest, ForeignMouseIsListedButAttachedOnlyByDoubleClick)
 
     // A test mode left on is switched off on the device just chosen, before anything else.
     session.window().SetChecked(session.Find<QRadioButton>(QStringLiteral("rbTestOn")), true);
+    session.window().State().SettingsRead = true;  // as for an earlier receiver
     const qint64 mark = session.log().mark();
     DoubleClickLine(session, 0);
+    EXPECT_FALSE(session.window().State().SettingsRead);  // this one's mouse is read back afresh
 
     ASSERT_NE(session.window().Receiver(), nullptr);
     const Sent sent = session.SentSince(mark);
