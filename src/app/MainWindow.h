@@ -12,7 +12,9 @@
 #include "engineering/TestModeCommands.h"
 #include "receiver/ChoiceHistory.h"
 #include "receiver/OptionChange.h"
+#include "receiver/Pairing.h"
 #include "receiver/ReceiverState.h"
+#include "receiver/StatusReadouts.h"
 
 #include "ui_MainWindow.h"
 
@@ -220,8 +222,34 @@ private:
     using Handler = void (TForm1::*)(QObject*);
 
     // ---- Pairing: private steps and members (receiver/PairingHandlers.cpp) --------------
+    void RunPairingTick();
+    // Ends a pairing that paired or timed out: picture, caption, dialog, then the settings
+    // read-back when a new mouse answers, and the status timer again.
+    void EndPairing(bool paired);
+    void SetPairingCaption(bool pairing);
+    void ShowPairingDialog(const QString& text);
+    // A click on the Connect button that came while a tick was exchanging runs after it.
+    void RunPendingPairingClick();
+    // True while a status tick or a pairing step runs on the current receiver.
+    bool ReceiverBusy() const;
+    Pairing pairing_{channel_, specialCommands_};
+    // The receiver (count of receiver changes) a pairing step runs on.
+    std::optional<quint64> pairingOn_;
+    bool pairingClickPending_ = false;
+    quint64 pairingClickReceiver_ = 0;
 
     // ---- Status polling: private steps and members (receiver/StatusHandlers.cpp) --------
+    void RunStatusTick();
+    // Runs special command n and shows its reply in the value boxes and grids; nothing when
+    // the run failed.
+    std::optional<SpecialReply> RunSpecialCommand(int n);
+    void ShowSpecialRun(const SpecialReply& reply);
+    void ShowBattery(const BatteryLevels& levels);
+    void ShowCpi(int hundreds);
+    StatusReadouts statusReadouts_{channel_, specialCommands_, rfAccess_};
+    // The receivers (counts of receiver changes) a status tick and a read-out run on.
+    std::optional<quint64> statusTickOn_;
+    std::optional<quint64> readoutOn_;
 
     // ---- Device options: private steps and members (receiver/OptionHandlers.cpp) --------
     // Follows what each option group shows, so that a handler knows the choice before the

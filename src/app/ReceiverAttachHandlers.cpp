@@ -149,8 +149,14 @@ void TForm1::ResetIdentityControls(bool enabled)
 
 void TForm1::AttachReceiver()
 {
+    // A receiver chosen by double click is as new as one found by a device change: its mouse
+    // is read back afresh, and a pairing of the previous one ends here.
+    state_.ForgetReceiver();
     tmrSoftBind->stop();
     tmrStatus->stop();
+    QString caption;
+    GetTerm(3, caption);
+    btnCombo_Cmd_Soft_Bind_SW->setText(caption);
     ShowConnectionPicture(imgNoneDev);
     edtVID->clear();
     edtPID->clear();

@@ -19,11 +19,16 @@ struct ReceiverState {
     quint32 PreKbdID = 0;
     // Ticks of the running pairing.
     int BindTickCounter = 0;
+    // Counts the receivers dropped or attached, so that a sequence which waited in a dialog can
+    // tell that the receiver changed meanwhile.
+    quint64 ReceiverChanges = 0;
 
-    // What a device change forgets: the next receiver's mouse must be read back afresh.
+    // What a device change or an attach forgets: the next receiver's mouse must be read back
+    // afresh.
     void ForgetReceiver()
     {
         SettingsRead = false;
         PrevBindingStatusBB = false;
+        ++ReceiverChanges;
     }
 };

@@ -25,6 +25,17 @@ bool hasBytes(const ReceiverModel::Report& r, quint8 b2, quint8 b3, quint8 b4)
     return r[2] == b2 && r[3] == b3 && r[4] == b4;
 }
 
+constexpr quint8 kMouseBatteryFull = 7;
+
+// A battery level `steps` drift steps later: down by one each step, full again after empty.
+quint8 drifted(quint8 level, quint8 full, qint64 steps)
+{
+    if (steps == 0)
+        return level;
+    const qint64 span = qint64(full) + 1;
+    return quint8(((qint64(level) - steps) % span + span) % span);
+}
+
 // Status replies are kept ready by the receiver; the attach sequence reads them at once.
 bool answeredAtOnce(quint8 command)
 {
@@ -95,9 +106,7 @@ std::optional<ReceiverModel::Report> ReceiverModel::answer(const Report& r, qint
     case 0x04: eeprom_.write(r[2], quint16(r[3] << 8 | r[4])); break;
     case 0x08: testModeCommand(r, nowMs); break;
     case 0x09: return data({channel_, mouseId_, keyboardId_});
-    case 0x0A:
-        return data({quint8((battery_.keyboardRangePlusOne << 4) | (battery_.validity & 0x0F)),
-                     quint8((battery_.keyboardLevel << 4) | (battery_.mouseLevel & 0x0F))});
+    case 0x0A: return batteryReply(nowMs);
     case 0x0B: return data({0, quint8(mouse_.cpi() / 100)});
     case 0x0C: receiverAccess_ = true; break;
     case 0x0D: receiverAccess_ = false; break;
@@ -147,6 +156,17 @@ void ReceiverModel::testModeCommand(const Report& r, qint64 nowMs)
     case 0x0C: testMode_.mode = r[3]; break;
     default: break;
     }
+}
+
+ReceiverModel::Report ReceiverModel::batteryReply(qint64 nowMs) const
+{
+    const Battery& b = battery_;
+    const qint64 steps = b.driftPeriodMs > 0 ? nowMs / b.driftPeriodMs : 0;
+    const quint8 keyboardFull = b.keyboardRangePlusOne > 0 ? quint8(b.keyboardRangePlusOne - 1) : 0;
+    const quint8 keyboard = drifted(b.keyboardLevel, keyboardFull, steps);
+    const quint8 mouse = drifted(b.mouseLevel, kMouseBatteryFull, steps);
+    return data({quint8((b.keyboardRangePlusOne << 4) | (b.validity & 0x0F)),
+                 quint8((keyboard << 4) | (mouse & 0x0F))});
 }
 
 quint8 ReceiverModel::bindingStatus()

@@ -27,6 +27,9 @@ public:
         quint8 keyboardRangePlusOne = 8;
         quint8 keyboardLevel = 7;
         quint8 mouseLevel = 7;
+        // Every this many milliseconds of device time both levels fall by one, and start
+        // again from full after empty (fresh batteries); 0 keeps them.
+        qint64 driftPeriodMs = 0;
     };
 
     // The radio bookkeeping reported by the special commands 1 to 4.
@@ -107,6 +110,7 @@ private:
     std::optional<Report> answer(const Report& request, qint64 nowMs);
     void testModeCommand(const Report& request, qint64 nowMs);
     Report specialCommand(quint8 selector);
+    Report batteryReply(qint64 nowMs) const;
     quint8 bindingStatus();
 
     MouseModel mouse_;

@@ -90,7 +90,7 @@ std::shared_ptr<ReceiverModel> demoFirmware()
     }
     mouse.setCpi(800);
 
-    firmware->setBattery({4, 6, 4, 6});
+    firmware->setBattery({4, 6, 4, 6, 20000});  // a step down every 20 s
     firmware->setKeyboardActive(true);
     ReceiverModel::Radio& radio = firmware->radio();
     radio.mouseChannelMap = 0xF7FF7FEF;

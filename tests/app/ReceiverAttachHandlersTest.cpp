@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "i18n/Lang.h"
+#include "controls/ProgBar.h"
 #include "device/DeviceClock.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"
@@ -107,7 +108,8 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
         "01 2C AA 00 00 00 00 00",                             // leave RF access
         "01 09 00 00 00 00 00 00",                             // link status
         "01 17 3C 5A 01 00 00 00",                             // the mouse is the selected device
-        "01 0A 00 00 00 00 00 00",                             // battery
+        "01 0A 00 00 00 00 00 00",                             // battery, for the gauge range
+        "01 0A 00 00 00 00 00 00",                             // battery read-out
         "01 03 03 00 00 00 00 00", "01 03 05 00 00 00 00 00",  // hotkeys: words 3, 5 erased
         "01 04 07 00 FF 00 00 00", "01 03 07 00 00 00 00 00",  // word 7 written and verified
         "01 04 08 00 FF 00 00 00", "01 03 08 00 00 00 00 00",  // word 8 written and verified
@@ -121,6 +123,9 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
     EXPECT_EQ(entries[2].timeMs, entries[1].timeMs);
     EXPECT_TRUE(entries[5].ok && !entries[5].isSet());
     EXPECT_EQ(entries[5].timeMs, entries[4].timeMs);
+    // The read-out is a polled read: its get 2 ms after its set.
+    ASSERT_GE(entries.size(), 8u);
+    EXPECT_EQ(entries[7].timeMs - entries[6].timeMs, 2);
 
     TForm1& window = session.window();
     EXPECT_EQ(window.State().PreMseID, 0x21u);
@@ -131,6 +136,11 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
     EXPECT_TRUE(window.tmrStatus->isActive());
     EXPECT_TRUE(Shown(session, "imgConnected"));
     EXPECT_FALSE(Shown(session, "imgNoneDev"));
+    const auto* mouseGauge = session.Find<TProgBar>(QStringLiteral("pbMseBattery"));
+    const auto* keyboardGauge = session.Find<TProgBar>(QStringLiteral("pbKbdBattery"));
+    EXPECT_EQ(keyboardGauge->Max(), 7.0);  // the reply's range nibble 8, less one
+    EXPECT_EQ(keyboardGauge->Value(), 7.0);
+    EXPECT_EQ(mouseGauge->Value(), 7.0);
 }
 
 TEST(ReceiverAttachTest, ComboReceiverIsListedTwiceAndShowsTheKeyboardRow)
@@ -228,8 +238,10 @@ TEST(ReceiverAttachTest, ForeignMouseIsListedButAttachedOnlyByDoubleClick)
 
     // A test mode left on is switched off on the device just chosen, before anything else.
     session.window().SetChecked(session.Find<QRadioButton>(QStringLiteral("rbTestOn")), true);
+    session.window().State().SettingsRead = true;  // as for an earlier receiver
     const qint64 mark = session.log().mark();
     DoubleClickLine(session, 0);
+    EXPECT_FALSE(session.window().State().SettingsRead);  // this one's mouse is read back afresh
 
     ASSERT_NE(session.window().Receiver(), nullptr);
     const Sent sent = session.SentSince(mark);

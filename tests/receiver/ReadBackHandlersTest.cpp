@@ -84,10 +84,12 @@ TEST_F(ReadBackHandlersTest, ReadBackSelectsEveryControlBehindTheProgressWindowA
     const qint64 mark = session->log().mark();
     form->btnRdRFSettingClick(nullptr);
 
-    // Access, RF EEPROM reads and the hotkey words' reads: nothing that changes a setting.
+    // Access, RF EEPROM reads, the hotkey words' and the CPI reads: nothing that changes a
+    // setting.
     for (const QString& report : session->SentSince(mark))
         EXPECT_TRUE(report.startsWith("01 2B") || report.startsWith("01 2C") ||
-                    report.startsWith("01 24") || report.startsWith("01 03"))
+                    report.startsWith("01 24") || report.startsWith("01 03") ||
+                    report.startsWith("01 0B"))
             << qPrintable(report);
     EXPECT_TRUE(shownOverDisabledWindow);
     for (const char* name : {"rbRF_DR_15", "rbRF_DR_4A", "rbRF_DR_2A", "rbRF_CPI_H"})
@@ -112,7 +114,9 @@ TEST_F(ReadBackHandlersTest, ReadBackSelectsEveryControlBehindTheProgressWindowA
 
 TEST_F(ReadBackHandlersTest, CpiThatNeverShowsEndsTheReadBackAfterItsPasses)
 {
-    // No CPI choice comes up: the step is given up pass after pass, and the window comes back.
+    // No CPI choice comes up (the mouse answers a CPI the window does not offer): the step is
+    // given up pass after pass, and the window comes back.
+    session->firmware().mouse().setCpi(1200);
     form->btnRdRFSettingClick(nullptr);
     EXPECT_TRUE(Checked("rbRF_DR_15"));
     EXPECT_FALSE(Checked("rbRF_DR_4A"));
