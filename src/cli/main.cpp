@@ -16,6 +16,7 @@ const char* const kProgram = "karvelo-rf";
 
 struct Command {
     std::function<int(CliSession&, const CliOptions&, CliOutput&)> run;
+    std::function<int(const CliOptions&, CliOutput&)> check;  // may be empty
     bool needsReceiver;
     const char* usage;
     const char* summary;
@@ -24,7 +25,23 @@ struct Command {
 const std::map<QString, Command>& Commands()
 {
     static const std::map<QString, Command> commands{
-        {QStringLiteral("list"), {RunList, false, "list", "the receivers present, with node, IDs and access"}},
+        {QStringLiteral("list"), {RunList, {}, false, "list",
+                                  "the receivers present, with node, IDs and access"}},
+        {QStringLiteral("status"), {RunStatus, {}, true, "status",
+                                    "channel, mouse and keyboard IDs, battery levels, CPI, binding status"}},
+        {QStringLiteral("pair"), {RunPair, {}, true, "pair [--timeout S]",
+                                  "pairs a new mouse or keyboard; exit status 0 paired, 1 timed out"}},
+        {QStringLiteral("get"), {RunGet, CheckGet, true, "get [OPTION]",
+                                 "the mouse's options and the hotkeys, read back"}},
+        {QStringLiteral("set"), {RunSet, CheckSet, true, "set OPTION VALUE",
+                                 "changes an option (verified as the window verifies it) or a hotkey;\n"
+                                 "      options: cpi high|low, lr-cpi-switch enable|disable,\n"
+                                 "      power-saving off|button-wakeup|on, wakeup motion-and-button|button-only,\n"
+                                 "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8, auto-connect off|on,\n"
+                                 "      hotkey1|hotkey2 CAPTION (as the window lists them, any letter case)"}},
+        {QStringLiteral("identity"), {RunIdentity, CheckIdentity, true,
+                                      "identity [--vid X] [--pid Y] [--string S]",
+                                      "reads the receiver's stored USB identity, or writes what is given"}},
     };
     return commands;
 }
@@ -90,8 +107,15 @@ int Run(const CliOptions& options)
                     command->second.usage, command->second.summary);
         return CliExit::kDone;
     }
-    CliSession session(options.simulate);
     CliOutput out(options.json);
+    if (command->second.check) {
+        const int checked = command->second.check(options, out);
+        if (checked != CliExit::kDone) {
+            out.flush();
+            return checked;
+        }
+    }
+    CliSession session(options.simulate);
     int status = CliExit::kDone;
     const CliSession::Open opened =
         command->second.needsReceiver ? session.OpenReceiver(options.receiver) : CliSession::Open::Ok;

@@ -27,6 +27,21 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"list", "--receiver"}, 2, "", "--receiver needs a value"},
         {{"list", "--help"}, 0, "Usage: karvelo-rf", ""},
         {{"--simulate", "list"}, 0, "sim:hidraw1  7A3C:0E41  ok", ""},
+        {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
+        {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/hidraw9"},
+        {{"--simulate", "get"}, 0, "hotkey1 = CALCULATOR\nhotkey2 = PLAY/PAUSE\ncpi = low", ""},
+        {{"--simulate", "get", "auto-connect"}, 2, "", "'auto-connect' is not an option"},
+        {{"--simulate", "set", "cpi", "HIGH"}, 0, "cpi = high", ""},
+        {{"--simulate", "set", "battery-low", "2.4V"}, 0, "battery-low = 2.4", ""},
+        {{"--simulate", "set", "hotkey2", "www home"}, 0, "hotkey2 = WWW HOME", ""},
+        {{"--simulate", "set", "cpi", "medium"}, 2, "", "the values are: high, low"},
+        {{"--simulate", "set", "colour", "red"}, 2, "", "the options are: cpi, lr-cpi-switch"},
+        {{"--simulate", "set", "cpi"}, 2, "", "set OPTION VALUE"},
+        {{"--simulate", "identity", "--vid", "1A2B", "--string", "Hello"}, 0, "vid     1A2B\npid     0E41\nstring  Hello", ""},
+        {{"--simulate", "identity", "--vid", "FFFFF"}, 2, "", "from 0 to FFFF, not 'FFFFF'"},
+        {{"--simulate", "identity", "--string", "\u6F22"}, 2, "", "(U+6F22) does not fit"},
+        {{"--simulate", "pair", "--timeout", "1"}, 1, "", "pairing timed out"},
+        {{"--simulate", "pair", "--timeout", "0"}, 2, "", "--timeout takes seconds"},
     };
     CliRunner cli;
     for (const Case& c : cases) {
@@ -49,6 +64,36 @@ TEST(CliTest, ListAsJsonParsesBack)
     EXPECT_EQ(receiver["vendorId"].toString(), "7A3C");
     EXPECT_EQ(receiver["productId"].toString(), "0E41");
     EXPECT_TRUE(receiver["access"].toBool());
+}
+
+TEST(CliTest, ReadCommandsAsJsonParseBack)
+{
+    CliRunner cli;
+    const QJsonObject status = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "status"}).out.toUtf8()).object();
+    EXPECT_EQ(status["channel"].toInt(), 40);
+    EXPECT_EQ(status["mouseBattery"].toInt(), 6);
+    EXPECT_EQ(status["cpi"].toInt(), 800);
+    const QJsonObject options = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "get"}).out.toUtf8()).object();
+    EXPECT_EQ(options["wakeup"].toString(), "motion-and-button");
+    EXPECT_EQ(options["hotkey2"].toString(), "PLAY/PAUSE");
+    const QJsonObject identity = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "identity"}).out.toUtf8()).object();
+    EXPECT_EQ(identity["string"].toString(), "2.4G RF Receiver");
+}
+
+TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
+{
+    CliRunner cli;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", cli.folder().toUtf8());
+    FileReceiverLock window;
+    ASSERT_TRUE(window.acquire(QStringLiteral("sim:hidraw1"), 0));
+    const CliRun busy = cli.run({"--simulate", "status"});
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver")) << busy.err.toStdString();
+    EXPECT_TRUE(busy.out.isEmpty());
+    window.release();
+    EXPECT_EQ(cli.run({"--simulate", "status"}).status, 0);
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
 } // namespace

@@ -1,0 +1,108 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliSession.h"
+#include "i18n/CliTexts.h"
+#include "receiver/EepromMap.h"
+#include "receiver/UsbIdentity.h"
+
+namespace {
+
+bool Writing(const CliOptions& options)
+{
+    return options.vid || options.pid || options.text;
+}
+
+// The refusal for a text that cannot be stored as the string descriptor, or nothing.
+std::optional<QString> StringRefusal(const QString& text)
+{
+    const auto refusal = UsbIdentity::CheckString(text);
+    if (!refusal)
+        return std::nullopt;
+    using Reason = UsbIdentity::StringRefusal::Reason;
+    if (refusal->reason == Reason::WideCharacter)
+        return Localized(CliText::kWideCharacter)
+            .arg(QString::fromUcs4(&refusal->character, 1),
+                 QString::asprintf("%04X", unsigned(refusal->character)));
+    return Localized(CliText::kStringTooLong).arg(refusal->length);
+}
+
+// Two bytes, high first, as the receiver keeps VID and PID; -1 when a word cannot be read.
+int ReadPair(CommandChannel& channel, quint8 highWord, quint8 lowWord)
+{
+    const int high = channel.EepromReadWord(highWord);
+    const int low = high < 0 ? -1 : channel.EepromReadWord(lowWord);
+    return low < 0 ? -1 : (high >> 8) << 8 | (low >> 8);
+}
+
+bool WritePair(CommandChannel& channel, quint8 highWord, quint8 lowWord, quint16 value)
+{
+    return UsbIdentity::WriteByte(channel, highWord, quint8(value >> 8)) &&
+           UsbIdentity::WriteByte(channel, lowWord, quint8(value & 0xFF));
+}
+
+int ReadIdentity(CommandChannel& channel, CliOutput& out)
+{
+    const int vid = ReadPair(channel, EepromWord::kVidHigh, EepromWord::kVidLow);
+    const int pid = vid < 0 ? -1 : ReadPair(channel, EepromWord::kPidHigh, EepromWord::kPidLow);
+    const int length = pid < 0 ? -1 : channel.EepromReadWord(EepromWord::kStringLength);
+    const std::optional<QString> text =
+        length < 0 ? std::nullopt
+                   : UsbIdentity::ReadString(channel, UsbIdentity::CharsFromLength(length >> 8));
+    if (!text) {
+        out.error(Localized(CliText::kNoAnswer));
+        return CliExit::kDeviceFailed;
+    }
+    const QString vidText = QString::asprintf("%04X", unsigned(vid));
+    const QString pidText = QString::asprintf("%04X", unsigned(pid));
+    out.line(QStringLiteral("vid     %1").arg(vidText));
+    out.line(QStringLiteral("pid     %1").arg(pidText));
+    out.line(QStringLiteral("string  %1").arg(*text));
+    out.document().insert(QStringLiteral("vid"), vidText);
+    out.document().insert(QStringLiteral("pid"), pidText);
+    out.document().insert(QStringLiteral("string"), *text);
+    return CliExit::kDone;
+}
+
+} // namespace
+
+int CheckIdentity(const CliOptions& options, CliOutput& out)
+{
+    for (const auto& [flag, value] : {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
+        if (value && UsbIdentity::FitHexField(*value, 0xFFFF) != UsbIdentity::Fit::Fits) {
+            out.error(Localized(CliText::kHexField).arg(QString::fromLatin1(flag), *value));
+            return CliExit::kUsage;
+        }
+    }
+    if (options.text) {
+        if (const std::optional<QString> refusal = StringRefusal(*options.text)) {
+            out.error(*refusal);
+            return CliExit::kUsage;
+        }
+    }
+    return CliExit::kDone;
+}
+
+int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out)
+{
+    CommandChannel& channel = session.channel();
+    const CommandChannel::Sequence run(channel);
+    if (!Writing(options))
+        return ReadIdentity(channel, out);
+    bool stored = true;
+    if (options.vid)
+        stored = WritePair(channel, EepromWord::kVidHigh, EepromWord::kVidLow,
+                           quint16(options.vid->toUInt(nullptr, 16)));
+    if (stored && options.pid)
+        stored = WritePair(channel, EepromWord::kPidHigh, EepromWord::kPidLow,
+                           quint16(options.pid->toUInt(nullptr, 16)));
+    if (stored && options.text) {
+        stored = UsbIdentity::WriteByte(channel, EepromWord::kStringLength,
+                                        UsbIdentity::LengthByte(int(options.text->size()))) &&
+                 UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(*options.text));
+    }
+    if (!stored) {
+        out.error(Localized(CliText::kNotStored).arg(QStringLiteral("the identity")));
+        return CliExit::kDeviceFailed;
+    }
+    return ReadIdentity(channel, out);
+}

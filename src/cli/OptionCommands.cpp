@@ -1,0 +1,162 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliSession.h"
+#include "cli/OptionNames.h"
+#include "engineering/RfAccess.h"
+#include "engineering/SpecialCommands.h"
+#include "i18n/CliTexts.h"
+#include "receiver/CustomKeys.h"
+#include "receiver/OptionChange.h"
+#include "receiver/SettingsReadBack.h"
+#include "receiver/StatusReadouts.h"
+
+#include <array>
+
+namespace {
+
+// The mouse answers through the receiver: without its packets every RF read waits out its
+// attempts, so a silent mouse is told at once instead.
+bool MouseHeard(CommandChannel& channel)
+{
+    SpecialCommands special(channel);
+    RfAccess rf(channel);
+    return StatusReadouts(channel, special, rf).CheckMouseLink().linked;
+}
+
+QString HotkeyCaption(std::optional<quint16> code)
+{
+    if (!code)
+        return QStringLiteral("unset");
+    for (const CustomKey& key : kCustomKeys)
+        if (key.code == *code)
+            return QString::fromLatin1(key.caption);
+    return QString::asprintf("code %04X", unsigned(*code));
+}
+
+void Show(CliOutput& out, const QString& filter, const char* name, const QString& value)
+{
+    if (!filter.isEmpty() && filter.compare(QLatin1String(name), Qt::CaseInsensitive) != 0)
+        return;
+    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(name), value));
+    out.document().insert(QString::fromLatin1(name), value);
+}
+
+} // namespace
+
+int CheckGet(const CliOptions& options, CliOutput& out)
+{
+    const QString filter = options.arguments.value(0);
+    const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
+    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
+    if (options.arguments.size() > 1 ||
+        (!filter.isEmpty() && (!only || only->kind == CliOptionName::Kind::AutoConnect))) {
+        out.error(Localized(CliText::kUnknownOption).arg(filter, CliOptionNameList().join(", ")));
+        return CliExit::kUsage;
+    }
+    return CliExit::kDone;
+}
+
+int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
+{
+    const QString filter = options.arguments.value(0);
+    const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
+    CommandChannel& channel = session.channel();
+    const CommandChannel::Sequence run(channel);
+    std::array<std::optional<quint16>, Hotkeys::kCount> hotkeys;
+    for (int hotkey = 0; hotkey < Hotkeys::kCount; ++hotkey)
+        hotkeys[size_t(hotkey)] = Hotkeys::Read(channel, hotkey, {});
+    Show(out, filter, "hotkey1", HotkeyCaption(hotkeys[0]));
+    Show(out, filter, "hotkey2", HotkeyCaption(hotkeys[1]));
+    if (only && only->kind == CliOptionName::Kind::Hotkey)
+        return run.live() ? CliExit::kDone : CliExit::kDeviceFailed;
+    if (!MouseHeard(channel)) {
+        out.error(Localized(CliText::kMouseSilent));
+        return CliExit::kDeviceFailed;
+    }
+    std::array<std::optional<int>, kOptionGroupCount> choices;
+    SpecialCommands special(channel);
+    RfAccess rf(channel);
+    StatusReadouts readouts(channel, special, rf);
+    SettingsReadBack::Hooks hooks;
+    hooks.readHotkeys = [] {};
+    hooks.readCpi = [&] {
+        if (const std::optional<int> cpi = readouts.ReadCpi())
+            choices[size_t(GroupIndex(OptionGroup::Cpi))] = CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
+        return choices[size_t(GroupIndex(OptionGroup::Cpi))].has_value();
+    };
+    hooks.show = [&](OptionGroup group, int choice) { choices[size_t(GroupIndex(group))] = choice; };
+    const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
+    for (const CliOptionName& option : CliOptionNames()) {
+        if (option.kind != CliOptionName::Kind::MouseOption)
+            continue;
+        const std::optional<int> choice = choices[size_t(GroupIndex(option.group))];
+        Show(out, filter, option.name,
+             choice ? ValueNames(option).value(*choice) : QStringLiteral("unknown"));
+    }
+    if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
+        out.error(Localized(result.receiverGone ? CliText::kReceiverGone : CliText::kMouseSilent));
+        return CliExit::kDeviceFailed;
+    }
+    return CliExit::kDone;
+}
+
+int CheckSet(const CliOptions& options, CliOutput& out)
+{
+    if (options.arguments.size() != 2) {
+        out.error(Localized(CliText::kSetUsage));
+        return CliExit::kUsage;
+    }
+    const QString& name = options.arguments.at(0);
+    const QString& value = options.arguments.at(1);
+    const CliOptionName* option = FindCliOption(name);
+    if (!option) {
+        out.error(Localized(CliText::kUnknownOption).arg(name, CliOptionNameList().join(", ")));
+        return CliExit::kUsage;
+    }
+    const std::optional<int> choice = ChoiceOf(*option, value);
+    if (!choice) {
+        out.error(Localized(CliText::kBadValue)
+                      .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
+        return CliExit::kUsage;
+    }
+    return CliExit::kDone;
+}
+
+int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
+{
+    const CliOptionName* option = FindCliOption(options.arguments.at(0));
+    const std::optional<int> choice = ChoiceOf(*option, options.arguments.at(1));
+    CommandChannel& channel = session.channel();
+    const CommandChannel::Sequence run(channel);
+    const QString shown = ValueNames(*option).value(*choice);
+    bool done = false;
+    switch (option->kind) {
+    case CliOptionName::Kind::Hotkey:
+        done = Hotkeys::Store(channel, option->hotkey, kCustomKeys[size_t(*choice)].code);
+        if (!done)
+            out.error(Localized(CliText::kNotStored).arg(QString::fromLatin1(option->name)));
+        break;
+    case CliOptionName::Kind::AutoConnect:
+        OptionChange(channel).SendAutoConnect(*choice == 1);
+        done = run.live();
+        break;
+    case CliOptionName::Kind::MouseOption:
+        if (!MouseHeard(channel)) {
+            out.error(Localized(CliText::kMouseSilent));
+            return CliExit::kDeviceFailed;
+        }
+        const OptionChange::Result result =
+            OptionChange(channel).Run(option->group, [c = *choice] { return c; });
+        done = result.outcome == OptionChange::Outcome::Taken;
+        if (!done)
+            out.error(result.outcome == OptionChange::Outcome::ReceiverGone
+                          ? Localized(CliText::kReceiverGone)
+                          : Localized(CliText::kNotTaken).arg(QString::fromLatin1(option->name), shown));
+        break;
+    }
+    if (!done)
+        return CliExit::kDeviceFailed;
+    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option->name), shown));
+    out.document().insert(QString::fromLatin1(option->name), shown);
+    return CliExit::kDone;
+}

@@ -1,0 +1,94 @@
+#include "cli/OptionNames.h"
+
+#include "receiver/BatteryLowLevels.h"
+#include "receiver/CustomKeys.h"
+
+const std::vector<CliOptionName>& CliOptionNames()
+{
+    using K = CliOptionName::Kind;
+    static const std::vector<CliOptionName> names{
+        {"cpi", K::MouseOption, OptionGroup::Cpi, 0},
+        {"lr-cpi-switch", K::MouseOption, OptionGroup::LrCpiSwitch, 0},
+        {"power-saving", K::MouseOption, OptionGroup::PowerSaving, 0},
+        {"wakeup", K::MouseOption, OptionGroup::Wakeup, 0},
+        {"battery-low", K::MouseOption, OptionGroup::BatteryLow, 0},
+        {"auto-connect", K::AutoConnect, OptionGroup::Cpi, 0},
+        {"hotkey1", K::Hotkey, OptionGroup::Cpi, 0},
+        {"hotkey2", K::Hotkey, OptionGroup::Cpi, 1},
+    };
+    return names;
+}
+
+const CliOptionName* FindCliOption(const QString& name)
+{
+    for (const CliOptionName& option : CliOptionNames())
+        if (name.compare(QLatin1String(option.name), Qt::CaseInsensitive) == 0)
+            return &option;
+    return nullptr;
+}
+
+QStringList CliOptionNameList()
+{
+    QStringList names;
+    for (const CliOptionName& option : CliOptionNames())
+        names << QString::fromLatin1(option.name);
+    return names;
+}
+
+namespace {
+
+// "Set BTY Low Level: VBAT <= 3.2V" gives "3.2".
+QString Voltage(const char* text)
+{
+    QString value = QString::fromLatin1(text).section(QStringLiteral("<="), 1).trimmed();
+    if (value.endsWith(QLatin1Char('V')))
+        value.chop(1);
+    return value;
+}
+
+QStringList GroupValues(OptionGroup group)
+{
+    switch (group) {
+    case OptionGroup::LrCpiSwitch: return {"enable", "disable"};
+    case OptionGroup::Cpi: return {"high", "low"};
+    case OptionGroup::PowerSaving: return {"off", "button-wakeup", "on"};
+    case OptionGroup::Wakeup: return {"motion-and-button", "button-only"};
+    case OptionGroup::BatteryLow: {
+        QStringList values;
+        for (const BatteryLowLevel& level : kBatteryLowLevels)
+            values << Voltage(level.text);
+        return values;
+    }
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList ValueNames(const CliOptionName& option)
+{
+    switch (option.kind) {
+    case CliOptionName::Kind::MouseOption: return GroupValues(option.group);
+    case CliOptionName::Kind::AutoConnect: return {"off", "on"};
+    case CliOptionName::Kind::Hotkey: {
+        QStringList captions;
+        for (const CustomKey& key : kCustomKeys)
+            captions << QString::fromLatin1(key.caption);
+        return captions;
+    }
+    }
+    return {};
+}
+
+std::optional<int> ChoiceOf(const CliOptionName& option, const QString& value)
+{
+    QString wanted = value.trimmed();
+    if (option.kind == CliOptionName::Kind::MouseOption && option.group == OptionGroup::BatteryLow &&
+        wanted.endsWith(QLatin1Char('v'), Qt::CaseInsensitive))
+        wanted.chop(1);
+    const QStringList names = ValueNames(option);
+    for (int i = 0; i < names.size(); ++i)
+        if (names.at(i).compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    return std::nullopt;
+}

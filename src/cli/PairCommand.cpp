@@ -1,0 +1,71 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliSession.h"
+#include "device/DeviceClock.h"
+#include "engineering/SpecialCommands.h"
+#include "i18n/CliTexts.h"
+#include "receiver/Pairing.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kTickMs = 1000;
+
+void Progress(const QString& text)
+{
+    // On standard error, so that --json output stays one document.
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
+{
+    CommandChannel& channel = session.channel();
+    SpecialCommands special(channel);
+    Pairing pairing(channel, special);
+    const std::optional<LinkStatus> held = pairing.Start();
+    if (!held) {
+        out.error(Localized(CliText::kNoStableReading));
+        return CliExit::kDeviceFailed;
+    }
+    // --timeout ends the pairing earlier than the receiver's own time-out, never later.
+    const int ticks = options.timeoutSeconds
+                          ? std::min(Pairing::kTimeoutTick,
+                                     std::max(1, int(std::ceil(*options.timeoutSeconds))))
+                          : Pairing::kTimeoutTick;
+    for (int tick = 1; tick <= ticks; ++tick) {
+        session.clock().sleep(kTickMs);
+        if (!options.json)
+            Progress(Localized(CliText::kPairingTick).arg(tick).arg(Pairing::kTimeoutTick));
+        const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
+        switch (result.outcome) {
+        case Pairing::Outcome::Pairing:
+            continue;
+        case Pairing::Outcome::Paired: {
+            const QString mouse = QString::asprintf("%02X", unsigned(result.now.mouseId));
+            const QString keyboard = QString::asprintf("%02X", unsigned(result.now.keyboardId));
+            out.line(Localized(CliText::kPaired).arg(mouse, keyboard));
+            out.document().insert(QStringLiteral("paired"), true);
+            out.document().insert(QStringLiteral("mouseId"), mouse);
+            out.document().insert(QStringLiteral("keyboardId"), keyboard);
+            return CliExit::kDone;
+        }
+        case Pairing::Outcome::TimedOut:
+            tick = ticks;
+            break;
+        case Pairing::Outcome::NoStableReading:
+            out.error(Localized(CliText::kNoStableReading));
+            return CliExit::kDeviceFailed;
+        case Pairing::Outcome::Gone:
+            out.error(Localized(CliText::kReceiverGone));
+            return CliExit::kNoReceiver;
+        }
+    }
+    out.document().insert(QStringLiteral("paired"), false);
+    out.error(Localized(CliText::kPairTimedOut));
+    return CliExit::kDeviceFailed;
+}
