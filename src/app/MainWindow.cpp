@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/BatteryTray.h"
 #include "app/SkinFrame.h"
 #include "app/UserPrompts.h"
 #include "controls/Pictures.h"
@@ -57,6 +58,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
+    trayBattery = new TBatteryTray(this);
 }
 
 TForm1::~TForm1()

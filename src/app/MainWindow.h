@@ -36,6 +36,7 @@ class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class TBatteryTray;
 class TForm3;
 class THidDevice;
 class THidDeviceController;
@@ -211,6 +212,8 @@ public:
     int MailEntryIndex = -1;
 
     QWidget* skinForm1 = nullptr;
+    // The mouse battery in the desktop's tray (kept also where the desktop has none).
+    TBatteryTray* trayBattery = nullptr;
     QTimer* tmrSoftBind = nullptr;
     QTimer* tmrStatus = nullptr;
 

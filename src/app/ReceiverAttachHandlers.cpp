@@ -2,6 +2,7 @@
 // box, the controls reset on attach and detach, and the read-outs of the attach sequence.
 #include "app/MainWindow.h"
 
+#include "app/BatteryTray.h"
 #include "app/UserPrompts.h"
 #include "device/AccessHelp.h"
 #include "device/DeviceClock.h"
@@ -236,6 +237,7 @@ void TForm1::ShowKeyboardRow(quint16 vendorId, quint16 productId)
 
 void TForm1::ShowNoReceiver()
 {
+    trayBattery->ShowNoLevel();
     tmrSoftBind->stop();
     tmrStatus->stop();
     ShowConnectionPicture(imgNoneDev);

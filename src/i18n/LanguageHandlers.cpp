@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 
+#include "app/BatteryTray.h"
 #include "app/UserPrompts.h"
 #include "controls/KARVComboBox.h"
 #include "i18n/Lang.h"
@@ -109,6 +110,8 @@ void TForm1::ApplyLanguage()
         setCaption(step);
     ApplyProgressWindowLanguage(ProgressWindow());
     ShowAccessHelp(true);
+    if (trayBattery)
+        trayBattery->Retranslate();
 }
 
 void TForm1::SaveLanguage()

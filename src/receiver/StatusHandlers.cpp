@@ -1,6 +1,7 @@
 // The status tick, the battery and CPI read-outs, and the mouse link check.
 #include "app/MainWindow.h"
 
+#include "app/BatteryTray.h"
 #include "app/LanguageChooser.h"
 #include "receiver/ReceiverRunGuard.h"
 
@@ -117,6 +118,7 @@ void TForm1::ShowBattery(const BatteryLevels& levels)
     const TColor colour = MouseGaugeColour(levels.mouse);
     pbMseBattery->setColorMax(colour);
     pbMseBattery->setColorMin(colour);
+    trayBattery->ShowMouseLevel(levels.mouse);
 }
 
 void TForm1::btnCPIClick(QObject*)
