@@ -20,18 +20,20 @@ set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 configure_file(packaging/karvelo-rf-tool.metainfo.xml.in
                ${PACKAGING_OUT}/${METAINFO_ID}.metainfo.xml @ONLY)
 configure_file(packaging/karvelo-rf-tool.1.in ${PACKAGING_OUT}/karvelo-rf-tool.1 @ONLY)
+configure_file(packaging/karvelo-rf.1.in ${PACKAGING_OUT}/karvelo-rf.1 @ONLY)
 configure_file(packaging/debian/changelog.in ${PACKAGING_OUT}/changelog @ONLY)
 
 # Manual pages and changelogs are installed compressed, without a time stamp.
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
-foreach(doc karvelo-rf-tool.1 changelog)
+foreach(doc karvelo-rf-tool.1 karvelo-rf.1 changelog)
   add_custom_command(OUTPUT ${PACKAGING_OUT}/${doc}.gz
     COMMAND ${GZIP_EXECUTABLE} -9nc ${PACKAGING_OUT}/${doc} > ${PACKAGING_OUT}/${doc}.gz
     DEPENDS ${PACKAGING_OUT}/${doc}
     VERBATIM)
 endforeach()
 add_custom_target(packaging_docs ALL
-  DEPENDS ${PACKAGING_OUT}/karvelo-rf-tool.1.gz ${PACKAGING_OUT}/changelog.gz)
+  DEPENDS ${PACKAGING_OUT}/karvelo-rf-tool.1.gz ${PACKAGING_OUT}/karvelo-rf.1.gz
+          ${PACKAGING_OUT}/changelog.gz)
 
 install(TARGETS karvelo-rf-tool karvelo-rf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(UDEV_RULE_SOURCE ${CMAKE_SOURCE_DIR}/packaging/70-karvelo-rf-receiver.rules)
@@ -55,7 +57,8 @@ install(FILES packaging/icons/scalable/karvelo-rf-tool.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PACKAGING_OUT}/${METAINFO_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PACKAGING_OUT}/karvelo-rf-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PACKAGING_OUT}/karvelo-rf-tool.1.gz ${PACKAGING_OUT}/karvelo-rf.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES packaging/debian/copyright ${PACKAGING_OUT}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

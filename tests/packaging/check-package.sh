@@ -26,14 +26,14 @@ check "lintian reports no error" lintian --allow-root --fail-on error "$deb"
 dpkg-deb -x "$deb" "$scratch/root"
 dpkg-deb -e "$deb" "$scratch/control"
 root=$scratch/root
-for file in usr/bin/karvelo-rf-tool \
+for file in usr/bin/karvelo-rf-tool usr/bin/karvelo-rf \
             usr/lib/udev/rules.d/70-karvelo-rf-receiver.rules \
             usr/share/applications/karvelo-rf-tool.desktop \
             usr/share/icons/hicolor/48x48/apps/karvelo-rf-tool.png \
             usr/share/icons/hicolor/128x128/apps/karvelo-rf-tool.png \
             usr/share/icons/hicolor/scalable/apps/karvelo-rf-tool.svg \
             usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml \
-            usr/share/man/man1/karvelo-rf-tool.1.gz \
+            usr/share/man/man1/karvelo-rf-tool.1.gz usr/share/man/man1/karvelo-rf.1.gz \
             usr/share/doc/karvelo-rf-tool/copyright; do
     check "the package holds /$file" test -s "$root/$file"
 done
@@ -52,6 +52,7 @@ done
 check "the unpacked tool runs" "$root/usr/bin/karvelo-rf-tool" --version
 cp "$scratch/out" "$scratch/version"
 check "the unpacked tool is this version" grep -qx "karvelo-rf-tool $version" "$scratch/version"
+check "the unpacked command line runs" "$root/usr/bin/karvelo-rf" --version
 check "the unpacked tool prints its rule" \
     cmp <("$root/usr/bin/karvelo-rf-tool" --print-udev-rules) \
         "$root/usr/lib/udev/rules.d/70-karvelo-rf-receiver.rules"
