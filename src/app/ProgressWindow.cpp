@@ -39,23 +39,25 @@ TForm3::TForm3(QWidget* mainWindow)
 
 void TForm3::BuildControls()
 {
-    setFixedSize(kClientWidth, kClientHeight);
+    // The window's own title bar sits above the client area, which keeps its size.
+    const int top = TSkinTitleBar::kHeight;
+    setFixedSize(kClientWidth, kClientHeight + top);
     sfrm1 = new TSkinFrame(this, {});
     sfrm1->setObjectName(QStringLiteral("sfrm1"));
 
     img1 = new QLabel(this);
     img1->setObjectName(QStringLiteral("img1"));
-    img1->setGeometry(16, 16, 32, 32);
+    img1->setGeometry(16, top + 16, 32, 32);
     img1->setPixmap(QPixmap(QStringLiteral(":/images/info.png")));
 
     lblDesc = new QLabel(this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
-    lblDesc->setGeometry(60, 16, 224, 32);
+    lblDesc->setGeometry(60, top + 16, 224, 32);
     lblDesc->setWordWrap(true);
 
     pbRdRf = new QProgressBar(this);
     pbRdRf->setObjectName(QStringLiteral("pbRdRf"));
-    pbRdRf->setGeometry(16, 64, 264, 20);
+    pbRdRf->setGeometry(16, top + 64, 264, 20);
     pbRdRf->setRange(0, kSteps);
     pbRdRf->setValue(0);
     pbRdRf->setTextVisible(false);

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/ProgressWindow.h"
+#include "app/SkinTitleBar.h"
 #include "app/Screen.h"
 #include "device/DeviceClock.h"
 #include "sim/MouseModel.h"
@@ -175,7 +176,8 @@ TEST_F(ReadBackHandlersTest, ChangesToTheDemoMouseReadBackAsChosenInAFreshWindow
 TEST_F(ReadBackHandlersTest, ProgressWindowIsCentredAndStaysUntilTheReadBackEnds)
 {
     TForm3* progress = form->ProgressWindow();
-    EXPECT_EQ(progress->size(), QSize(296, 103));
+    // The client area under the window's own title bar.
+    EXPECT_EQ(progress->size(), QSize(296, 103 + TSkinTitleBar::kHeight));
     const QSize screen = PrimaryScreenSize();
     EXPECT_EQ(progress->pos(), QPoint(screen.width() / 2 - 148, screen.height() / 2 - 51));
     EXPECT_FALSE(progress->windowFlags() & Qt::WindowCloseButtonHint);
