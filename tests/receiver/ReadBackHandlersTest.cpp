@@ -179,7 +179,8 @@ TEST_F(ReadBackHandlersTest, ProgressWindowIsCentredAndStaysUntilTheReadBackEnds
     // The client area under the window's own title bar.
     EXPECT_EQ(progress->size(), QSize(296, 103 + TSkinTitleBar::kHeight));
     const QSize screen = PrimaryScreenSize();
-    EXPECT_EQ(progress->pos(), QPoint(screen.width() / 2 - 148, screen.height() / 2 - 51));
+    EXPECT_EQ(progress->pos(), QPoint(screen.width() / 2 - 148,
+                                      screen.height() / 2 - (103 + TSkinTitleBar::kHeight) / 2));
     EXPECT_FALSE(progress->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(progress->pbRdRf->maximum(), 6);
     progress->show();
