@@ -13,7 +13,7 @@ struct LocalText {
     const char* chs;
 };
 
-// The text in CurrentLanguage; English for a language outside the three.
+// The text in CurrentLanguage.
 inline QString Localized(const LocalText& text)
 {
     switch (CurrentLanguage) {
