@@ -2,6 +2,7 @@
 
 #include "app/ImagePanel.h"
 #include "app/InputLimit.h"
+#include "app/ShownMovie.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -181,10 +182,7 @@ void TForm1::FinishLayout()
         readOut->setFocusPolicy(Qt::ClickFocus);
 
     imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
-    auto* pairing = new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind);
-    gifBind->setMovie(pairing);
-    if (pairing->isValid())
-        pairing->start();
+    PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
 
     // The engineering pages are disabled as tabs only: their controls keep their own enabled
     // state, because the handlers use them as senders and value holders.
