@@ -336,6 +336,8 @@ private:
     // pictures, the input limits and the states of the hidden pages' tabs.
     void FinishLayout();
     void BuildGrids();
+    // Special command n's box of reply byte `field`, or null.
+    THexEdit* SpecialReplyBox(int command, int field) const;
     void BindEvents();
     // Binds a button's click (or a radio button's click) to a handler, run guarded.
     void BindClick(QAbstractButton* button, Handler handler);
@@ -343,6 +345,11 @@ private:
     void BindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
+    // The grids' cells (row * 8 + column) and the special command boxes, kept as they are
+    // built: the status tick shows them every second, and a search of the window's few
+    // hundred objects by name cost more than the exchanges themselves.
+    std::array<std::array<QLineEdit*, 32>, 3> gridCells_{};
+    std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes_{};
     std::vector<HidNodeInfo> inaccessibleNodes_;  // the receiver nodes of the latest help
 
     AppServices services_;

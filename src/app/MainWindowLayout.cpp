@@ -2,6 +2,7 @@
 
 #include "app/ImagePanel.h"
 #include "app/InputLimit.h"
+#include "app/ShownMovie.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -23,6 +24,7 @@ constexpr int kCellHeight = 19;
 constexpr int kCellGap = 1;
 constexpr int kGridLeft = 16;
 constexpr int kGridTop = 20;
+constexpr int kGridCells = kGridRows * kGridColumns;
 
 // Special command read-outs: one row per command, one column per reply byte, placed under the
 // field captions of the form description.
@@ -33,8 +35,9 @@ constexpr int kSpecialPitchX = 112;
 constexpr int kSpecialTop = 40;
 constexpr int kSpecialPitchY = 48;
 
-// The debug list is never on screen; keep its most recent lines only, so that a tool left
-// running for days does not grow without bound.
+// The debug list is never on screen (and hidden, so that it is not laid out again for every
+// line); keep its most recent lines only, so that a tool left running for days does not grow
+// without bound.
 constexpr int kDebugLinesKept = 10000;
 
 void SetBackground(QWidget* widget, QPalette::ColorRole role, TColor color)
@@ -45,8 +48,12 @@ void SetBackground(QWidget* widget, QPalette::ColorRole role, TColor color)
     widget->setPalette(palette);
 }
 
-void BuildChannelGrid(QWidget* group, const QString& prefix)
+// The grids' name prefixes, in the order of their cell tables.
+const char* const kGridPrefixes[] = {"edtFHSS", "edtKBDFHSS", "edtRSSI"};
+
+std::array<QLineEdit*, kGridCells> BuildChannelGrid(QWidget* group, const QString& prefix)
 {
+    std::array<QLineEdit*, kGridCells> cells{};
     for (int row = 0; row < kGridRows; ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
             auto* cell = new QLineEdit(group);
@@ -60,12 +67,16 @@ void BuildChannelGrid(QWidget* group, const QString& prefix)
             cell->setReadOnly(true);
             cell->setFocusPolicy(Qt::NoFocus);
             SetBackground(cell, QPalette::Base, clMoneyGreen);
+            cells[size_t(row * kGridColumns + column)] = cell;
         }
     }
+    return cells;
 }
 
-void BuildSpecialCommandBoxes(QWidget* group)
+std::array<std::array<THexEdit*, kReplyFields>, kSpecialCommands> BuildSpecialCommandBoxes(
+    QWidget* group)
 {
+    std::array<std::array<THexEdit*, kReplyFields>, kSpecialCommands> boxes{};
     for (int command = 1; command <= kSpecialCommands; ++command) {
         for (int field = 0; field < kReplyFields; ++field) {
             auto* box = new THexEdit(group);
@@ -73,8 +84,10 @@ void BuildSpecialCommandBoxes(QWidget* group)
             box->setGeometry(kSpecialLeft + field * kSpecialPitchX,
                              kSpecialTop + (command - 1) * kSpecialPitchY, 100, 22);
             box->setReadOnly(true);
+            boxes[size_t(command - 1)][size_t(field)] = box;
         }
     }
+    return boxes;
 }
 
 void SetUpBatteryGauge(TProgBar* gauge, double designValue)
@@ -169,10 +182,7 @@ void TForm1::FinishLayout()
         readOut->setFocusPolicy(Qt::ClickFocus);
 
     imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
-    auto* pairing = new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind);
-    gifBind->setMovie(pairing);
-    if (pairing->isValid())
-        pairing->start();
+    PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
 
     // The engineering pages are disabled as tabs only: their controls keep their own enabled
     // state, because the handlers use them as senders and value holders.
@@ -182,17 +192,27 @@ void TForm1::FinishLayout()
 
 void TForm1::BuildGrids()
 {
-    BuildChannelGrid(gb22, QStringLiteral("edtFHSS"));
-    BuildChannelGrid(gb18, QStringLiteral("edtKBDFHSS"));
-    BuildChannelGrid(gb23, QStringLiteral("edtRSSI"));
-    BuildSpecialCommandBoxes(gb10);
+    QWidget* const groups[] = {gb22, gb18, gb23};
+    for (size_t grid = 0; grid < gridCells_.size(); ++grid)
+        gridCells_[grid] = BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
+    specialReplyBoxes_ = BuildSpecialCommandBoxes(gb10);
 }
 
 QLineEdit* TForm1::FindGridCell(const QString& prefix, int row, int column) const
 {
     if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns)
         return nullptr;
+    for (size_t grid = 0; grid < gridCells_.size(); ++grid)
+        if (prefix == QLatin1String(kGridPrefixes[grid]))
+            return gridCells_[grid][size_t(row * kGridColumns + column)];
     return Find<QLineEdit>(prefix + QString::number(row) + QString::number(column));
+}
+
+THexEdit* TForm1::SpecialReplyBox(int command, int field) const
+{
+    if (command < 1 || command > kSpecialCommands || field < 0 || field >= kReplyFields)
+        return nullptr;
+    return specialReplyBoxes_[size_t(command - 1)][size_t(field)];
 }
 
 QLineEdit* TForm1::FHSSCell(int row, int column) const

@@ -6,6 +6,8 @@
 
 TProgBar::TProgBar(QWidget* parent) : QWidget(parent)
 {
+    // Paint covers every pixel (the margin first): what lies behind need not be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(300, 28);
     FillColorMap(colorMap_, clBlue, clRed);
 }
@@ -80,17 +82,20 @@ void TProgBar::setColorScheme(TColorScheme s)
     Changed();
 }
 
+// The status poll sets both colours every second: only a change repaints.
 void TProgBar::setColorMin(TColor c)
 {
-    if (c != colorMap_[0])
-        FillColorMap(colorMap_, c, colorMap_[ColorMapLast]);
+    if (c == colorMap_[0])
+        return;
+    FillColorMap(colorMap_, c, colorMap_[ColorMapLast]);
     Changed();
 }
 
 void TProgBar::setColorMax(TColor c)
 {
-    if (c != colorMap_[ColorMapLast])
-        FillColorMap(colorMap_, colorMap_[0], c);
+    if (c == colorMap_[ColorMapLast])
+        return;
+    FillColorMap(colorMap_, colorMap_[0], c);
     Changed();
 }
 

@@ -5,6 +5,10 @@
 
 #include <chrono>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 namespace {
 qint64 monotonicMs()
 {
@@ -17,8 +21,20 @@ RealDeviceClock::RealDeviceClock() : origin_(monotonicMs()) {}
 
 void RealDeviceClock::sleep(int ms)
 {
-    if (ms > 0)
-        QThread::msleep(static_cast<unsigned long>(ms));
+    if (ms <= 0)
+        return;
+#ifdef __linux__
+    // The protocol's waits are a few milliseconds each: the thread's timer slack (50 us by
+    // default) would lengthen every one of them. Only these sleeps end on time; the event
+    // loop keeps the slack that lets the kernel bundle wake-ups.
+    const int slack = prctl(PR_GET_TIMERSLACK);
+    prctl(PR_SET_TIMERSLACK, 1UL);
+#endif
+    QThread::msleep(static_cast<unsigned long>(ms));
+#ifdef __linux__
+    if (slack > 0)
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
+#endif
 }
 
 void RealDeviceClock::pump()

@@ -23,7 +23,7 @@ QString GridPrefix(ChannelGrid grid)
 
 void TForm1::PaintGridCell(QLineEdit* cell, TColor colour)
 {
-    if (!cell)
+    if (!cell || GridCellColour(cell) == colour)
         return;
     QPalette palette = cell->palette();
     palette.setColor(QPalette::Base, toQColor(colour));
@@ -45,13 +45,12 @@ void TForm1::PaintGridRow(const ChannelMapRow& row)
 void TForm1::ShowSpecialReply(const SpecialReply& reply)
 {
     for (int i = 0; i < int(reply.bytes.size()); ++i) {
-        auto* box = Find<THexEdit>(QString::asprintf("edtSC0%d_0%d", reply.command, i));
-        if (!box)
-            continue;
-        if (reply.bytes[size_t(i)] == 0)
-            box->setText(QStringLiteral("00"));
-        else
-            box->setValue(reply.bytes[size_t(i)]);
+        THexEdit* box = SpecialReplyBox(reply.command, i);
+        const quint8 byte = reply.bytes[size_t(i)];
+        const QString text = byte == 0 ? QStringLiteral("00") : IntToHexText(byte);
+        // The status tick shows the same reply every second: an unchanged box is not redrawn.
+        if (box && box->text() != text)
+            box->setText(text);
     }
 }
 

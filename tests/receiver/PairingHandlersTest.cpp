@@ -8,7 +8,9 @@
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
 
+#include <QLabel>
 #include <QListWidget>
+#include <QMovie>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,12 @@ protected:
     bool Shown(const char* name) const
     {
         return session.Find<QWidget>(QString::fromLatin1(name))->isVisibleTo(&window);
+    }
+    // The pairing animation plays only while it is shown.
+    bool Animating() const
+    {
+        return session.Find<QLabel>(QStringLiteral("gifBind"))->movie()->state() ==
+               QMovie::Running;
     }
     void Press() { session.Click(QStringLiteral("btnCombo_Cmd_Soft_Bind_SW")); }
     // Pairing ticks a second apart while the pairing runs, at most `ticks`; returns how many ran.
@@ -51,9 +59,11 @@ TEST_F(PairingHandlersTest, NewMouseFoundIsReportedAndItsSettingsReadBack)
 {
     session.firmware().setPairing({2500, false, 0});
     session.firmware().mouse().setMoving(true);
+    EXPECT_FALSE(Animating());
     Press();
     EXPECT_EQ(Caption(), "&Connecting");
     EXPECT_TRUE(Shown("gifBind"));
+    EXPECT_TRUE(Animating());
     EXPECT_FALSE(Shown("imgConnected"));
     EXPECT_TRUE(window.tmrSoftBind->isActive());
     EXPECT_FALSE(window.tmrStatus->isActive());
@@ -67,6 +77,7 @@ TEST_F(PairingHandlersTest, NewMouseFoundIsReportedAndItsSettingsReadBack)
     EXPECT_EQ(Caption(), "&Connect");
     EXPECT_TRUE(Shown("imgConnected"));
     EXPECT_FALSE(Shown("gifBind"));
+    EXPECT_FALSE(Animating());
     EXPECT_TRUE(window.tmrStatus->isActive());
     EXPECT_TRUE(session.Find<TALed>(QStringLiteral("ledTX"))->Value());
 }

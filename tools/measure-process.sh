@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Whole-process figures of the tool under Xvfb, against a bare Qt window built beside it:
+#   - start to window shown, from the start of the process to the X server's MapNotify of its
+#     window, in interleaved runs of the bare window, the tool on the simulated receiver and the
+#     tool with no receiver (after one warm-up round);
+#   - resident memory two seconds after start (VmRSS) and its peak (VmHWM);
+#   - CPU time and wake-ups over 60 s of idle polling, the simulated receiver attached.
+#
+#     tools/measure-process.sh [runs (default 20)] [idle seconds (default 60)]
+#
+# 0 runs leaves out start-up and memory, 0 seconds the idle figures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-20}
+idle=${2:-60}
+scripts/ensure-deps.sh timing
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target karvelo-rf-tool bare-window map-timer >/dev/null
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+# A copy under another name: the tool ends the running copies of its own name, and a
+# measurement must not end the user's.
+cp build/bin/karvelo-rf-tool "$work/karvelo-rf-timing"
+mkdir -p "$work/config/KARVELO"
+printf '[General]\nLngSection=lkEng\n' > "$work/config/KARVELO/RF_BIND.conf"
+export XDG_CONFIG_HOME="$work/config"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+cd "$work"  # no Setting.ini or logo.bmp here
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
+
+declare -A command=(
+    [bare]="$OLDPWD/build/bin/bare-window"
+    [simulated]="$work/karvelo-rf-timing --simulate"
+    [none]="$work/karvelo-rf-timing"
+)
+order=(bare simulated none)
+
+stop() { # pid: ends the program and waits until it has gone
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.02; done
+    kill -9 "$1" 2>/dev/null || true
+}
+
+start() { # name: prints "<ms> <pid>"
+    # shellcheck disable=SC2086
+    "$OLDPWD/build/bin/map-timer" ${command[$1]} 2>/dev/null
+}
+
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'); load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?') on Xvfb"
+
+# Start-up, interleaved; round 0 warms the caches and is not counted.
+for round in $(seq 0 "$runs"); do
+    [ "$runs" -gt 0 ] || break
+    for i in 0 1 2; do
+        name=${order[$(( (i + round) % 3 ))]}
+        read -r ms pid < <(start "$name")
+        stop "$pid"
+        [ "$round" -gt 0 ] && echo "$ms" >> "$work/start-$name"
+    done
+done
+
+median() { sort -n "$1" | awk '{v[NR]=$1} END {m = NR % 2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2; printf "%.1f", m}'; }
+minimum() { sort -n "$1" | head -1; }
+
+# Memory: two seconds after start, the receiver attached and the first ticks done.
+memory() { # name: prints "rss hwm" in MB (median of three runs)
+    for _ in 1 2 3; do
+        read -r _ pid < <(start "$1")
+        sleep 2
+        awk '/^VmRSS/ {r=$2} /^VmHWM/ {h=$2} END {printf "%.1f %.1f\n", r/1024, h/1024}' "/proc/$pid/status"
+        stop "$pid"
+    done | sort -n | sed -n 2p
+}
+
+# Per thread of a running process: "<thread id> <CPU ns (the scheduler's count)> <wake-ups
+# (voluntary context switches)>".
+threads() {
+    for task in /proc/"$1"/task/*; do
+        printf '%s %s %s\n' "${task##*/}" "$(cut -d' ' -f1 "$task/schedstat" 2>/dev/null || echo 0)" \
+            "$(awk '/^voluntary_ctxt_switches/ {print $2}' "$task/status" 2>/dev/null || echo 0)"
+    done
+}
+# CPU ms and wake-ups between two samples of threads(): threads that began meanwhile count
+# from zero, threads that ended are left out (Qt ends idle pool threads).
+usage() { # before, after, seconds
+    awk -v s="$3" 'NR == FNR {cpu[$1] = $2; wake[$1] = $3; next}
+        {c += $2 - cpu[$1]; w += $3 - wake[$1]}
+        END {printf "%.1f ms CPU in %d s = %.3f %% of a core, %.1f wake-ups/s", c / 1e6, s, c / 1e7 / s, w / s}' "$1" "$2"
+}
+
+if [ "$runs" -gt 0 ]; then
+    echo "Start to window mapped: median (minimum) of $runs interleaved runs after a warm-up round"
+    printf '%-12s %10s %10s %10s %10s\n' "" "start ms" "(min)" "RSS MB" "peak MB"
+    for name in "${order[@]}"; do
+        read -r rss hwm < <(memory "$name")
+        printf '%-12s %10s %10s %10s %10s\n' "$name" "$(median "$work/start-$name")" \
+            "$(minimum "$work/start-$name")" "$rss" "$hwm"
+    done
+    bare=$(median "$work/start-bare")
+    for name in simulated none; do
+        awk -v t="$(median "$work/start-$name")" -v b="$bare" -v n="$name" \
+            'BEGIN {printf "start of %s against the bare window: %.2f times\n", n, t / b}'
+    done
+fi
+[ "$idle" -gt 0 ] || exit 0
+
+# Idle: the tool attached to the simulated receiver, and the bare window, side by side.
+read -r _ tool < <(start simulated)
+read -r _ floor < <(start bare)
+sleep 3  # past the start-up and the settings read-back
+threads "$tool" > "$work/tool0"; threads "$floor" > "$work/floor0"
+sleep "$idle"
+threads "$tool" > "$work/tool1"; threads "$floor" > "$work/floor1"
+stop "$tool"
+stop "$floor"
+echo "idle, simulated receiver attached: $(usage "$work/tool0" "$work/tool1" "$idle")"
+echo "idle, bare window:                 $(usage "$work/floor0" "$work/floor1" "$idle")"
