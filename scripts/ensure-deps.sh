@@ -4,6 +4,7 @@
 #   scripts/ensure-deps.sh package      also build the Debian package (cpack -G DEB)
 #   scripts/ensure-deps.sh test         also run every test, the package check among them
 #   scripts/ensure-deps.sh screenshots  also take the README's pictures
+#   scripts/ensure-deps.sh fuzz         also build and run the fuzz targets (fuzz/run-all.sh)
 set -euo pipefail
 
 packages=(
@@ -18,7 +19,8 @@ for group in "$@"; do
     package) packages+=(dpkg-dev file) ;;
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
-    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots)" >&2; exit 2 ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, fuzz)" >&2; exit 2 ;;
   esac
 done
 
