@@ -5,6 +5,7 @@
 #   scripts/ensure-deps.sh test         also run every test, the package check among them
 #   scripts/ensure-deps.sh screenshots  also take the README's pictures
 #   scripts/ensure-deps.sh timing       also measure start-up and idle (tools/measure-process.sh)
+#   scripts/ensure-deps.sh fuzz         also build and run the fuzz targets (fuzz/run-all.sh)
 set -euo pipefail
 
 packages=(
@@ -20,7 +21,8 @@ for group in "$@"; do
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
     timing) packages+=(xvfb libx11-dev) ;;
-    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, timing)" >&2; exit 2 ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, timing, fuzz)" >&2; exit 2 ;;
   esac
 done
 

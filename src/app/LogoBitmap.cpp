@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImageReader>
 
-#include <cstdlib>
 
 namespace {
 
@@ -44,20 +43,23 @@ bool BitmapDataComplete(const QByteArray& file)
     } else {
         if (file.size() < kFileHeader + 24)
             return false;
-        width = std::abs(qint32(Le(file, 18, 4)));
-        height = std::abs(qint32(Le(file, 22, 4)));
+        width = qAbs(qint64(qint32(Le(file, 18, 4))));  // negative height: top-down rows
+        height = qAbs(qint64(qint32(Le(file, 22, 4))));
         bitsPerPixel = Le(file, 28, 2);
         compression = Le(file, 30, 4);
         imageSize = Le(file, 34, 4);
     }
-    qint64 dataBytes = 0;
-    if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields)
-        dataBytes = (width * bitsPerPixel + 31) / 32 * 4 * height;  // rows padded to 4 bytes
-    else if (compression == kRle8 || compression == kRle4)
-        dataBytes = imageSize;
-    else
+    const qint64 available = file.size() - dataStart;
+    if (available < 0)
         return false;
-    return dataStart + dataBytes <= file.size();
+    if (compression == kRle8 || compression == kRle4)
+        return imageSize <= available;
+    if (compression != kRgb && compression != kBitFields && compression != kAlphaBitFields)
+        return false;
+    // Rows are padded to 4 bytes. A header may announce sizes whose product no integer holds:
+    // the rows are counted against the bytes there are instead.
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    return rowBytes == 0 || height <= available / rowBytes;
 }
 
 QImage WithBitmapTransparency(const QImage& picture)

@@ -3,6 +3,7 @@
 #include "app/BatteryTray.h"
 #include "app/SkinFrame.h"
 #include "app/UserPrompts.h"
+#include "controls/HexEdit.h"
 #include "controls/Pictures.h"
 #include "device/DeviceClock.h"
 #include "device/HidController.h"
@@ -111,6 +112,9 @@ void TForm1::Guarded(const std::function<void()>& fn) noexcept
 {
     try {
         fn();
+    } catch (const HexConversionError& e) {
+        if (services_.prompts)
+            services_.prompts->ShowMessage(this, e.message());
     } catch (const std::exception& e) {
         if (services_.prompts)
             services_.prompts->ShowMessage(this, QString::fromUtf8(e.what()));

@@ -170,6 +170,9 @@ void TForm1::FinishLayout()
     ledTX->setInterval(300);
     cbbLang->setImageList(LanguageImages());
     FitFontToText(edtEEPROM_20, edtEEPROM_20->text());
+    // Every line added schedules a layout of the list, which runs at the next message pump:
+    // with lines of their own sizes that measures all of its thousands of lines each time.
+    lstDebug->setUniformItemSizes(true);
 
     // No value box of this window filters keys: they accept any text and report a conversion
     // error when read.

@@ -24,7 +24,13 @@ std::optional<QString> ReadIniValue(const QString& path, const QString& section,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniSize)
         return std::nullopt;
-    const QString text = QString::fromLocal8Bit(file.read(kMaxIniSize));
+    return IniValue(file.read(kMaxIniSize), section, key);
+}
+
+std::optional<QString> IniValue(const QByteArray& content, const QString& section,
+                                const QString& key)
+{
+    const QString text = QString::fromLocal8Bit(content);
     bool inSection = false;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -9,6 +10,9 @@
 // Nothing when the file, the section or the key is missing. Files beyond 1 MiB are not read.
 std::optional<QString> ReadIniValue(const QString& path, const QString& section,
                                     const QString& key);
+// The same over a file's bytes, decoded as the local 8-bit encoding.
+std::optional<QString> IniValue(const QByteArray& content, const QString& section,
+                                const QString& key);
 
 // The window title from Setting.ini in the given directory, when one is set: a value that
 // compares greater than a single blank (ordinal comparison).

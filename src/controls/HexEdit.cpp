@@ -25,10 +25,18 @@ bool TypesCharacter(const QKeyEvent& event)
 
 } // namespace
 
+namespace {
+
+QString ConversionMessage(const QString& convertedText)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(convertedText);
+}
+
+} // namespace
+
 HexConversionError::HexConversionError(const QString& convertedText)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid integer value")
-                             .arg(convertedText)
-                             .toStdString())
+    : std::runtime_error(ConversionMessage(convertedText).toStdString()),
+      message_(ConversionMessage(convertedText))
 {
 }
 

@@ -11,7 +11,11 @@
 class HexConversionError : public std::runtime_error {
 public:
     explicit HexConversionError(const QString& convertedText);
-    QString message() const { return QString::fromUtf8(what()); }
+    // The whole message; what() ends at a NUL character the text may hold.
+    QString message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 // "$0" + text read as a signed 32-bit hexadecimal number: case-insensitive digits only, at

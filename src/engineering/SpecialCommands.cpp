@@ -3,6 +3,16 @@
 #include "device/CommandChannel.h"
 #include "device/ReentryGuard.h"
 
+SpecialReply SpecialReplyFrom(int command, const std::array<quint8, 9>& report)
+{
+    SpecialReply record;
+    record.command = command;
+    for (size_t i = 0; i < record.bytes.size(); ++i)
+        record.bytes[i] = report[i];
+    record.bindingSettled = command == 4 && BindingStatusSettled(report[1]);
+    return record;
+}
+
 std::vector<ChannelMapRow> ChannelMapRows(const SpecialReply& reply)
 {
     std::vector<ChannelMapRow> rows;
@@ -43,13 +53,8 @@ std::optional<SpecialReply> SpecialCommands::Run(int command)
         if (!channel_.strictRead(CommandChannel::request({kCommand, 0xFF, 0xAA, quint8(command)}),
                                  reply))
             break;
-        SpecialReply record;
-        record.command = command;
-        for (size_t i = 0; i < record.bytes.size(); ++i)
-            record.bytes[i] = reply[i];
-        record.bindingSettled = command == 4 && BindingStatusSettled(reply[1]);
-        last = record;
-        if (command != 4 || record.bindingSettled)
+        last = SpecialReplyFrom(command, reply);
+        if (command != 4 || last->bindingSettled)
             break;
     }
     // A reply from a receiver that is no longer the channel's would mislead.

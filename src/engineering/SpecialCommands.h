@@ -42,6 +42,9 @@ inline bool BindingStatusSettled(quint8 status)
     return status == 0xBB || status == 0x33;
 }
 
+// The record of command `command`'s acknowledged reply (report bytes 0 to 6).
+SpecialReply SpecialReplyFrom(int command, const std::array<quint8, 9>& report);
+
 // The grid rows a reply paints: command 2 the mouse map (rows 0-3 from bytes 0-3) and the
 // keyboard map's rows 0-2 (bytes 4-6); command 3 the mask list (rows 0-3); command 4, once
 // settled, the keyboard map's row 3 (byte 0); nothing else.

@@ -122,10 +122,12 @@ void TForm1::EndPairing(bool paired)
     if (paired && CheckMouseLink()) {
         channel_.wait(kReadBackSettleMs);
         btnRdRFSettingClick(btnRdRFSetting);
-        if (receiver != state_.ReceiverChanges)
-            return;
-        ledTX->setValue(true);
+        if (receiver == state_.ReceiverChanges)
+            ledTX->setValue(true);
     }
+    // So can one that came while the link check or the read-back let events run.
+    if (receiver != state_.ReceiverChanges)
+        return;
     state_.PrevBindingStatusBB = false;
     tmrStatus->start();
 }

@@ -152,6 +152,10 @@ TEST(LogoBitmapTest, BottomLeftColourIsTransparentAndOnlyWholeFilesCount)
         EXPECT_TRUE(BitmapDataComplete(file));
         EXPECT_FALSE(BitmapDataComplete(file.left(file.size() - 1)));
         EXPECT_FALSE(BitmapDataComplete(file.left(20)));
+        QByteArray huge = file;  // sizes whose product no integer holds
+        huge.replace(18, 8, QByteArray("\x00\x00\x00\x80\xff\xff\xff\x7f", 8));
+        huge.replace(28, 2, QByteArray("\xff\xff", 2));
+        EXPECT_FALSE(BitmapDataComplete(huge));
 
         const QImage shown = WithBitmapTransparency(QImage::fromData(file, "BMP"));
         EXPECT_EQ(qAlpha(shown.pixel(0, 2)), 0);  // the bottom-left pixel's colour

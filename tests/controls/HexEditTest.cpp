@@ -48,6 +48,9 @@ TEST(HexEdit, RejectsEverythingElseWithTheConversionMessage)
     EXPECT_EQ(ConversionMessage("-1"), "'$0-1' is not a valid integer value");
     EXPECT_EQ(ConversionMessage("$10"), "'$0$10' is not a valid integer value");
     EXPECT_EQ(ConversionMessage("123456789"), "'$0123456789' is not a valid integer value");
+    // A pasted NUL character does not cut the message short.
+    const std::string withNul = std::string("'$01") + '\0' + "x' is not a valid integer value";
+    EXPECT_EQ(ConversionMessage(QString::fromUtf8("1\0x", 3)), withNul);
 
     THexEdit edit;
     edit.setText(QStringLiteral("x"));
