@@ -10,6 +10,7 @@
 #include "engineering/RfAccess.h"
 #include "engineering/SpecialCommands.h"
 #include "engineering/TestModeCommands.h"
+#include "platform/ProcessList.h"
 #include "receiver/ChoiceHistory.h"
 #include "receiver/OptionChange.h"
 #include "receiver/Pairing.h"
@@ -303,6 +304,10 @@ private:
     // ---- Shared by the window -----------------------------------------------------------
     // Start-up steps.
     QString WorkingDirectory() const;
+    std::vector<ProcessList::Entry> ProcessSnapshot() const;
+    QString SelfExeName(const std::vector<ProcessList::Entry>& processes) const;
+    void TerminateOtherInstances(const QString& name,
+                                 const std::vector<ProcessList::Entry>& processes);
     void FillBatteryLowList();
     void LoadCustomLogo();
     void CentreOnScreen();

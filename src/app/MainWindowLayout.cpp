@@ -62,7 +62,7 @@ std::array<QLineEdit*, kGridCells> BuildChannelGrid(QWidget* group, const QStrin
             const int x = kGridLeft + (kGridColumns - 1 - column) * (kCellWidth + kCellGap);
             const int y = kGridTop + row * (kCellHeight + kCellGap);
             cell->setGeometry(x, y, kCellWidth, kCellHeight);
-            cell->setText(QStringLiteral(" 88"));
+            // No design text: the grids are cleared at start, so it would never be seen.
             // A read-out: painted by the channel diagnostics, never typed into.
             cell->setReadOnly(true);
             cell->setFocusPolicy(Qt::NoFocus);

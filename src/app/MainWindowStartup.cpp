@@ -39,7 +39,9 @@ void TForm1::FormCreate(QObject*)
     pbMseBattery->setValue(0);
     pbKbdBattery->setValue(0);
     LoadCustomLogo();
-    TerminateOtherInstances(GetSelfExeName());
+    // One look at the process list (a read of every process's executable) serves both steps.
+    const std::vector<ProcessList::Entry> processes = ProcessSnapshot();
+    TerminateOtherInstances(SelfExeName(processes), processes);
     FormResize(this);
     CentreOnScreen();
     ShowNoReceiver();
@@ -90,21 +92,38 @@ void TForm1::ClearChannelGrids()
 
 QString TForm1::GetSelfExeName()
 {
+    return SelfExeName(ProcessSnapshot());
+}
+
+void TForm1::TerminateOtherInstances(const QString& name)
+{
+    TerminateOtherInstances(name, ProcessSnapshot());
+}
+
+std::vector<ProcessList::Entry> TForm1::ProcessSnapshot() const
+{
+    return services_.processes ? services_.processes->Snapshot()
+                               : std::vector<ProcessList::Entry>{};
+}
+
+QString TForm1::SelfExeName(const std::vector<ProcessList::Entry>& processes) const
+{
     if (!services_.processes)
         return QString();
     const qint64 self = services_.processes->CurrentPid();
-    for (const ProcessList::Entry& entry : services_.processes->Snapshot())
+    for (const ProcessList::Entry& entry : processes)
         if (entry.pid == self)
             return BareFileName(entry.exeFile);
     return QString();
 }
 
-void TForm1::TerminateOtherInstances(const QString& name)
+void TForm1::TerminateOtherInstances(const QString& name,
+                                     const std::vector<ProcessList::Entry>& processes)
 {
     if (!services_.processes || name.isEmpty())
         return;
     const qint64 self = services_.processes->CurrentPid();
-    for (const ProcessList::Entry& entry : services_.processes->Snapshot()) {
+    for (const ProcessList::Entry& entry : processes) {
         const bool sameName = SameNameIgnoringAsciiCase(BareFileName(entry.exeFile), name) ||
                               SameNameIgnoringAsciiCase(entry.exeFile, name);
         if (sameName && entry.pid != self)
