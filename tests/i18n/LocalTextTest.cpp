@@ -14,7 +14,8 @@ TEST(LocalTextTest, FollowsTheLanguageInForce)
     EXPECT_EQ(Localized(text), QString::fromUtf8("接收器 (简)"));
     CurrentLanguage = lkEng;
     EXPECT_EQ(Localized(text), QStringLiteral("Receiver"));
-    CurrentLanguage = static_cast<TLanguateKind>(7);
+    // Outside the three, but inside the values the type can hold (7 would be undefined).
+    CurrentLanguage = static_cast<TLanguateKind>(3);
     EXPECT_EQ(Localized(text), QStringLiteral("Receiver"));
     CurrentLanguage = before;
 }
