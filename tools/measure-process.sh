@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Whole-process figures of the tool under Xvfb, against a bare Qt window built beside it:
 #   - start to window shown, from the start of the process to the X server's MapNotify of its
-#     window, in interleaved runs of the bare window, the tool on the simulated receiver and the
-#     tool with no receiver (after one warm-up round);
+#     window, in interleaved runs of the bare window, the bare window holding one edit box (its
+#     creation loads the font database, as any window with text must), the tool on the
+#     simulated receiver and the tool with no receiver (after one warm-up round);
 #   - resident memory two seconds after start (VmRSS) and its peak (VmHWM);
 #   - CPU time and wake-ups over 60 s of idle polling, the simulated receiver attached.
 #
 #     tools/measure-process.sh [runs (default 20)] [idle seconds (default 60)]
 #
+# With EARLIER=<another build of karvelo-rf-tool>, that build runs interleaved with the others
+# on the simulated receiver ("earlier"), and idles after it: before and after a change in one
+# run.
 # 0 runs leaves out start-up and memory, 0 seconds the idle figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -39,10 +43,16 @@ export DISPLAY=:$(cat "$work/display")
 
 declare -A command=(
     [bare]="$OLDPWD/build/bin/bare-window"
+    [bare+edit]="$OLDPWD/build/bin/bare-window --edit"
     [simulated]="$work/karvelo-rf-timing --simulate"
     [none]="$work/karvelo-rf-timing"
 )
-order=(bare simulated none)
+order=(bare bare+edit simulated none)
+if [ -n "${EARLIER:-}" ]; then
+    cp "$EARLIER" "$work/karvelo-rf-earlier"
+    command[earlier]="$work/karvelo-rf-earlier --simulate"
+    order+=(earlier)
+fi
 
 stop() { # pid: ends the program and waits until it has gone
     kill "$1" 2>/dev/null || return 0
@@ -61,8 +71,8 @@ echo "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || echo '?') on Xvfb"
 # Start-up, interleaved; round 0 warms the caches and is not counted.
 for round in $(seq 0 "$runs"); do
     [ "$runs" -gt 0 ] || break
-    for i in 0 1 2; do
-        name=${order[$(( (i + round) % 3 ))]}
+    for i in "${!order[@]}"; do
+        name=${order[$(( (i + round) % ${#order[@]} ))]}
         read -r ms pid < <(start "$name")
         stop "$pid"
         [ "$round" -gt 0 ] && echo "$ms" >> "$work/start-$name"
@@ -106,22 +116,25 @@ if [ "$runs" -gt 0 ]; then
         printf '%-12s %10s %10s %10s %10s\n' "$name" "$(median "$work/start-$name")" \
             "$(minimum "$work/start-$name")" "$rss" "$hwm"
     done
-    bare=$(median "$work/start-bare")
-    for name in simulated none; do
-        awk -v t="$(median "$work/start-$name")" -v b="$bare" -v n="$name" \
-            'BEGIN {printf "start of %s against the bare window: %.2f times\n", n, t / b}'
+    bare=$(median "$work/start-bare") edit=$(median "$work/start-bare+edit")
+    for name in "${order[@]:2}"; do
+        awk -v t="$(median "$work/start-$name")" -v b="$bare" -v e="$edit" -v n="$name" \
+            'BEGIN {printf "start of %s: %.2f times the bare window, %.2f times bare+edit\n", n, t / b, t / e}'
     done
 fi
 [ "$idle" -gt 0 ] || exit 0
 
-# Idle: the tool attached to the simulated receiver, and the bare window, side by side.
-read -r _ tool < <(start simulated)
-read -r _ floor < <(start bare)
-sleep 3  # past the start-up and the settings read-back
-threads "$tool" > "$work/tool0"; threads "$floor" > "$work/floor0"
-sleep "$idle"
-threads "$tool" > "$work/tool1"; threads "$floor" > "$work/floor1"
-stop "$tool"
-stop "$floor"
-echo "idle, simulated receiver attached: $(usage "$work/tool0" "$work/tool1" "$idle")"
-echo "idle, bare window:                 $(usage "$work/floor0" "$work/floor1" "$idle")"
+# Idle, one program at a time (two copies of the tool would share the simulated receiver's
+# lock and skip each other's ticks): the tool attached to the simulated receiver, the bare
+# window, and the earlier build when given.
+idlers=(simulated bare)
+[ -n "${EARLIER:-}" ] && idlers+=(earlier)
+for name in "${idlers[@]}"; do
+    read -r _ pid < <(start "$name")
+    sleep 3  # past the start-up and the settings read-back
+    threads "$pid" > "$work/idle0"
+    sleep "$idle"
+    threads "$pid" > "$work/idle1"
+    stop "$pid"
+    printf 'idle, %-10s %s\n' "$name:" "$(usage "$work/idle0" "$work/idle1" "$idle")"
+done
