@@ -61,6 +61,15 @@ struct RunFigures {
     double asleepMs = 0;
 };
 
+// One measured run, kept out of line so that an instruction count can be limited to the runs:
+//     valgrind --tool=callgrind --collect-atstart=no --toggle-collect='bench::RunMeasured*'
+//              --dump-after='bench::PrintRow*' build/bin/bench_sequences 5
+// writes one profile per table row (tools/count-instructions.sh adds them up).
+[[gnu::noinline]] inline void RunMeasured(const std::function<void(int)>& run, int i)
+{
+    run(i);
+}
+
 // Runs `run` `runs` times, `before` ahead of each one outside the measurement.
 inline std::vector<RunFigures> Repeat(int runs, MeasuringClock& clock,
                                       const std::function<void(int)>& run,
@@ -74,7 +83,7 @@ inline std::vector<RunFigures> Repeat(int runs, MeasuringClock& clock,
         clock.takeAsleepMs();
         const double wall0 = WallMs();
         const double cpu0 = CpuMs();
-        run(i);
+        RunMeasured(run, i);
         RunFigures f;
         f.wallMs = WallMs() - wall0;
         f.cpuMs = CpuMs() - cpu0;
@@ -114,7 +123,7 @@ inline void PrintHeader()
 }
 
 // One table row of medians, and the slowest run's wall time.
-inline void PrintRow(const char* name, const std::vector<RunFigures>& figures)
+[[gnu::noinline]] inline void PrintRow(const char* name, const std::vector<RunFigures>& figures)
 {
     const double wall = MedianOf(figures, &RunFigures::wallMs);
     const double asked = MedianOf(figures, &RunFigures::askedMs);

@@ -4,6 +4,7 @@
 #include "app/ProgressWindowLanguage.h"
 #include "app/Screen.h"
 #include "app/SkinFrame.h"
+#include "controls/FlatProgressBar.h"
 #include "controls/Pictures.h"
 #include "i18n/Lang.h"
 
@@ -27,12 +28,15 @@ QString Term(quint8 id)
 
 } // namespace
 
-TForm3::TForm3(QWidget* mainWindow)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      mainWindow_(mainWindow)
+TForm3::TForm3()
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     InitPictureResources();
     setObjectName(QStringLiteral("Form3"));
+    // The main window, its transient parent, takes no input while this window shows. Modality
+    // rather than disabling it: a disabled main window would be drawn again in its disabled
+    // colours, all of its controls twice per read-back, and flicker grey meanwhile.
+    setWindowModality(Qt::WindowModal);
     BuildControls();
     FormCreate();
 }
@@ -55,7 +59,7 @@ void TForm3::BuildControls()
     lblDesc->setGeometry(60, top + 16, 224, 32);
     lblDesc->setWordWrap(true);
 
-    pbRdRf = new QProgressBar(this);
+    pbRdRf = new FlatProgressBar(this);
     pbRdRf->setObjectName(QStringLiteral("pbRdRf"));
     pbRdRf->setGeometry(16, top + 64, 264, 20);
     pbRdRf->setRange(0, kSteps);
@@ -77,30 +81,6 @@ void TForm3::SetTexts()
     setWindowTitle(Term(kTitleTerm));
 }
 
-void TForm3::FormShow()
-{
-    if (mainWindow_)
-        mainWindow_->setEnabled(false);
-}
-
-void TForm3::FormHide()
-{
-    if (mainWindow_)
-        mainWindow_->setEnabled(true);
-}
-
-void TForm3::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    FormShow();
-}
-
-void TForm3::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    FormHide();
-}
-
 void TForm3::closeEvent(QCloseEvent* event)
 {
     // The window goes when the read-back ends, never at the user's request.
@@ -111,11 +91,11 @@ TForm3* EnsureProgressWindow(TForm1& mainWindow)
 {
     if (TForm3* existing = mainWindow.ProgressWindow())
         return existing;
-    auto* form = new TForm3(&mainWindow);
+    auto* form = new TForm3;
     // Not a child of the main window, so that the window's lookups by name never reach the
     // progress window's controls; it goes when the main window goes.
     QObject::connect(&mainWindow, &QObject::destroyed, form, [form] { delete form; });
-    // Kept above the main window by the window manager.
+    // Kept above the main window by the window manager; the main window is blocked while it shows.
     form->winId();
     if (QWindow* handle = form->windowHandle(); handle && mainWindow.winId())
         handle->setTransientParent(mainWindow.windowHandle());

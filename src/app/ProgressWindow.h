@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -9,7 +8,7 @@ class TForm1;
 
 // The small window that stands in the middle of the screen while the mouse's settings are read
 // back: a picture, a line of text and a bar of six steps. The user cannot close it; while it
-// is shown the main window is disabled.
+// is shown the main window takes no input.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
@@ -17,8 +16,8 @@ public:
     static constexpr int kClientHeight = 103;
     static constexpr int kSteps = 6;
 
-    // A window of its own (not a child of the main window), which it disables while shown.
-    explicit TForm3(QWidget* mainWindow);
+    // A window of its own (not a child of the main window).
+    TForm3();
 
     // Title and label in the language in force.
     void SetTexts();
@@ -29,17 +28,11 @@ public:
     QProgressBar* pbRdRf = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildControls();
     void FormCreate();
-    void FormShow();
-    void FormHide();
-
-    QPointer<QWidget> mainWindow_;
 };
 
 // The main window's progress window, created when it has none; it goes with the main window.

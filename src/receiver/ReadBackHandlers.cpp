@@ -15,12 +15,12 @@ void TForm1::btnRdRFSettingClick(QObject*)
         return;
     const QPointer<TForm3> progress = EnsureProgressWindow(*this);
     {
-        // Every way out gives the window back.
+        // Every way out gives the window back. Only what changed is drawn again, by the pump
+        // below: the window's own picture of everything else is still whole.
         const auto finish = qScopeGuard([this, progress] {
             state_.ReadBackInProgress = false;
             if (progress)
                 progress->hide();
-            repaint();
         });
         state_.ReadBackInProgress = true;
         progress->pbRdRf->setRange(0, TForm3::kSteps);
