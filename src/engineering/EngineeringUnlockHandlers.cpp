@@ -25,6 +25,7 @@ void TForm1::imgLogoDblClick(QObject*)
         return;
     WindowWidth = kEngineeringWidth;
     WindowHeight = kEngineeringHeight;
+    EnsureChannelGrids();  // the channel maps come into view
     FormResize(this);
     EngineeringMode = true;
 }
