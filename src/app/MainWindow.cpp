@@ -52,7 +52,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     if (services_.receiverLock)
         channel_.setLock(services_.receiverLock, kReceiverLockWaitMs);
 
-    BuildSpecialReplyBoxes();
+    BuildGrids();
     BindEvents();
     TrackOptionSelections();
     // The size is fixed: no maximise button.
@@ -76,8 +76,6 @@ QObject* TForm1::FindComponent(const QString& name) const
 {
     if (name.isEmpty())
         return nullptr;
-    if (IsChannelGridCellName(name))
-        EnsureChannelGrids();
     return findChild<QObject*>(name);
 }
 

@@ -340,10 +340,7 @@ private:
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
     void FinishLayout();
-    // The channel maps' cells show only at the engineering size: built when first asked for.
-    void EnsureChannelGrids() const;
-    static bool IsChannelGridCellName(const QString& name);
-    void BuildSpecialReplyBoxes();
+    void BuildGrids();
     // Special command n's box of reply byte `field`, or null.
     THexEdit* SpecialReplyBox(int command, int field) const;
     void BindEvents();
@@ -356,8 +353,7 @@ private:
     // The grids' cells (row * 8 + column) and the special command boxes, kept as they are
     // built: the status tick shows them every second, and a search of the window's few
     // hundred objects by name cost more than the exchanges themselves.
-    mutable std::array<std::array<QLineEdit*, 32>, 3> gridCells_{};
-    mutable bool channelGridsBuilt_ = false;
+    std::array<std::array<QLineEdit*, 32>, 3> gridCells_{};
     std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes_{};
     std::vector<HidNodeInfo> inaccessibleNodes_;  // the receiver nodes of the latest help
 

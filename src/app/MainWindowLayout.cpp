@@ -4,8 +4,6 @@
 #include "app/InputLimit.h"
 #include "app/ShownMovie.h"
 
-#include <utility>
-
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMovie>
@@ -69,9 +67,6 @@ std::array<QLineEdit*, kGridCells> BuildChannelGrid(QWidget* group, const QStrin
             cell->setReadOnly(true);
             cell->setFocusPolicy(Qt::NoFocus);
             SetBackground(cell, QPalette::Base, clMoneyGreen);
-            // A child made after its window was shown is not shown with it.
-            if (group->isVisible())
-                cell->show();
             cells[size_t(row * kGridColumns + column)] = cell;
         }
     }
@@ -198,33 +193,18 @@ void TForm1::FinishLayout()
         spgcntrl1->tabBar()->setTabEnabled(spgcntrl1->indexOf(page), false);
 }
 
-void TForm1::BuildSpecialReplyBoxes()
+void TForm1::BuildGrids()
 {
-    specialReplyBoxes_ = BuildSpecialCommandBoxes(gb10);
-}
-
-bool TForm1::IsChannelGridCellName(const QString& name)
-{
-    for (const char* prefix : kGridPrefixes)
-        if (name.startsWith(QLatin1String(prefix)))
-            return true;
-    return false;
-}
-
-void TForm1::EnsureChannelGrids() const
-{
-    if (std::exchange(channelGridsBuilt_, true))
-        return;
     QWidget* const groups[] = {gb22, gb18, gb23};
     for (size_t grid = 0; grid < gridCells_.size(); ++grid)
         gridCells_[grid] = BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
+    specialReplyBoxes_ = BuildSpecialCommandBoxes(gb10);
 }
 
 QLineEdit* TForm1::FindGridCell(const QString& prefix, int row, int column) const
 {
     if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns)
         return nullptr;
-    EnsureChannelGrids();
     for (size_t grid = 0; grid < gridCells_.size(); ++grid)
         if (prefix == QLatin1String(kGridPrefixes[grid]))
             return gridCells_[grid][size_t(row * kGridColumns + column)];

@@ -82,8 +82,6 @@ void TForm1::CentreOnScreen()
 
 void TForm1::ClearChannelGrids()
 {
-    if (!channelGridsBuilt_)
-        return;  // cells not built yet are born empty
     static const char* const kPrefixes[] = {"edtFHSS", "edtRSSI", "edtKBDFHSS"};
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 8; ++column)

@@ -123,8 +123,6 @@ void TForm1::ResetTestModeControls(bool enabled)
 
 void TForm1::ResetMouseChannelGrids()
 {
-    if (!channelGridsBuilt_)
-        return;  // cells not built yet are born in the reset colour
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 8; ++column) {
             PaintGridCell(FHSSCell(row, column), clMoneyGreen);

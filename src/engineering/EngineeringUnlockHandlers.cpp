@@ -25,7 +25,6 @@ void TForm1::imgLogoDblClick(QObject*)
         return;
     WindowWidth = kEngineeringWidth;
     WindowHeight = kEngineeringHeight;
-    EnsureChannelGrids();  // the channel maps come into view
     FormResize(this);
     EngineeringMode = true;
 }
