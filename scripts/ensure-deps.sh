@@ -5,6 +5,7 @@
 #   scripts/ensure-deps.sh test         also run every test, the package check among them
 #   scripts/ensure-deps.sh screenshots  also take the README's pictures
 #   scripts/ensure-deps.sh timing       also measure start-up and idle (tools/measure-process.sh)
+#                                       and count instructions (tools/count-instructions.sh)
 #   scripts/ensure-deps.sh fuzz         also build and run the fuzz targets (fuzz/run-all.sh)
 set -euo pipefail
 
@@ -20,7 +21,7 @@ for group in "$@"; do
     package) packages+=(dpkg-dev file) ;;
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
-    timing) packages+=(xvfb libx11-dev) ;;
+    timing) packages+=(xvfb libx11-dev valgrind) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, timing, fuzz)" >&2; exit 2 ;;
   esac

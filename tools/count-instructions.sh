@@ -9,8 +9,9 @@ cd "$(dirname "$0")/.."
 runs=${1:-5}
 program=${2:-build/bin/bench_sequences}
 filter=${3:-}
-command -v valgrind >/dev/null || { echo "count-instructions.sh: needs valgrind" >&2; exit 1; }
+scripts/ensure-deps.sh timing
 if [ "$program" = build/bin/bench_sequences ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build --target bench_sequences >/dev/null
 fi
 work=$(mktemp -d)
