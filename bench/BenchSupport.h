@@ -2,7 +2,7 @@
 // the protocol asks for, wall and CPU time, and a table of medians.
 #pragma once
 
-#include "device/DeviceClock.h"
+#include "protocol/device/DeviceClock.h"
 
 #include <QCoreApplication>
 

@@ -4,10 +4,10 @@
 
 #include "BenchSupport.h"
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/UserPrompts.h"
-#include "i18n/MemoryLanguageStore.h"
+#include "window/app/Application.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
+#include "protocol/i18n/MemoryLanguageStore.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"

@@ -1,9 +1,9 @@
 // Exchanges per second that the command channel sustains against the simulated receiver on
 // the test clock (no real waiting), so the figures measure the channel, the HID layer and the
 // simulator themselves.
-#include "device/CommandChannel.h"
-#include "device/DeviceClock.h"
-#include "device/HidController.h"
+#include "protocol/device/CommandChannel.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"

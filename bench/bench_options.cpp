@@ -3,10 +3,10 @@
 // its protocol asks for (an option change: about a quarter of a second).
 #include "BenchSupport.h"
 
-#include "device/CommandChannel.h"
-#include "device/HidController.h"
-#include "receiver/OptionChange.h"
-#include "receiver/SettingsReadBack.h"
+#include "protocol/device/CommandChannel.h"
+#include "protocol/device/HidController.h"
+#include "protocol/receiver/OptionChange.h"
+#include "protocol/receiver/SettingsReadBack.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"

@@ -1,6 +1,6 @@
 // Prints how long one paint of a bar gauge takes: the battery gauge of the main window and a
 // default-sized 300 x 28 gradient gauge with grid and value text.
-#include "controls/ProgBar.h"
+#include "window/controls/ProgBar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Prints how long the report-descriptor parser takes on a real receiver descriptor and on
 // 4 KiB worst cases (the largest descriptor the kernel hands out).
-#include "device/ReportDescriptor.h"
+#include "protocol/device/ReportDescriptor.h"
 
 #include <chrono>
 #include <cstdio>

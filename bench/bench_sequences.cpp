@@ -5,7 +5,7 @@
 //     bench_sequences [runs] [part of a sequence's name: only those]
 #include "SimWindow.h"
 
-#include "receiver/ReceiverState.h"
+#include "protocol/receiver/ReceiverState.h"
 
 #include <QAbstractButton>
 #include <QApplication>

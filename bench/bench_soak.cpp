@@ -5,8 +5,8 @@
 // window is gone.
 //
 //     bench_soak [ticks = 100000] [seed = 1]
-#include "app/MainWindow.h"
-#include "device/DeviceClock.h"
+#include "window/app/MainWindow.h"
+#include "protocol/device/DeviceClock.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"
 #include "sim/ReportLog.h"

@@ -5,7 +5,7 @@
 //     bench_status_tick [ticks]
 #include "SimWindow.h"
 
-#include "receiver/ReceiverState.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
 
 #include <QApplication>

@@ -16,7 +16,7 @@ set(KARVELO_UDEV_RULES_DIR "" CACHE PATH
     "Where the receiver's udev rule goes (empty: chosen from the install prefix)")
 set(METAINFO_ID "com.karvelo.rf_tool")
 
-set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
+set(PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 configure_file(packaging/karvelo-rf-tool.metainfo.xml.in
                ${PACKAGING_OUT}/${METAINFO_ID}.metainfo.xml @ONLY)
 configure_file(packaging/karvelo-rf-tool.1.in ${PACKAGING_OUT}/karvelo-rf-tool.1 @ONLY)
@@ -36,7 +36,7 @@ add_custom_target(packaging_docs ALL
           ${PACKAGING_OUT}/changelog.gz)
 
 install(TARGETS karvelo-rf-tool karvelo-rf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-set(UDEV_RULE_SOURCE ${CMAKE_SOURCE_DIR}/packaging/70-karvelo-rf-receiver.rules)
+set(UDEV_RULE_SOURCE ${PROJECT_SOURCE_DIR}/packaging/70-karvelo-rf-receiver.rules)
 install(CODE "
   set(rules_dir \"${KARVELO_UDEV_RULES_DIR}\")
   if(NOT rules_dir)
@@ -86,6 +86,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_SOURCE_DIR}/packaging/debian/postinst ${CMAKE_SOURCE_DIR}/packaging/debian/postrm)
+    ${PROJECT_SOURCE_DIR}/packaging/debian/postinst ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -1,7 +1,7 @@
 // libFuzzer entry for the battery reply decoder: only a reply whose byte 0 has 4 or 8 in its
 // low nibble decodes, and the levels it gives fit their nibbles.
 #include "FuzzInput.h"
-#include "receiver/StatusReadouts.h"
+#include "protocol/receiver/StatusReadouts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

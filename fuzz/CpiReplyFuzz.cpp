@@ -2,7 +2,7 @@
 // 1000 and 1600 decode, and the choice is never made while neither button is on show outside a
 // read-back, nor made again when it is on show.
 #include "FuzzInput.h"
-#include "receiver/StatusReadouts.h"
+#include "protocol/receiver/StatusReadouts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

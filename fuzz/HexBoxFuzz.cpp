@@ -1,7 +1,7 @@
 // libFuzzer entry for the value boxes' hexadecimal conversion: any text either converts or
 // raises the conversion error naming it, and every value shown converts back to itself.
 #include "FuzzInput.h"
-#include "controls/HexEdit.h"
+#include "window/controls/HexEdit.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,8 +1,8 @@
 // libFuzzer entry for the hotkey words: a word read from the receiver (any result, failures
 // included) is a complement pair only when it round-trips, and its debug line is built safely.
 #include "FuzzInput.h"
-#include "receiver/CustomKeys.h"
-#include "receiver/EepromMap.h"
+#include "protocol/receiver/CustomKeys.h"
+#include "protocol/receiver/EepromMap.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // libFuzzer entry for the link status decoder and the pairing's debug lines built from what it
 // decodes: a reading is valid only on channels 2 to 82.
 #include "FuzzInput.h"
-#include "receiver/Pairing.h"
+#include "protocol/receiver/Pairing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // libFuzzer entry for the logo bitmap's header check: any file is judged complete or not
 // without reading past its end or overflowing.
 #include "FuzzInput.h"
-#include "app/LogoBitmap.h"
+#include "window/app/LogoBitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

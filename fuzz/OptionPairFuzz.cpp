@@ -2,7 +2,7 @@
 // (bytes, or failures and out-of-range values) decode to a choice of the group, or to nothing
 // when a read failed.
 #include "FuzzInput.h"
-#include "receiver/MouseOptions.h"
+#include "protocol/receiver/MouseOptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

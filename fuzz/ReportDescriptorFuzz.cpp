@@ -1,7 +1,7 @@
 // libFuzzer entry for the report-descriptor parser. Besides the sanitizers' checks it asserts
 // the parser's promises: a fault points inside the input, and every record needs at least a
 // Collection and an End Collection byte.
-#include "device/ReportDescriptor.h"
+#include "protocol/device/ReportDescriptor.h"
 
 #include <cstdlib>
 

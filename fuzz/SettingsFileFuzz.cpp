@@ -1,7 +1,7 @@
 // libFuzzer entry for the settings file reader: any file content, with the section and key
 // asked for, gives at most a value that is part of the text.
 #include "FuzzInput.h"
-#include "app/SettingsFile.h"
+#include "window/app/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

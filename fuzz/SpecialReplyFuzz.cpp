@@ -1,8 +1,8 @@
 // libFuzzer entry for the special command replies: the record of a reply, the grid rows it
 // paints and the status tick's decision on its binding status. Rows stay inside their grids.
 #include "FuzzInput.h"
-#include "engineering/SpecialCommands.h"
-#include "receiver/StatusReadouts.h"
+#include "protocol/device/SpecialCommands.h"
+#include "protocol/receiver/StatusReadouts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

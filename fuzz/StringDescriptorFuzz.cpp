@@ -2,7 +2,7 @@
 // length byte announces, and checking and packing a text typed by the user. Whatever is
 // unpacked can be stored again as it stands.
 #include "FuzzInput.h"
-#include "receiver/UsbIdentity.h"
+#include "protocol/receiver/UsbIdentity.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the tool's pictures (src/resources/, the icons in packaging/icons/) from
+# Regenerates the tool's pictures (src/window/resources/, the icons in packaging/icons/) from
 # tools/pictures/make_pictures.cpp; ImageMagick assembles the pairing animation.
 # Needs the fonts "DejaVu Sans" and "WenQuanYi Micro Hei" (fonts-wqy-microhei).
 set -euo pipefail
@@ -12,5 +12,5 @@ trap 'rm -rf "$frames"' EXIT
 "$build/make_pictures" "$PWD" "$frames"
 # Four frames, 300 ms each, looping; transparent where the frames are.
 convert -dispose background -delay 30 "$frames"/pairing{0,1,2,3}.png \
-  -channel A -threshold 50% +channel -loop 0 src/resources/images/pairing.gif
+  -channel A -threshold 50% +channel -loop 0 src/window/resources/images/pairing.gif
 echo "pictures written"

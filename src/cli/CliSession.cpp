@@ -1,9 +1,9 @@
 #include "cli/CliSession.h"
 
-#include "device/DeviceClock.h"
-#include "device/HidController.h"
-#include "device/linux/FileReceiverLock.h"
-#include "device/linux/LinuxHidBackend.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
+#include "protocol/device/linux/FileReceiverLock.h"
+#include "protocol/device/linux/LinuxHidBackend.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
 

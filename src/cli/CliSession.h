@@ -1,9 +1,9 @@
 #pragma once
 
-#include "device/CommandChannel.h"
-#include "device/DeviceList.h"
-#include "device/ReceiverSelection.h"
-#include "receiver/ReceiverState.h"
+#include "protocol/device/CommandChannel.h"
+#include "protocol/device/DeviceList.h"
+#include "protocol/device/ReceiverSelection.h"
+#include "protocol/receiver/ReceiverState.h"
 
 #include <QString>
 

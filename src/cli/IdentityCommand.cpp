@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSession.h"
-#include "i18n/CliTexts.h"
-#include "receiver/EepromMap.h"
-#include "receiver/UsbIdentity.h"
+#include "cli/CliTexts.h"
+#include "protocol/receiver/EepromMap.h"
+#include "protocol/receiver/UsbIdentity.h"
 
 namespace {
 

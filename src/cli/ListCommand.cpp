@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSession.h"
-#include "device/HidBackend.h"
-#include "device/ReceiverIdentity.h"
-#include "i18n/CliTexts.h"
+#include "protocol/device/HidBackend.h"
+#include "protocol/device/ReceiverIdentity.h"
+#include "cli/CliTexts.h"
 
 #include <QJsonArray>
 

@@ -2,13 +2,13 @@
 
 #include "cli/CliSession.h"
 #include "cli/OptionNames.h"
-#include "engineering/RfAccess.h"
-#include "engineering/SpecialCommands.h"
-#include "i18n/CliTexts.h"
-#include "receiver/CustomKeys.h"
-#include "receiver/OptionChange.h"
-#include "receiver/SettingsReadBack.h"
-#include "receiver/StatusReadouts.h"
+#include "protocol/device/RfAccess.h"
+#include "protocol/device/SpecialCommands.h"
+#include "cli/CliTexts.h"
+#include "protocol/receiver/CustomKeys.h"
+#include "protocol/receiver/OptionChange.h"
+#include "protocol/receiver/SettingsReadBack.h"
+#include "protocol/receiver/StatusReadouts.h"
 
 #include <array>
 

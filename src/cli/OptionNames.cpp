@@ -1,7 +1,7 @@
 #include "cli/OptionNames.h"
 
-#include "receiver/BatteryLowLevels.h"
-#include "receiver/CustomKeys.h"
+#include "protocol/receiver/BatteryLowLevels.h"
+#include "protocol/receiver/CustomKeys.h"
 
 const std::vector<CliOptionName>& CliOptionNames()
 {

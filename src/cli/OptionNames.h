@@ -1,6 +1,6 @@
 #pragma once
 
-#include "receiver/MouseOptions.h"
+#include "protocol/receiver/MouseOptions.h"
 
 #include <QString>
 #include <QStringList>

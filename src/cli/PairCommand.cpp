@@ -1,10 +1,10 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSession.h"
-#include "device/DeviceClock.h"
-#include "engineering/SpecialCommands.h"
-#include "i18n/CliTexts.h"
-#include "receiver/Pairing.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/SpecialCommands.h"
+#include "cli/CliTexts.h"
+#include "protocol/receiver/Pairing.h"
 
 #include <cmath>
 #include <cstdio>

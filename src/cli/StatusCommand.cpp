@@ -1,12 +1,12 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSession.h"
-#include "device/HidController.h"
-#include "engineering/RfAccess.h"
-#include "engineering/SpecialCommands.h"
-#include "i18n/CliTexts.h"
-#include "receiver/Pairing.h"
-#include "receiver/StatusReadouts.h"
+#include "protocol/device/HidController.h"
+#include "protocol/device/RfAccess.h"
+#include "protocol/device/SpecialCommands.h"
+#include "cli/CliTexts.h"
+#include "protocol/receiver/Pairing.h"
+#include "protocol/receiver/StatusReadouts.h"
 
 namespace {
 

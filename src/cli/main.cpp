@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSession.h"
-#include "i18n/CliTexts.h"
-#include "i18n/Lang.h"
-#include "i18n/SettingsLanguageStore.h"
+#include "cli/CliTexts.h"
+#include "protocol/i18n/Lang.h"
+#include "protocol/i18n/SettingsLanguageStore.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "sim/SimHidBackend.h"
 
-#include "device/DeviceClock.h"
+#include "protocol/device/DeviceClock.h"
 #include "sim/ReceiverModel.h"
 
 #include <QMetaObject>

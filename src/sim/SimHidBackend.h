@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/HidBackend.h"
+#include "protocol/device/HidBackend.h"
 #include "sim/ReportLog.h"
 #include "sim/SimDeviceProfile.h"
 #include "sim/SimFaults.h"

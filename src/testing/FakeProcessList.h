@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProcessList.h"
+#include "protocol/platform/ProcessList.h"
 
 // A process list a test writes; ending a process is only recorded.
 class FakeProcessList final : public ProcessList {

@@ -1,6 +1,6 @@
 #include "testing/RecordingPrompts.h"
 
-#include "app/LanguageChooser.h"
+#include "window/app/LanguageChooser.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserPrompts.h"
+#include "window/app/UserPrompts.h"
 
 #include <QString>
 #include <QStringList>

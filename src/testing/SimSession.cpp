@@ -1,9 +1,9 @@
 #include "testing/SimSession.h"
 
-#include "app/MainWindow.h"
-#include "app/Application.h"
-#include "device/DeviceClock.h"
-#include "i18n/MemoryLanguageStore.h"
+#include "window/app/MainWindow.h"
+#include "window/app/Application.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/i18n/MemoryLanguageStore.h"
 #include "testing/FakeProcessList.h"
 #include "sim/ReceiverModel.h"
 #include "testing/RecordingPrompts.h"

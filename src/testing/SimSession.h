@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/CommandChannel.h"
+#include "protocol/device/CommandChannel.h"
 #include "sim/ReportLog.h"
 #include "sim/SimDeviceProfile.h"
 

@@ -1,6 +1,6 @@
 #include "testing/TestServices.h"
 
-#include "device/NullHidBackend.h"
+#include "protocol/device/NullHidBackend.h"
 
 AppServices TestServices::Make()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppServices.h"
-#include "device/DeviceClock.h"
-#include "i18n/MemoryLanguageStore.h"
+#include "window/app/AppServices.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/i18n/MemoryLanguageStore.h"
 #include "testing/FakeProcessList.h"
 #include "testing/RecordingPrompts.h"
 

@@ -1,5 +1,5 @@
 #include "cli/CliRunner.h"
-#include "device/linux/FileReceiverLock.h"
+#include "protocol/device/linux/FileReceiverLock.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,10 +3,10 @@
 // must end within the sequence's bound of virtual time (docs/device-loops.md), neither exchange
 // nor wait once the window knows the receiver is gone, and leave the window right after the next
 // device change, with nothing set that blocks a later sequence.
-#include "app/MainWindow.h"
-#include "app/ProgressWindow.h"
-#include "device/DeviceClock.h"
-#include "device/HidController.h"
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindow.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"

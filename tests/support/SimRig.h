@@ -1,8 +1,8 @@
 #pragma once
 
-#include "device/CommandChannel.h"
-#include "device/DeviceClock.h"
-#include "device/HidController.h"
+#include "protocol/device/CommandChannel.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"

@@ -457,8 +457,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
-    const QString images = root + QStringLiteral("/src/resources/images/");
-    const QString leds = root + QStringLiteral("/src/resources/led/");
+    const QString images = root + QStringLiteral("/src/window/resources/images/");
+    const QString leds = root + QStringLiteral("/src/window/resources/led/");
     const QString frames = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
 
     Save(Logo(), images + QStringLiteral("logo.png"));

@@ -1,0 +1,257 @@
+#include "protocol/device/CommandChannel.h"
+
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
+#include "protocol/device/ReceiverLock.h"
+
+CommandChannel::CommandChannel(DeviceClock& clock) : clock_(clock) {}
+
+CommandChannel::Sequence::Sequence(CommandChannel& channel) : channel_(channel)
+{
+    // A run opened inside another one (not across a pump) is part of it and ends with it.
+    const auto& runs = channel_.openRuns_;
+    const bool outermost = runs.empty() || runs.back() == kPumpBoundary;
+    if (!outermost) {
+        channel_.openRuns_.push_back(runs.back());
+        return;
+    }
+    bool refused = false;
+    holdsLock_ = channel_.takeLock(refused);
+    channel_.openRuns_.push_back(refused ? kRefused : channel_.generation_);
+}
+
+CommandChannel::Sequence::~Sequence()
+{
+    channel_.openRuns_.pop_back();
+    if (holdsLock_)
+        channel_.giveLockBack();
+}
+
+void CommandChannel::setLock(std::shared_ptr<ReceiverLock> lock, int waitMs)
+{
+    lock_ = std::move(lock);
+    lockWaitMs_ = waitMs;
+}
+
+bool CommandChannel::takeLock(bool& refused)
+{
+    refused = false;
+    if (!lock_ || !receiver_)
+        return false;  // nothing to share, or nothing will be sent
+    if (lockHolds_ == 0 && !lock_->acquire(receiver_->PnPInfo().DevicePath, lockWaitMs_)) {
+        refused = lockRefused_ = true;
+        return false;
+    }
+    ++lockHolds_;
+    return true;
+}
+
+void CommandChannel::giveLockBack()
+{
+    if (lock_ && lockHolds_ > 0 && --lockHolds_ == 0)
+        lock_->release();
+}
+
+void CommandChannel::setReceiver(THidDevice* device)
+{
+    if (closed_)
+        device = nullptr;
+    if (device != receiver_)
+        ++generation_;
+    receiver_ = device;
+}
+
+void CommandChannel::setClosed(bool closed)
+{
+    closed_ = closed;
+    if (closed) {
+        receiver_ = nullptr;
+        ++generation_;
+    }
+}
+
+bool CommandChannel::usable() const
+{
+    return receiver_ && (openRuns_.empty() || openRuns_.back() == kPumpBoundary ||
+                         openRuns_.back() == generation_);
+}
+
+void CommandChannel::pump()
+{
+    // What the pump delivers (a device change, a tick, a click) starts runs of its own.
+    openRuns_.push_back(kPumpBoundary);
+    clock_.pump();
+    openRuns_.pop_back();
+}
+
+void CommandChannel::wait(int ms)
+{
+    if (usable())
+        clock_.sleep(ms);
+}
+
+CommandChannel::Report CommandChannel::request(std::initializer_list<quint8> bytes)
+{
+    Report r{};
+    r[0] = 1;
+    size_t i = 1;
+    for (quint8 b : bytes) {
+        if (i >= 8)
+            break;
+        r[i++] = b;
+    }
+    return r;
+}
+
+int CommandChannel::reportLength() const
+{
+    // Queried before every call, as the device may have changed; a length that does not fit the
+    // buffer fails the call rather than reading past it.
+    if (!usable())
+        return 0;
+    const int length = receiver_->Caps().FeatureReportByteLength;
+    return length >= 1 && length <= static_cast<int>(Report{}.size()) ? length : 0;
+}
+
+bool CommandChannel::setFeature(const Report& buffer)
+{
+    const int length = reportLength();
+    return length > 0 && receiver_->WriteFeature(buffer.data(), length);
+}
+
+bool CommandChannel::getFeature(Report& buffer)
+{
+    const int length = reportLength();
+    return length > 0 && receiver_->ReadFeature(buffer.data(), length);
+}
+
+void CommandChannel::log(const QString& line) const
+{
+    if (debugLog_)
+        debugLog_(line);
+}
+
+int CommandChannel::EepromReadWord(quint8 wordNumber)
+{
+    pump();
+    const Sequence run(*this);
+    if (!usable())
+        return -1;
+    Report buffer{};
+    for (int attempt = 1;; ++attempt) {
+        buffer = request({0x03, wordNumber});
+        if (!setFeature(buffer))
+            return -1;
+        wait(2);
+        if (!getFeature(buffer))
+            return -1;
+        wait(2);
+        pump();
+        if (acknowledged(buffer) || attempt >= kRetryLimit)
+            break;
+    }
+    if (!acknowledged(buffer))
+        return -1;
+    return buffer[0] * 256 + buffer[1];
+}
+
+bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
+{
+    const Sequence run(*this);
+    if (!usable())
+        return false;
+    for (int pass = 1;; ++pass) {
+        const Report buffer = request({0x04, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
+        if (!setFeature(buffer))
+            return false;
+        wait(12);
+        pump();
+        const int check = EepromReadWord(wordNumber);
+        log(QString::asprintf("WRT EEPROM Addr %d data %X CheckData %X", int(wordNumber),
+                              unsigned(value), unsigned(check)));
+        if (check == value)
+            return true;
+        if (pass >= kRetryLimit || !usable())
+            return false;
+    }
+}
+
+int CommandChannel::RfQuery(quint8 command, quint8 operand)
+{
+    const Sequence run(*this);
+    if (!usable())
+        return -1;
+    Report buffer{};
+    for (int attempt = 1;; ++attempt) {
+        buffer = request({command, kRfMarker, operand});
+        if (setFeature(buffer)) {
+            wait(5);
+            getFeature(buffer);  // an unread reply keeps byte 7 = 0 and is retried
+        }
+        wait(5);
+        pump();
+        if (acknowledged(buffer) || attempt >= kRetryLimit || !usable())
+            break;
+    }
+    return acknowledged(buffer) ? buffer[0] : -1;
+}
+
+void CommandChannel::RfCommand(quint8 command, quint8 operand1, quint8 operand2)
+{
+    const Sequence run(*this);
+    setFeature(request({command, kRfMarker, operand1, operand2}));
+}
+
+void CommandChannel::plainCommand(const Report& req)
+{
+    const Sequence run(*this);
+    setFeature(req);
+}
+
+bool CommandChannel::polledRead(const Report& req, Report& reply)
+{
+    reply = req;
+    const Sequence run(*this);
+    for (int attempt = 1; attempt <= kRetryLimit && usable(); ++attempt) {
+        reply = req;
+        if (setFeature(reply)) {
+            wait(2);
+            getFeature(reply);
+        }
+        wait(2);
+        pump();
+        if (acknowledged(reply))
+            return true;
+    }
+    return false;
+}
+
+bool CommandChannel::strictRead(const Report& req, Report& reply)
+{
+    reply = req;
+    const Sequence run(*this);
+    for (int attempt = 1; attempt <= kRetryLimit; ++attempt) {
+        reply = req;
+        if (!setFeature(reply))
+            return false;
+        wait(2);
+        if (!getFeature(reply))
+            return false;
+        wait(2);
+        pump();
+        if (acknowledged(reply))
+            return true;
+    }
+    return false;
+}
+
+bool CommandChannel::statusRead(const Report& req, Report& reply, bool waitBetween)
+{
+    reply = req;
+    const Sequence run(*this);
+    if (!setFeature(reply))
+        return false;
+    if (waitBetween)
+        wait(2);
+    return getFeature(reply);
+}

@@ -1,0 +1,28 @@
+#include "window/app/Application.h"
+
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindow.h"
+
+#include <cstdio>
+#include <exception>
+
+KarveloApplication::KarveloApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool KarveloApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "karvelo-rf-tool: unhandled error: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "karvelo-rf-tool: unhandled error\n");
+    }
+    return false;
+}
+
+void StartWindows(TForm1& form)
+{
+    form.FormCreate(&form);
+    QGuiApplication::setApplicationDisplayName(form.windowTitle());
+    EnsureProgressWindow(form);
+}

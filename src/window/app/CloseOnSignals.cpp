@@ -1,0 +1,64 @@
+#include "window/app/CloseOnSignals.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGINT};
+
+volatile sig_atomic_t writeEnd = -1;
+struct sigaction previous[2];
+
+// Async-signal-safe: one write, errno kept.
+void OnSignal(int)
+{
+    const int saved = errno;
+    const char byte = 1;
+    if (writeEnd >= 0)
+        [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+CloseOnSignals::CloseOnSignals(std::function<void()> onSignal, QObject* parent)
+    : QObject(parent), onSignal_(std::move(onSignal))
+{
+    if (writeEnd >= 0 || ::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { Drain(); });
+    writeEnd = pipe_[1];
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    for (int i = 0; i < 2; ++i)
+        ::sigaction(kSignals[i], &action, &previous[i]);
+}
+
+CloseOnSignals::~CloseOnSignals()
+{
+    if (!notifier_)
+        return;
+    for (int i = 0; i < 2; ++i)
+        ::sigaction(kSignals[i], &previous[i], nullptr);
+    writeEnd = -1;
+    delete notifier_;
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+}
+
+void CloseOnSignals::Drain()
+{
+    char bytes[16];
+    while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
+    }
+    if (onSignal_)
+        onSignal_();
+}

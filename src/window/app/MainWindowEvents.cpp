@@ -1,0 +1,115 @@
+#include "window/app/MainWindow.h"
+
+#include "window/app/ImagePanel.h"
+
+#include <QEvent>
+#include <QListWidget>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Runs an action on every double click inside a widget, on an item or not, as the device
+// list's double click does.
+class DoubleClickWatcher final : public QObject {
+public:
+    DoubleClickWatcher(QWidget* watched, std::function<void()> action)
+        : QObject(watched), action_(std::move(action))
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            action_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+void TForm1::BindEvents()
+{
+    const std::pair<QAbstractButton*, Handler> clicks[] = {
+        {btnCombo_Cmd_Soft_Bind_SW, &TForm1::btnCombo_Cmd_Soft_Bind_SWClick},
+        // End-user options
+        {rbRF_DR_15, &TForm1::rbRF_DR_15Click},
+        {rbRF_DR_1A, &TForm1::rbRF_DR_1AClick},
+        {rbRF_CPI_H, &TForm1::rbRF_CPI_HClick},
+        {rbRF_CPI_L, &TForm1::rbRF_CPI_LClick},
+        {rbRF_DR_25, &TForm1::rbRF_DR_25Click},
+        {rbRF_DR_2A, &TForm1::rbRF_DR_2AClick},
+        {rbRF_DR_45, &TForm1::rbRF_DR_45Click},
+        {rbRF_DR_4A, &TForm1::rbRF_DR_4AClick},
+        {rbRF_DR_4F, &TForm1::rbRF_DR_4FClick},
+        // USB identity
+        {btnEEPROM_R_VID, &TForm1::btnEEPROM_R_VIDClick},
+        {btnEEPROM_W_VID, &TForm1::btnEEPROM_W_VIDClick},
+        {btnEEPROM_R_PID, &TForm1::btnEEPROM_R_PIDClick},
+        {btnEEPROM_W_PID, &TForm1::btnEEPROM_W_PIDClick},
+        {btnEEPROM_R_20, &TForm1::btnEEPROM_R_20Click},
+        {btnEEPROM_W_20, &TForm1::btnEEPROM_W_20Click},
+        // Engineering column
+        {rbMSE, &TForm1::rbMSEClick},
+        {rbKB, &TForm1::rbMSEClick},
+        {rbTestOn, &TForm1::rbTestOnClick},
+        {rbTestOff, &TForm1::rbTestOnClick},
+        {btnC_Combo_Cmd_Set_Test_Mode_Tx_Data, &TForm1::btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick},
+        {btnC_Combo_Cmd_Test_Freq_Mode, &TForm1::btnC_Combo_Cmd_Test_Freq_ModeClick},
+        // Hidden pages
+        {btnC_Combo_Cmd_Set_Test_Mode, &TForm1::btnC_Combo_Cmd_Set_Test_ModeClick},
+        {btnC_RF_Rd_Direct_Reg, &TForm1::btnC_RF_Rd_Direct_RegClick},
+        {btnC_RF_Wrt_Direct_Reg, &TForm1::btnC_RF_Wrt_Direct_RegClick},
+        {btnC_RF_Rd_Index_Reg, &TForm1::btnC_RF_Rd_Index_RegClick},
+        {btnC_RF_Wrt_Index_Reg, &TForm1::btnC_RF_Wrt_Index_RegClick},
+        {btnC_RF_Rd_Sensor, &TForm1::btnC_RF_Rd_SensorClick},
+        {btnC_RF_Wrt_Sensor, &TForm1::btnC_RF_Wrt_SensorClick},
+        {btnC_RF_Rd_EEPROM, &TForm1::btnC_RF_Rd_EEPROMClick},
+        {btnC_RF_SETUP_CPI, &TForm1::btnC_RF_SETUP_CPIClick},
+        {rbC_RF_ENTER_ACCESS_WO_LED, &TForm1::rbC_RF_ENTER_ACCESS_WO_LEDClick},
+        {rbC_RF_ENTER_ACCESS_W_LED, &TForm1::rbC_RF_ENTER_ACCESS_W_LEDClick},
+        {rbC_RF_LEAVE_ACCESS, &TForm1::rbC_RF_LEAVE_ACCESSClick},
+        {btnRdRFSetting, &TForm1::btnRdRFSettingClick},
+        {btnBattery, &TForm1::btnBatteryClick},
+        {btnCPI, &TForm1::btnCPIClick},
+        {btnUpdateCustKey, &TForm1::btnUpdateCustKeyClick},
+        {btnGetCustKey, &TForm1::btnGetCustKeyClick},
+        {rbRF_DR_5A, &TForm1::rbRF_DR_5AClick},
+        {rbRF_DR_55, &TForm1::rbRF_DR_55Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        BindClick(button, handler);
+
+    // Handlers shared by name: the sender's name tells them their target.
+    for (int n = 1; n <= 12; ++n)
+        BindClick(Find<QAbstractButton>(QStringLiteral("btnTestMode%1").arg(n)), &TForm1::btnTestMode1Click);
+    for (int n = 1; n <= 4; ++n)
+        BindClick(Find<QAbstractButton>(QStringLiteral("btnSpecialCmd%1").arg(n)), &TForm1::btnSpecialCmd1Click);
+    for (const char* word : {"00", "01", "02", "15", "16", "17", "18", "19"}) {
+        const QString digits = QString::fromLatin1(word);
+        BindClick(Find<QAbstractButton>(QStringLiteral("btnEEPROM_R_") + digits), &TForm1::btnEEPROM_R_00Click);
+        BindClick(Find<QAbstractButton>(QStringLiteral("btnEEPROM_W_") + digits), &TForm1::btnEEPROM_W_00Click);
+    }
+    // The RF EEPROM write yields a value, so it cannot share the plain handler binding.
+    connect(btnC_RF_Wrt_EEPROM, &QAbstractButton::clicked, this,
+            [this] { Guarded([this] { btnC_RF_Wrt_EEPROMClick(btnC_RF_Wrt_EEPROM); }); });
+
+    BindChange(cbbLang, &TForm1::cbbLangChange);
+    BindChange(cbCustKey1, &TForm1::cbCustKey1Change);
+    BindChange(cbCustKey2, &TForm1::cbCustKey2Change);
+    BindChange(cbRF_Set_BTY_Low_Level, &TForm1::cbRF_Set_BTY_Low_LevelChange);
+
+    connect(tmrSoftBind, &QTimer::timeout, this, [this] { Guarded([this] { tmrSoftBindTimer(tmrSoftBind); }); });
+    connect(tmrStatus, &QTimer::timeout, this, [this] { Guarded([this] { tmrStatusTimer(tmrStatus); }); });
+
+    for (TImagePanel* logo : {imgLogo, imgCust})
+        connect(logo, &TImagePanel::doubleClicked, this, [this, logo] { Guarded([&] { imgLogoDblClick(logo); }); });
+    new DoubleClickWatcher(DevListBox->viewport(),
+                           [this] { Guarded([this] { DevListBoxDblClick(DevListBox); }); });
+}

@@ -1,0 +1,162 @@
+// The main window's start-up and shutdown sequences.
+#include "window/app/MainWindow.h"
+
+#include "window/app/LogoBitmap.h"
+#include "window/app/SettingsFile.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/platform/ExecutableName.h"
+#include "protocol/platform/ProcessList.h"
+#include "window/app/PrimaryScreenSize.h"
+#include "protocol/receiver/BatteryLowLevels.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+
+namespace {
+
+constexpr int kCustomLogoMaxWidth = 400;
+constexpr int kCustomLogoMaxHeight = 60;
+
+} // namespace
+
+QString TForm1::WorkingDirectory() const
+{
+    return services_.workingDirectory.isEmpty() ? QDir::currentPath()
+                                                : services_.workingDirectory;
+}
+
+void TForm1::FormCreate(QObject*)
+{
+    deviceLock_ = std::make_unique<QRecursiveMutex>();
+    FillCustKeyLists();
+    if (const std::optional<QString> title = TitleFromSettings(WorkingDirectory()))
+        setWindowTitle(*title);
+    FillBatteryLowList();
+    imgConnected->move(gifBind->pos());
+    imgNoneDev->move(gifBind->pos());
+    edtEEPROM_20->clear();
+    pbMseBattery->setValue(0);
+    pbKbdBattery->setValue(0);
+    LoadCustomLogo();
+    // One look at the process list (a read of every process's executable) serves both steps.
+    const std::vector<ProcessList::Entry> processes = ProcessSnapshot();
+    TerminateOtherInstances(SelfExeName(processes), processes);
+    FormResize(this);
+    CentreOnScreen();
+    ShowNoReceiver();
+    LoadLanguage();
+    // Old systems needed a device-change broadcast here; none of ours does.
+    show();
+    repaint();
+    QCoreApplication::processEvents();
+    ClearChannelGrids();
+}
+
+void TForm1::FillBatteryLowList()
+{
+    cbRF_Set_BTY_Low_Level->clear();
+    for (const BatteryLowLevel& level : kBatteryLowLevels)
+        cbRF_Set_BTY_Low_Level->addItem(QString::fromLatin1(level.text),
+                                        int(level.optionCode));
+}
+
+void TForm1::LoadCustomLogo()
+{
+    imgCust->setVisible(false);
+    const QImage logo = ReadLogoBitmap(WorkingDirectory() + QStringLiteral("/logo.bmp"),
+                                       QSize(kCustomLogoMaxWidth, kCustomLogoMaxHeight));
+    if (!logo.isNull()) {
+        imgCust->setPixmap(QPixmap::fromImage(logo));
+        imgCust->adjustSize();
+        imgCust->setVisible(true);
+    }
+    imgLogo->setVisible(!imgCust->isVisibleTo(this));
+}
+
+void TForm1::CentreOnScreen()
+{
+    const QSize screen = PrimaryScreenSize();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+}
+
+void TForm1::ClearChannelGrids()
+{
+    static const char* const kPrefixes[] = {"edtFHSS", "edtRSSI", "edtKBDFHSS"};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 8; ++column)
+            for (const char* prefix : kPrefixes)
+                if (QLineEdit* cell = FindGridCell(QString::fromLatin1(prefix), row, column))
+                    cell->clear();
+}
+
+QString TForm1::GetSelfExeName()
+{
+    return SelfExeName(ProcessSnapshot());
+}
+
+void TForm1::TerminateOtherInstances(const QString& name)
+{
+    TerminateOtherInstances(name, ProcessSnapshot());
+}
+
+std::vector<ProcessList::Entry> TForm1::ProcessSnapshot() const
+{
+    return services_.processes ? services_.processes->Snapshot()
+                               : std::vector<ProcessList::Entry>{};
+}
+
+QString TForm1::SelfExeName(const std::vector<ProcessList::Entry>& processes) const
+{
+    if (!services_.processes)
+        return QString();
+    const qint64 self = services_.processes->CurrentPid();
+    for (const ProcessList::Entry& entry : processes)
+        if (entry.pid == self)
+            return BareFileName(entry.exeFile);
+    return QString();
+}
+
+void TForm1::TerminateOtherInstances(const QString& name,
+                                     const std::vector<ProcessList::Entry>& processes)
+{
+    if (!services_.processes || name.isEmpty())
+        return;
+    const qint64 self = services_.processes->CurrentPid();
+    for (const ProcessList::Entry& entry : processes) {
+        const bool sameName = SameNameIgnoringAsciiCase(BareFileName(entry.exeFile), name) ||
+                              SameNameIgnoringAsciiCase(entry.exeFile, name);
+        if (sameName && entry.pid != self)
+            services_.processes->Terminate(entry.pid);
+    }
+}
+
+void TForm1::FormResize(QObject*)
+{
+    // A fixed size also tells the window manager that the border cannot be dragged.
+    if (minimumSize() != QSize(WindowWidth, WindowHeight) ||
+        maximumSize() != QSize(WindowWidth, WindowHeight))
+        setFixedSize(WindowWidth, WindowHeight);
+    if (width() != WindowWidth || height() != WindowHeight)
+        resize(WindowWidth, WindowHeight);
+}
+
+void TForm1::FormCloseQuery(QObject*)
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    hide();
+    tmrStatus->stop();
+    tmrSoftBind->stop();
+    // From here on no report goes to the device, even from an exchange that is still waiting
+    // further up the stack.
+    channel_.setReceiver(nullptr);
+    channel_.setClosed(true);
+    Clock().sleep(50);
+    // The device lock stays allocated until the window goes: a handler further up the stack
+    // may still hold it.
+    FreeDevListObjects();
+    if (services_.endProcess)
+        services_.endProcess(0);
+}

@@ -1,0 +1,109 @@
+#include "window/app/UserPrompts.h"
+
+#include "window/app/LanguageChooser.h"
+#include "window/app/PrimaryScreenSize.h"
+
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QShowEvent>
+
+namespace {
+
+// A dialog that stands in the middle of the primary screen once its final size is known.
+template <class Dialog>
+class ScreenCentred : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        Dialog::showEvent(event);
+        const QSize screen = PrimaryScreenSize();
+        this->move(screen.width() / 2 - this->width() / 2, screen.height() / 2 - this->height() / 2);
+    }
+};
+
+// The notice's text as rich text: lines indented by four blanks form a block of commands that
+// keeps its lines whole; every other line is a paragraph.
+QString NoticeHtml(const QString& text)
+{
+    QString html;
+    QStringList commands;
+    const auto flushCommands = [&] {
+        if (!commands.isEmpty())
+            html += QStringLiteral("<pre>") + commands.join(QLatin1Char('\n')).toHtmlEscaped() +
+                    QStringLiteral("</pre>");
+        commands.clear();
+    };
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("    "))) {
+            commands << line.mid(4);
+            continue;
+        }
+        flushCommands();
+        html += QStringLiteral("<p>") + line.toHtmlEscaped() + QStringLiteral("</p>");
+    }
+    flushCommands();
+    return html;
+}
+
+} // namespace
+
+void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtUserPrompts::ShowInformation(QWidget* parent, const QString& title, const QString& text)
+{
+    ScreenCentred<QMessageBox> box(QMessageBox::Information, title, text, QMessageBox::NoButton,
+                                   parent);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+bool QtUserPrompts::AskPassword(QWidget* parent, QString& valueText)
+{
+    ScreenCentred<QInputDialog> dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("TEST MODE"));
+    dialog.setLabelText(QStringLiteral("PASSWORD:"));
+    dialog.setTextEchoMode(QLineEdit::Password);
+    // Each typed character shows as "*", whatever the style's own mask character.
+    dialog.setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    dialog.setTextValue(valueText);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    valueText = dialog.textValue();
+    return true;
+}
+
+void QtUserPrompts::RunLanguageChooser(TForm2& chooser)
+{
+    chooser.exec();
+}
+
+void QtUserPrompts::ShowNotice(QWidget* parent, const QString& title, const QString& text,
+                               bool onlyIfOpen)
+{
+    if (!notice_) {
+        if (onlyIfOpen)
+            return;
+        notice_ = new QMessageBox(QMessageBox::Warning, title, QString(), QMessageBox::Ok, parent);
+        notice_->setWindowModality(Qt::NonModal);
+        notice_->setTextFormat(Qt::RichText);
+        // The commands are meant to be copied.
+        notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QObject::connect(notice_, &QDialog::finished, notice_, &QObject::deleteLater);
+    }
+    notice_->setWindowTitle(title);
+    notice_->setText(NoticeHtml(text));
+    notice_->show();
+    notice_->raise();
+}

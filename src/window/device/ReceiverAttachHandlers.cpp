@@ -1,0 +1,263 @@
+// The window's side of choosing the receiver, attaching it and detaching it: the device list
+// box, the controls reset on attach and detach, and the read-outs of the attach sequence.
+#include "window/app/MainWindow.h"
+
+#include "window/app/BatteryTray.h"
+#include "window/app/UserPrompts.h"
+#include "protocol/device/AccessHelp.h"
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
+#include "protocol/i18n/Lang.h"
+#include "protocol/receiver/EepromMap.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <cstdio>
+
+bool TForm1::HidDeviceController1Enumerate(THidDevice* HidDev, int Idx)
+{
+    const QString text = DescribeDevice(HidDev);
+    THidDevice* lent = nullptr;
+    HidDeviceController1->LendDevice(Idx, lent);
+    devices_.Add(text, lent);
+    return true;
+}
+
+namespace {
+
+// How the user starts this tool: its bare name when that is what the search path finds,
+// otherwise the full path of the running executable.
+QString ProgramInvocation()
+{
+    const QString running = QCoreApplication::applicationFilePath();
+    const QString name = QFileInfo(running).fileName();
+    if (name.isEmpty())
+        return QStringLiteral("karvelo-rf-tool");
+    const QString found = QStandardPaths::findExecutable(name);
+    return !found.isEmpty() && QFileInfo(found).canonicalFilePath() ==
+                                   QFileInfo(running).canonicalFilePath()
+               ? name
+               : running;
+}
+
+} // namespace
+
+void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
+{
+    const AccessHelp help = AccessHelpFor(nodes, ProgramInvocation());
+    if (help.empty())
+        return;
+    inaccessibleNodes_ = nodes;
+    std::fprintf(stderr, "karvelo-rf-tool: %s\n", help.plainText().toUtf8().constData());
+    ShowAccessHelp(false);
+}
+
+void TForm1::ShowAccessHelp(bool onlyIfOpen)
+{
+    const AccessHelp help = AccessHelpFor(inaccessibleNodes_, ProgramInvocation());
+    if (!help.empty() && services_.prompts)
+        services_.prompts->ShowNotice(this, help.title, help.plainText(), onlyIfOpen);
+}
+
+void TForm1::HidDeviceController1DeviceChange(QObject*)
+{
+    state_.ForgetReceiver();
+    ledTX->setEnabled(false);
+    tmrSoftBind->stop();
+    tmrStatus->stop();
+    channel_.setReceiver(nullptr);
+    SetChecked(rbC_RF_LEAVE_ACCESS, true);
+    FreeDevListObjects();
+    HidDeviceController1->EnumerateDevices();
+    THidDevice* receiver = SelectReceiver(devices_, *HidDeviceController1, productTable_);
+    DevListBox->addItems(devices_.Lines());
+    channel_.setReceiver(receiver);
+    if (receiver)
+        AttachReceiver();
+    else
+        ShowNoReceiver();
+}
+
+void TForm1::FreeDevListObjects()
+{
+    for (int row = 0; row < devices_.Count(); ++row)
+        if (devices_.At(row) == channel_.receiver())
+            channel_.setReceiver(nullptr);
+    devices_.Clear();
+    DevListBox->clear();
+}
+
+void TForm1::DevListBoxDblClick(QObject*)
+{
+    THidDevice* device = devices_.At(DevListBox->currentRow());
+    if (!device)
+        return;
+    channel_.setReceiver(device);
+    AttachReceiver();
+}
+
+void TForm1::ShowConnectionPicture(QWidget* picture)
+{
+    for (QWidget* each : {static_cast<QWidget*>(imgNoneDev), static_cast<QWidget*>(gifBind),
+                          static_cast<QWidget*>(imgConnected)})
+        each->setVisible(each == picture);
+}
+
+void TForm1::ResetTestModeControls(bool enabled)
+{
+    rbTestOn->setEnabled(enabled);
+    rbTestOff->setEnabled(enabled);
+    SetChecked(rbTestOff, true);
+    for (QToolButton* button : tlbTestMode->findChildren<QToolButton*>())
+        button->setChecked(false);
+    tlbTestMode->setEnabled(enabled);
+    edtTXdata->clear();
+    edtTestFreq->clear();
+    btnC_Combo_Cmd_Set_Test_Mode_Tx_Data->setEnabled(enabled);
+    btnC_Combo_Cmd_Test_Freq_Mode->setEnabled(enabled);
+}
+
+void TForm1::ResetMouseChannelGrids()
+{
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 8; ++column) {
+            PaintGridCell(FHSSCell(row, column), clMoneyGreen);
+            PaintGridCell(RSSICell(row, column), clMoneyGreen);
+        }
+}
+
+void TForm1::UncheckOptionButtons()
+{
+    for (QRadioButton* button : {rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_CPI_H,
+                                 rbRF_CPI_L, rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_5A,
+                                 rbRF_DR_55})
+        SetChecked(button, false);
+}
+
+void TForm1::ResetIdentityControls(bool enabled)
+{
+    edtVID_SET->clear();
+    edtPID_SET->clear();
+    btnEEPROM_R_VID->setEnabled(enabled);
+    btnEEPROM_R_PID->setEnabled(enabled);
+    btnEEPROM_R_20->setEnabled(enabled);
+    edtEEPROM_20->clear();
+}
+
+void TForm1::AttachReceiver()
+{
+    // A receiver chosen by double click is as new as one found by a device change: its mouse
+    // is read back afresh, and a pairing of the previous one ends here.
+    state_.ForgetReceiver();
+    tmrSoftBind->stop();
+    tmrStatus->stop();
+    QString caption;
+    GetTerm(3, caption);
+    btnCombo_Cmd_Soft_Bind_SW->setText(caption);
+    ShowConnectionPicture(imgNoneDev);
+    edtVID->clear();
+    edtPID->clear();
+    edtVID_SET->clear();
+    edtPID_SET->clear();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             rbKB, rbMSE, cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A})
+        control->setEnabled(true);
+    UncheckOptionButtons();
+    ResetTestModeControls(true);
+    ResetMouseChannelGrids();
+    ResetIdentityControls(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, cbRF_Set_BTY_Low_Level,
+             rbRF_CPI_H, rbRF_CPI_L, btnCombo_Cmd_Soft_Bind_SW})
+        control->setEnabled(true);
+    const CommandChannel::Sequence run(channel_);
+    rbC_RF_LEAVE_ACCESSClick(rbC_RF_LEAVE_ACCESS);
+    channel_.wait(50);
+
+    THidDevice* receiver = channel_.receiver();
+    if (!run.live() || !receiver)
+        return;  // gone or replaced while the commands above let events run
+    const quint16 vendorId = receiver->VendorID();
+    const quint16 productId = receiver->ProductID();
+    edtVID->setText(QString::asprintf("%.4X", unsigned(vendorId)));
+    edtPID->setText(QString::asprintf("%.4X", unsigned(productId)));
+    if (ReadLinkStatusAtAttach()) {
+        ReadBatteryAtAttach();
+        for (const quint8 word : EepromWord::kAttachReset)
+            EepromWriteWord(word, EepromWord::kAttachResetValue);
+        btnUpdateCustKeyClick(btnUpdateCustKey);
+    }
+    ShowKeyboardRow(vendorId, productId);
+}
+
+bool TForm1::ReadLinkStatusAtAttach()
+{
+    CommandChannel::Report reply{};
+    if (!channel_.statusRead(CommandChannel::request({0x09}), reply, false))
+        return false;
+    state_.PreMseID = reply[1];
+    state_.PreKbdID = reply[2];
+    ShowConnectionPicture(imgConnected);
+    rbMSEClick(rbMSE);
+    return true;
+}
+
+void TForm1::ReadBatteryAtAttach()
+{
+    CommandChannel::Report reply{};
+    if (!channel_.statusRead(CommandChannel::request({0x0A}), reply, false))
+        return;
+    pbKbdBattery->setMax(double(reply[0] >> 4) - 1);
+    pbMseBattery->setMax(7);
+    btnBatteryClick(btnBattery);
+    if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
+        btnCPIClick(btnCPI);
+    btnGetCustKeyClick(btnGetCustKey);
+    state_.PrevBindingStatusBB = false;
+    tmrStatus->start();
+}
+
+void TForm1::ShowKeyboardRow(quint16 vendorId, quint16 productId)
+{
+    const ProductRecord* record = FindProduct(productTable_, vendorId, productId);
+    if (!record)
+        return;
+    const bool combo = record->Combo;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{imgKBD, imgKbdBty, pbKbdBattery, shpBty})
+        control->setVisible(combo);
+    imgMSE->move(imgMSE->x(), combo ? 17 : 33);
+    imgMseBty->move(imgMseBty->x(), combo ? 16 : 32);
+    pbMseBattery->move(pbMseBattery->x(), combo ? 20 : 36);
+}
+
+void TForm1::ShowNoReceiver()
+{
+    trayBattery->ShowNoLevel();
+    tmrSoftBind->stop();
+    tmrStatus->stop();
+    ShowConnectionPicture(imgNoneDev);
+    edtVID->clear();
+    edtPID->clear();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             rbKB, rbMSE, cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A,
+             rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, rbRF_CPI_H, rbRF_CPI_L,
+             cbRF_Set_BTY_Low_Level, btnCombo_Cmd_Soft_Bind_SW})
+        control->setEnabled(false);
+    QString caption;
+    GetTerm(3, caption);
+    btnCombo_Cmd_Soft_Bind_SW->setText(caption);
+    pbMseBattery->setValue(0);
+    pbKbdBattery->setValue(0);
+    edtCPI->clear();
+    for (QComboBox* list : {cbRF_Set_BTY_Low_Level, cbCustKey1, cbCustKey2})
+        list->setCurrentIndex(-1);
+    UncheckOptionButtons();
+    ResetTestModeControls(false);
+    ResetMouseChannelGrids();
+    ResetIdentityControls(false);
+}

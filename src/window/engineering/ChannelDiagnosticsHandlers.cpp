@@ -1,0 +1,72 @@
+// The console's special command buttons, the channel grids they paint, and the mouse /
+// keyboard selection.
+#include "window/app/MainWindow.h"
+
+#include "window/app/ChannelGridColours.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+namespace {
+
+QString GridPrefix(ChannelGrid grid)
+{
+    switch (grid) {
+    case ChannelGrid::MouseHopping: return QStringLiteral("edtFHSS");
+    case ChannelGrid::KeyboardHopping: return QStringLiteral("edtKBDFHSS");
+    case ChannelGrid::Rssi: return QStringLiteral("edtRSSI");
+    }
+    return QString();
+}
+
+} // namespace
+
+void TForm1::PaintGridCell(QLineEdit* cell, TColor colour)
+{
+    if (!cell || GridCellColour(cell) == colour)
+        return;
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Base, toQColor(colour));
+    cell->setPalette(palette);
+}
+
+TColor TForm1::GridCellColour(const QLineEdit* cell)
+{
+    return cell ? fromQColor(cell->palette().color(QPalette::Base)) : 0;
+}
+
+void TForm1::PaintGridRow(const ChannelMapRow& row)
+{
+    const QString prefix = GridPrefix(row.grid);
+    for (int column = 0; column < 8; ++column)
+        PaintGridCell(FindGridCell(prefix, row.row, column), ChannelCellColour(row.bits, column));
+}
+
+void TForm1::ShowSpecialReply(const SpecialReply& reply)
+{
+    for (int i = 0; i < int(reply.bytes.size()); ++i) {
+        THexEdit* box = SpecialReplyBox(reply.command, i);
+        const quint8 byte = reply.bytes[size_t(i)];
+        const QString text = byte == 0 ? QStringLiteral("00") : IntToHexText(byte);
+        // The status tick shows the same reply every second: an unchanged box is not redrawn.
+        if (box && box->text() != text)
+            box->setText(text);
+    }
+}
+
+void TForm1::btnSpecialCmd1Click(QObject* Sender)
+{
+    const QString name = Sender ? Sender->objectName() : QString();
+    const int command = name.isEmpty() ? 0 : name.back().digitValue();
+    const std::optional<SpecialReply> reply = specialCommands_.Run(command);
+    if (!reply)
+        return;
+    ShowSpecialReply(*reply);
+    for (const ChannelMapRow& row : ChannelMapRows(*reply))
+        PaintGridRow(row);
+}
+
+void TForm1::rbMSEClick(QObject*)
+{
+    receiverControl_.SelectDevice(rbMSE->isChecked());
+}

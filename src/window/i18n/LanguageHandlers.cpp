@@ -1,0 +1,132 @@
+// The main window's language: restoring or asking for it at start, switching it, storing it.
+
+#include "window/app/MainWindow.h"
+
+#include "window/app/BatteryTray.h"
+#include "window/app/UserPrompts.h"
+#include "window/controls/KARVComboBox.h"
+#include "protocol/i18n/Lang.h"
+#include "protocol/i18n/LanguageStore.h"
+#include "window/app/ProgressWindowLanguage.h"
+#include "window/app/LanguageChooser.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+// A control whose caption is a term of the language table.
+struct CaptionTerm {
+    const char* control;
+    quint8 id;
+};
+
+constexpr quint8 PairingIdleTerm = 3;
+constexpr quint8 PairingRunningTerm = 4;
+
+const CaptionTerm HotkeyCaptions[] = {
+    {"gbCustKey", 7},
+    {"lblHK1", 8},
+    {"lblHK2", 9},
+};
+
+const CaptionTerm OptionCaptions[] = {
+    {"gbISS", 10},          {"rbRF_DR_15", 11},      {"rbRF_DR_1A", 12},
+    {"gbWKUP", 13},         {"rbRF_DR_25", 14},      {"rbRF_DR_2A", 15},
+    {"gbCPI", 16},          {"rbRF_CPI_H", 17},      {"rbRF_CPI_L", 18},
+    {"gbNL", 19},           {"rbRF_DR_45", 20},      {"rbRF_DR_4A", 21},
+    {"rbRF_DR_4F", 22},     {"gbPO_BIND", 23},       {"rbRF_DR_55", 12},
+    {"rbRF_DR_5A", 11},     {"gbBTY", 24},           {"gbTestMode", 25},
+    {"rbTestOn", 11},       {"rbTestOff", 12},       {"gbBTYStatus", 33},
+    {"gbVIDPID", 28},       {"lblStrDesc", 29},      {"btnEEPROM_R_VID", 26},
+    {"btnEEPROM_R_PID", 26}, {"btnEEPROM_R_20", 26}, {"btnEEPROM_W_VID", 27},
+    {"btnEEPROM_W_PID", 27}, {"btnEEPROM_W_20", 27},
+};
+
+// The hotkey combo boxes sit further right in Simplified Chinese, whose labels are longer.
+constexpr int HotkeyComboLeftChs = 90;
+constexpr int HotkeyComboLeft = 62;
+
+QString Term(quint8 id)
+{
+    QString text;
+    GetTerm(id, text);
+    return text;
+}
+
+void SetCaption(QObject* control, const QString& text)
+{
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+}
+
+} // namespace
+
+void TForm1::LoadLanguage()
+{
+    QString stored;
+    if (services_.languages)
+        stored = services_.languages->Read().value_or(QString());
+    if (const auto language = ParseStoredLanguage(stored)) {
+        CurrentLanguage = *language;
+    } else {
+        TForm2* chooser = CreateLanguageChooser(this);
+        chooser->cbbLang->setCurrentIndex(LanguageForCodePage(SystemCodePage()));
+        if (services_.prompts)
+            services_.prompts->RunLanguageChooser(*chooser);
+        CurrentLanguage = chooser->Choice();
+        SaveLanguage();
+        show();
+        repaint();
+        HidDeviceController1DeviceChange(nullptr);
+    }
+    if (auto* combo = Find<QComboBox>(QStringLiteral("cbbLang")))
+        combo->setCurrentIndex(CurrentLanguage);
+    ApplyLanguage();
+}
+
+void TForm1::ApplyLanguage()
+{
+    const auto setCaption = [this](const CaptionTerm& step) {
+        SetCaption(FindComponent(QString::fromLatin1(step.control)), Term(step.id));
+    };
+    setCaption({"gbSysStatus", 0});
+    const bool pairing = tmrSoftBind && tmrSoftBind->isActive();
+    setCaption({"btnCombo_Cmd_Soft_Bind_SW", pairing ? PairingRunningTerm : PairingIdleTerm});
+    for (const CaptionTerm& step : HotkeyCaptions)
+        setCaption(step);
+    const int comboLeft = CurrentLanguage == lkChs ? HotkeyComboLeftChs : HotkeyComboLeft;
+    for (const char* name : {"cbCustKey1", "cbCustKey2"}) {
+        if (auto* combo = Find<QWidget>(QString::fromLatin1(name)))
+            combo->move(comboLeft, combo->y());
+    }
+    for (const CaptionTerm& step : OptionCaptions)
+        setCaption(step);
+    ApplyProgressWindowLanguage(ProgressWindow());
+    ShowAccessHelp(true);
+    if (trayBattery)
+        trayBattery->Retranslate();
+}
+
+void TForm1::SaveLanguage()
+{
+    if (services_.languages)
+        services_.languages->Write(LanguageName(CurrentLanguage));
+}
+
+void TForm1::cbbLangChange(QObject*)
+{
+    const auto* combo = Find<QComboBox>(QStringLiteral("cbbLang"));
+    const auto language = LanguageFromIndex(combo ? combo->currentIndex() : -1);
+    if (!language)
+        return;
+    CurrentLanguage = *language;
+    ApplyLanguage();
+    SaveLanguage();
+}

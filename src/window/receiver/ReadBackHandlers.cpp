@@ -1,0 +1,53 @@
+// Reading the mouse's settings back into the controls, with the progress window shown.
+#include "window/app/MainWindow.h"
+
+#include "window/app/ProgressWindow.h"
+#include "protocol/receiver/SettingsReadBack.h"
+
+#include <QPointer>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScopeGuard>
+
+void TForm1::btnRdRFSettingClick(QObject*)
+{
+    if (state_.ReadBackInProgress)
+        return;
+    const QPointer<TForm3> progress = EnsureProgressWindow(*this);
+    {
+        // Every way out gives the window back. Only what changed is drawn again, by the pump
+        // below: the window's own picture of everything else is still whole.
+        const auto finish = qScopeGuard([this, progress] {
+            state_.ReadBackInProgress = false;
+            if (progress)
+                progress->hide();
+        });
+        state_.ReadBackInProgress = true;
+        progress->pbRdRf->setRange(0, TForm3::kSteps);
+        progress->pbRdRf->setValue(0);
+        // A newly shown transient window comes up in front of the main window.
+        progress->show();
+        progress->activateWindow();
+        channel_.pump();
+
+        SettingsReadBack::Hooks hooks;
+        hooks.readHotkeys = [this] { btnGetCustKeyClick(btnGetCustKey); };
+        hooks.readCpi = [this] {
+            btnCPIClick(btnCPI);
+            return rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked();
+        };
+        hooks.show = [this](OptionGroup group, int choice) { ShowChoice(group, choice); };
+        hooks.progress = [progress](int position) {
+            if (progress)
+                progress->pbRdRf->setValue(position);
+        };
+        hooks.debug = [this](const QString& line) { Debug(line); };
+        const SettingsReadBack::Result result = SettingsReadBack(channel_).Run(hooks);
+        // A receiver that went meanwhile leaves its successor's mouse to be read back.
+        if (!result.receiverGone) {
+            state_.PrevBindingStatusBB = false;
+            state_.SettingsRead = true;
+        }
+    }
+    channel_.pump();
+}

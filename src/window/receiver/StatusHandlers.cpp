@@ -1,0 +1,164 @@
+// The status tick, the battery and CPI read-outs, and the mouse link check.
+#include "window/app/MainWindow.h"
+
+#include "window/app/BatteryTray.h"
+#include "window/app/LanguageChooser.h"
+#include "window/receiver/ReceiverRunGuard.h"
+
+#include <QMutexLocker>
+
+namespace {
+
+constexpr int kReadBackSettleMs = 50;
+
+// Sets a flag for the scope and restores its earlier value after it, also when a handler
+// inside throws.
+class FlagScope {
+public:
+    FlagScope(bool& flag, bool value) : flag_(flag), earlier_(flag) { flag_ = value; }
+    ~FlagScope() { flag_ = earlier_; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+    bool earlier_;
+};
+
+TColor MouseGaugeColour(int level)
+{
+    switch (MouseBatteryBand(level)) {
+    case BatteryBand::Good: return clLime;
+    case BatteryBand::Low: return clYellow;
+    case BatteryBand::Critical: break;
+    }
+    return clRed;
+}
+
+} // namespace
+
+void TForm1::tmrStatusTimer(QObject*)
+{
+    if (LanguageChooserShowing() || state_.ReadBackInProgress ||
+        ReceiverRunGuard::Busy(pairingOn_, state_.ReceiverChanges))
+        return;
+    if (tmrSoftBind->isActive()) {
+        tmrStatus->stop();  // the pairing owns the receiver; it arms the status timer when done
+        return;
+    }
+    {
+        const ReceiverRunGuard guard(statusTickOn_, state_.ReceiverChanges);
+        if (guard.entered())
+            RunStatusTick();
+    }
+    RunPendingPairingClick();
+}
+
+void TForm1::RunStatusTick()
+{
+    tmrStatus->stop();
+    const QMutexLocker lock(DeviceLock());
+    if (!Receiver()) {
+        ShowConnectionPicture(imgNoneDev);
+        return;  // the timer stays off until the next attach
+    }
+    const CommandChannel::Sequence run(channel_);
+    btnBatteryClick(btnBattery);
+    if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
+        btnCPIClick(btnCPI);
+    if (EngineeringMode) {
+        RunSpecialCommand(2);
+        RunSpecialCommand(3);
+    }
+    const std::optional<SpecialReply> status = RunSpecialCommand(4);
+    if (!run.live())
+        return;  // the device change that dropped the receiver has set the timers
+    const BindingStep step =
+        NextBindingStep(state_.PrevBindingStatusBB, state_.SettingsRead,
+                        status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
+    if (step.checkMouseLink && CheckMouseLink()) {
+        channel_.wait(kReadBackSettleMs);
+        btnRdRFSettingClick(btnRdRFSetting);
+    }
+    if (!run.live())
+        return;
+    state_.PrevBindingStatusBB = step.prevBindingStatusBB;
+    if (!tmrSoftBind->isActive())  // a pairing started meanwhile keeps the status timer off
+        tmrStatus->start();
+}
+
+std::optional<SpecialReply> TForm1::RunSpecialCommand(int n)
+{
+    const std::optional<SpecialReply> reply = specialCommands_.Run(n);
+    if (reply)
+        ShowSpecialRun(*reply);
+    return reply;
+}
+
+void TForm1::ShowSpecialRun(const SpecialReply& reply)
+{
+    ShowSpecialReply(reply);
+    for (const ChannelMapRow& row : ChannelMapRows(reply))
+        PaintGridRow(row);
+}
+
+void TForm1::btnBatteryClick(QObject*)
+{
+    const ReceiverRunGuard guard(readoutOn_, state_.ReceiverChanges);
+    if (!guard.entered() || !Receiver())
+        return;
+    if (const std::optional<BatteryLevels> levels = statusReadouts_.ReadBattery())
+        ShowBattery(*levels);
+}
+
+void TForm1::ShowBattery(const BatteryLevels& levels)
+{
+    pbKbdBattery->setValue(double(levels.keyboard));
+    pbMseBattery->setValue(double(levels.mouse));
+    const TColor colour = MouseGaugeColour(levels.mouse);
+    pbMseBattery->setColorMax(colour);
+    pbMseBattery->setColorMin(colour);
+    trayBattery->ShowMouseLevel(levels.mouse);
+}
+
+void TForm1::btnCPIClick(QObject*)
+{
+    const ReceiverRunGuard guard(readoutOn_, state_.ReceiverChanges);
+    if (!guard.entered() || !Receiver())
+        return;
+    const CommandChannel::Sequence run(channel_);
+    if (state_.CpiChanged) {
+        CheckMouseLink();  // renews the link after a CPI change; its answer is not needed
+        state_.CpiChanged = false;
+    }
+    const std::optional<int> hundreds = statusReadouts_.ReadCpi();
+    if (!hundreds)
+        return;
+    edtCPI->setText(QString::number(*hundreds * 100));
+    channel_.pump();
+    if (run.live())
+        ShowCpi(*hundreds);
+}
+
+void TForm1::ShowCpi(int hundreds)
+{
+    const CpiSelection selection = SelectCpi(hundreds, rbRF_CPI_H->isChecked(),
+                                             rbRF_CPI_L->isChecked(), state_.ReadBackInProgress);
+    if (selection == CpiSelection::None)
+        return;
+    // Shown, not chosen: the option handler must not send the CPI back to the mouse.
+    const FlagScope shownOnly(state_.ReadBackInProgress, true);
+    SetChecked(selection == CpiSelection::High ? rbRF_CPI_H : rbRF_CPI_L, true);
+}
+
+bool TForm1::CheckMouseLink()
+{
+    const MouseLinkCheck check = statusReadouts_.CheckMouseLink();
+    if (check.lastReply)
+        ShowSpecialReply(*check.lastReply);
+    if (check.sensorData) {
+        edtRF_SensorAddr->setValue(0);
+        edtRF_SensorData->setText(ReadResultText(*check.sensorData));
+    }
+    return check.linked;
+}

@@ -1,0 +1,48 @@
+#include "window/app/CloseOnSignals.h"
+#include "window/app/CommandLine.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+TEST(CommandLineTest, EveryOptionIsUnderstoodAndListedInTheHelp)
+{
+    using Action = CommandLine::Action;
+    const struct {
+        const char* option;
+        Action action;
+    } options[] = {{"--simulate", Action::Run},          {"--help", Action::ShowHelp},
+                   {"-h", Action::ShowHelp},              {"--version", Action::ShowVersion},
+                   {"--print-udev-rules", Action::PrintUdevRules}};
+    const QString help = UsageText(QStringLiteral("karvelo-rf-tool"));
+    for (const auto& o : options) {
+        const QString option = QString::fromLatin1(o.option);
+        EXPECT_EQ(ParseCommandLine({QStringLiteral("tool"), option}).action, o.action) << o.option;
+        EXPECT_TRUE(help.contains(QStringLiteral(" ") + option + QStringLiteral(" ")) ||
+                    help.contains(QStringLiteral(" ") + option + QStringLiteral(",")))
+            << o.option;
+    }
+    const CommandLine wrong = ParseCommandLine({QStringLiteral("tool"), QStringLiteral("--x")});
+    EXPECT_EQ(wrong.action, Action::UsageError);
+    EXPECT_TRUE(wrong.error.contains(QStringLiteral("--x")));
+}
+
+TEST(CloseOnSignalsTest, TerminationAndInterruptRunTheCloseOnTheEventLoopOnce)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        int closes = 0;
+        CloseOnSignals closer([&] { ++closes; });
+        ASSERT_TRUE(closer.installed());
+        EXPECT_FALSE(CloseOnSignals([] {}).installed());  // one at a time
+        std::raise(signal);
+        EXPECT_EQ(closes, 0);  // nothing runs inside the signal handler
+        QCoreApplication::processEvents();
+        EXPECT_EQ(closes, 1) << signal;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#include "window/app/LanguageChooser.h"
+#include "window/app/MainWindow.h"
+#include "window/app/SkinFrame.h"
+#include "testing/SimSession.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TSkinTitleBar* TitleBar(QWidget& window)
+{
+    return window.findChild<TSkinTitleBar*>(QStringLiteral("skinTitleBar"));
+}
+
+// The tool frames its windows itself, so that no window manager adds buttons the windows must
+// not have: the main window minimises and closes but does not maximise, the chooser has none.
+TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequence)
+{
+    SimSession session;
+    TForm1& window = session.window();
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    TSkinTitleBar* bar = TitleBar(window);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_NE(bar->systemMenuButton(), nullptr);
+    EXPECT_NE(bar->minimiseButton(), nullptr);
+    EXPECT_EQ(bar->findChildren<QToolButton*>().size(), 3);  // menu, minimise, close
+    EXPECT_EQ(bar->geometry(), QRect(1, 1, 723, TSkinTitleBar::kHeight));
+    for (QWidget* control : {window.findChild<QWidget*>(QStringLiteral("imgLogo")),
+                             window.findChild<QWidget*>(QStringLiteral("gbSysStatus"))})
+        EXPECT_FALSE(bar->geometry().intersects(control->geometry()));
+
+    bar->closeButton()->click();
+    EXPECT_EQ(session.endProcessCalls(), std::vector<int>{0});
+}
+
+TEST(WindowFrameTest, ChooserTitleBarShowsTheMainTitleWithoutButtons)
+{
+    QWidget main;
+    main.setWindowTitle(QStringLiteral("Custom title"));
+    TForm2 chooser(&main);
+    EXPECT_TRUE(chooser.windowFlags() & Qt::FramelessWindowHint);
+    ASSERT_NE(TitleBar(chooser), nullptr);
+    EXPECT_TRUE(TitleBar(chooser)->findChildren<QToolButton*>().isEmpty());
+    EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Custom title"));
+}
+
+TEST(WindowFrameTest, KeyboardFocusDoesNotStartOnAReadOut)
+{
+    for (const bool receiver : {false, true}) {
+        SimSession::Options options;
+        options.plugReceiver = receiver;
+        SimSession session(options);
+        TForm1& window = session.window();
+        window.activateWindow();
+        QApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        const auto* edit = qobject_cast<QLineEdit*>(focus);
+        EXPECT_FALSE(edit && (edit->isReadOnly() || edit->objectName() == QStringLiteral("edtPID") ||
+                              edit->objectName() == QStringLiteral("edtCPI")))
+            << qPrintable(focus->objectName());
+    }
+}
+
+}  // namespace
