@@ -106,11 +106,11 @@ void StatusTicks(Bench& b)
     ReceiverState& state = window.State();
     b.Row("status tick", [&](int) { window.tmrStatusTimer(window.tmrStatus); },
           [&](int) { state.SettingsRead = true; });
-    window.EngineeringMode = true;
+    window.SetEngineeringMode(true);
     b.Row("status tick, engineering (+ maps)",
           [&](int) { window.tmrStatusTimer(window.tmrStatus); },
           [&](int) { state.SettingsRead = true; });
-    window.EngineeringMode = false;
+    window.SetEngineeringMode(false);
 }
 
 void PairingSteps(Bench& b, ReceiverModel& firmware)

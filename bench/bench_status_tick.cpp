@@ -36,9 +36,9 @@ int main(int argc, char** argv)
     measure("polling (battery, status)", [&](int) { state.SettingsRead = true; });
     measure("engineering mode (+ channel maps)", [&](int) {
         state.SettingsRead = true;
-        window.EngineeringMode = true;
+        window.SetEngineeringMode(true);
     });
-    window.EngineeringMode = false;
+    window.SetEngineeringMode(false);
     measure("settings unread, mouse moving", [&](int) {
         state.SettingsRead = false;
         mouse.setMoving(true);

@@ -4,6 +4,7 @@
 // nor wait once the window knows the receiver is gone, and leave the window right after the next
 // device change, with nothing set that blocks a later sequence.
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "window/app/ProgressWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
@@ -121,7 +122,7 @@ public:
         firmware_->setPairing({});
         firmware_->setBindingUnsettled(0);
         firmware_->mouse().setInReach(true);
-        window().EngineeringMode = false;
+        window().SetEngineeringMode(false);
     }
 
 private:
@@ -228,7 +229,7 @@ std::vector<Sequence> Sequences()
         PairingTick("PairingTickTimingOut", Nothing, 15),
         {"StatusTickWithEverythingDue", kStatusTick,
          [](Rig& r) {
-             r.window().EngineeringMode = true;
+             r.window().SetEngineeringMode(true);
              r.window().State().SettingsRead = false;
              r.window().State().CpiChanged = true;
              r.Find<QRadioButton>("rbRF_CPI_H")->setChecked(true);

@@ -1,6 +1,15 @@
 #include "window/app/MainWindow.h"
 
 #include "window/app/BatteryTray.h"
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/engineering/ChannelDiagnosticsHandlers.h"
+#include "window/engineering/EngineeringUnlockHandlers.h"
+#include "window/engineering/TestModeHandlers.h"
+#include "window/receiver/HotkeyHandlers.h"
+#include "window/receiver/IdentityHandlers.h"
+#include "window/receiver/OptionHandlers.h"
+#include "window/receiver/PairingHandlers.h"
+#include "window/receiver/StatusHandlers.h"
 #include "window/app/SkinFrame.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/HexEdit.h"
@@ -11,7 +20,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QRecursiveMutex>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <exception>
 
@@ -19,20 +30,36 @@ namespace {
 
 constexpr int kReceiverLockWaitMs = 200;
 
+QTimer* NewTimer(QObject* owner, const char* name)
+{
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(1000);
+    return timer;
+}
+
 } // namespace
 
 TForm1::TForm1(AppServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)), channel_(*services_.clock)
+    : QWidget(parent),
+      trayBattery(new TBatteryTray(this)),
+      tmrSoftBind(NewTimer(this, "tmrSoftBind")),
+      tmrStatus(NewTimer(this, "tmrStatus")),
+      services_(std::move(services)),
+      link_(std::make_unique<ReceiverLinkState>(*services_.clock)),
+      pairing_(std::make_unique<PairingState>(link_->channel, link_->specialCommands)),
+      status_(std::make_unique<StatusState>(link_->channel, link_->specialCommands,
+                                            link_->rfAccess)),
+      options_(std::make_unique<OptionsState>()),
+      hotkeys_(std::make_unique<HotkeysState>()),
+      identity_(std::make_unique<IdentityState>()),
+      unlock_(std::make_unique<UnlockState>()),
+      testModes_(std::make_unique<TestModeState>(link_->channel)),
+      diagnostics_(std::make_unique<DiagnosticsState>())
 {
     InitPictureResources();
     setupUi(this);
     FinishLayout();
-    tmrSoftBind = new QTimer(this);
-    tmrSoftBind->setObjectName(QStringLiteral("tmrSoftBind"));
-    tmrSoftBind->setInterval(1000);
-    tmrStatus = new QTimer(this);
-    tmrStatus->setObjectName(QStringLiteral("tmrStatus"));
-    tmrStatus->setInterval(1000);
 
     HidDeviceController1 = new THidDeviceController(services_.hid, this);
     HidDeviceController1->setObjectName(QStringLiteral("HidDeviceController1"));
@@ -46,11 +73,11 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     HidDeviceController1->OnAccessDenied = [this](const std::vector<HidNodeInfo>& nodes) {
         ReportInaccessibleNodes(nodes);
     };
-    channel_.setDebugLog([this](const QString& line) { Debug(line); });
+    Channel().setDebugLog([this](const QString& line) { Debug(line); });
     // The window waits only briefly for a command line using the receiver: a tick it cannot
     // run is simply skipped.
     if (services_.receiverLock)
-        channel_.setLock(services_.receiverLock, kReceiverLockWaitMs);
+        Channel().setLock(services_.receiverLock, kReceiverLockWaitMs);
 
     BuildGrids();
     BindEvents();
@@ -59,18 +86,34 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
-    trayBattery = new TBatteryTray(this);
 }
 
 TForm1::~TForm1()
 {
     // The device list owns its devices; the controller goes first so that releasing them does
     // not make it look for replacements.
-    channel_.setReceiver(nullptr);
+    Channel().setReceiver(nullptr);
     delete HidDeviceController1;
     HidDeviceController1 = nullptr;
     FreeDevListObjects();
 }
+
+CommandChannel& TForm1::Channel() const { return link_->channel; }
+THidDevice* TForm1::Receiver() const { return link_->channel.receiver(); }
+int TForm1::EepromReadWord(quint8 wordNumber) { return Channel().EepromReadWord(wordNumber); }
+bool TForm1::EepromWriteWord(quint8 wordNumber, quint16 value)
+{
+    return Channel().EepromWriteWord(wordNumber, value);
+}
+int TForm1::RfQuery(quint8 command, quint8 operand) { return Channel().RfQuery(command, operand); }
+void TForm1::RfCommand(quint8 command, quint8 a, quint8 b) { Channel().RfCommand(command, a, b); }
+ReceiverState& TForm1::State() const { return link_->receiver; }
+const DeviceList& TForm1::Devices() const { return link_->devices; }
+const ProductTable& TForm1::ProductTable() const { return link_->productTable; }
+bool TForm1::EngineeringMode() const { return unlock_->engineeringMode; }
+void TForm1::SetEngineeringMode(bool on) { unlock_->engineeringMode = on; }
+int TForm1::HomeEntryIndex() const { return hotkeys_->homeEntryIndex; }
+int TForm1::MailEntryIndex() const { return hotkeys_->mailEntryIndex; }
 
 QObject* TForm1::FindComponent(const QString& name) const
 {

@@ -2,27 +2,10 @@
 
 #include "window/app/AppServices.h"
 #include "window/controls/TColor.h"
-#include "protocol/device/CommandChannel.h"
-#include "protocol/device/DeviceList.h"
-#include "protocol/device/HidBackend.h"
-#include "protocol/device/ReceiverSelection.h"
-#include "protocol/engineering/ReceiverControl.h"
-#include "protocol/device/RfAccess.h"
-#include "protocol/device/SpecialCommands.h"
-#include "protocol/engineering/TestModeCommands.h"
-#include "protocol/platform/ProcessList.h"
-#include "window/receiver/ChoiceHistory.h"
-#include "protocol/receiver/OptionChange.h"
-#include "protocol/receiver/Pairing.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "protocol/receiver/StatusReadouts.h"
 
 #include "ui_MainWindow.h"
 
-#include <QRecursiveMutex>
-#include <QSet>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -32,20 +15,45 @@
 #include <unordered_map>
 #include <vector>
 
+class CommandChannel;
 class DeviceClock;
+class DeviceList;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
+class QRecursiveMutex;
+class QTimer;
 class TBatteryTray;
 class TForm3;
 class THidDevice;
 class THidDeviceController;
+enum class OptionGroup;
+enum class RfSpace;
+struct BatteryLevels;
+struct ChannelMapRow;
+struct HidNodeInfo;
+struct ProductRecord;
+struct ReceiverState;
+struct SpecialReply;
+
+// Each feature's own state, declared by the feature's handler header.
+struct ReceiverLinkState;    // window/device/ReceiverAttachHandlers.h
+struct PairingState;         // window/receiver/PairingHandlers.h
+struct StatusState;          // window/receiver/StatusHandlers.h
+struct OptionsState;         // window/receiver/OptionHandlers.h
+struct HotkeysState;         // window/receiver/HotkeyHandlers.h
+struct IdentityState;        // window/receiver/IdentityHandlers.h
+struct UnlockState;          // window/engineering/EngineeringUnlockHandlers.h
+struct TestModeState;        // window/engineering/TestModeHandlers.h
+struct DiagnosticsState;     // window/engineering/ChannelDiagnosticsHandlers.h
 
 // The main window. Its controls come from the form description (MainWindow.ui) and keep
-// their names as object names. Its handlers live in the folder of the feature they belong to
-// (files named *Handlers.cpp): each reads the value boxes, calls the feature's protocol half
-// and shows the result.
+// their names as object names. Its handlers live in the window's folder of the feature they
+// belong to (files named *Handlers.cpp): each reads the value boxes, calls the feature's
+// protocol half and shows the result. Each feature keeps its own state in a structure its
+// handler header declares, so that a change of a protocol header rebuilds only the handlers
+// that use it.
 class TForm1 : public QWidget, protected Ui::Form1Layout {
     Q_OBJECT
 public:
@@ -69,12 +77,12 @@ public:
     void Debug(const QString& line);
 
     // ---- Command channel (device/) ------------------------------------------------------
-    int EepromReadWord(quint8 wordNumber) { return channel_.EepromReadWord(wordNumber); }
-    bool EepromWriteWord(quint8 wordNumber, quint16 value) { return channel_.EepromWriteWord(wordNumber, value); }
-    int RfQuery(quint8 command, quint8 operand) { return channel_.RfQuery(command, operand); }
-    void RfCommand(quint8 command, quint8 a, quint8 b) { channel_.RfCommand(command, a, b); }
-    CommandChannel& Channel() { return channel_; }
-    THidDevice* Receiver() const { return channel_.receiver(); }
+    int EepromReadWord(quint8 wordNumber);
+    bool EepromWriteWord(quint8 wordNumber, quint16 value);
+    int RfQuery(quint8 command, quint8 operand);
+    void RfCommand(quint8 command, quint8 a, quint8 b);
+    CommandChannel& Channel() const;
+    THidDevice* Receiver() const;
 
     // ---- Receiver attach (app/) ---------------------------------------------------------
     bool HidDeviceController1Enumerate(THidDevice* HidDev, int Idx);
@@ -195,28 +203,22 @@ public:
     QRecursiveMutex* DeviceLock() const { return deviceLock_.get(); }
     TForm3* ProgressWindow() const { return Form3; }
     void SetProgressWindow(TForm3* form) { Form3 = form; }
-    const ::ProductTable& ProductTable() const { return productTable_; }
+    const std::vector<ProductRecord>& ProductTable() const;
     // The receiver functions' flags and IDs.
-    ReceiverState& State() { return state_; }
-    const DeviceList& Devices() const { return devices_; }
+    ReceiverState& State() const;
+    const DeviceList& Devices() const;
 
-    // Window size globals: the size the window is held to.
-    int WindowWidth = 725;
-    int WindowHeight = 410;
-
-    bool EngineeringMode = false;
-    int LogoDblClickCount = 0;
-    // The password prompt's ValueText: the last entry confirmed with OK.
-    QString PassValueText;
+    // Set by the engineering unlock; tests and benchmarks may set it directly.
+    bool EngineeringMode() const;
+    void SetEngineeringMode(bool on);
     // List positions of the hotkey defaults, remembered when the lists are built.
-    int HomeEntryIndex = -1;
-    int MailEntryIndex = -1;
+    int HomeEntryIndex() const;
+    int MailEntryIndex() const;
 
-    QWidget* skinForm1 = nullptr;
     // The mouse battery in the desktop's tray (kept also where the desktop has none).
-    TBatteryTray* trayBattery = nullptr;
-    QTimer* tmrSoftBind = nullptr;
-    QTimer* tmrStatus = nullptr;
+    TBatteryTray* const trayBattery;
+    QTimer* const tmrSoftBind;
+    QTimer* const tmrStatus;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -225,7 +227,7 @@ protected:
 private:
     using Handler = void (TForm1::*)(QObject*);
 
-    // ---- Pairing: private steps and members (receiver/PairingHandlers.cpp) --------------
+    // ---- Pairing: private steps (receiver/PairingHandlers.cpp) --------------------------
     void RunPairingTick();
     // Ends a pairing that paired or timed out: picture, caption, dialog, then the settings
     // read-back when a new mouse answers, and the status timer again.
@@ -236,13 +238,8 @@ private:
     void RunPendingPairingClick();
     // True while a status tick or a pairing step runs on the current receiver.
     bool ReceiverBusy() const;
-    Pairing pairing_{channel_, specialCommands_};
-    // The receiver (count of receiver changes) a pairing step runs on.
-    std::optional<quint64> pairingOn_;
-    bool pairingClickPending_ = false;
-    quint64 pairingClickReceiver_ = 0;
 
-    // ---- Status polling: private steps and members (receiver/StatusHandlers.cpp) --------
+    // ---- Status polling: private steps (receiver/StatusHandlers.cpp) --------------------
     void RunStatusTick();
     // Runs special command n and shows its reply in the value boxes and grids; nothing when
     // the run failed.
@@ -250,14 +247,10 @@ private:
     void ShowSpecialRun(const SpecialReply& reply);
     void ShowBattery(const BatteryLevels& levels);
     void ShowCpi(int hundreds);
-    StatusReadouts statusReadouts_{channel_, specialCommands_, rfAccess_};
-    // The receivers (counts of receiver changes) a status tick and a read-out run on.
-    std::optional<quint64> statusTickOn_;
-    std::optional<quint64> readoutOn_;
 
-    // ---- Device options: private steps and members (receiver/OptionHandlers.cpp) --------
+    // ---- Device options: private steps (receiver/OptionHandlers.cpp) --------------------
     // Follows what each option group shows, so that a handler knows the choice before the
-    // click and whether the click changed anything.
+    // click and whether the click changed anything; prepares the writes of an option change.
     void TrackOptionSelections();
     void OptionChosen(OptionGroup group);
     void AutoConnectChosen(bool enable);
@@ -268,22 +261,15 @@ private:
     void ShowChoice(OptionGroup group, int choice);
     // The option register write through the direct register boxes.
     void WriteOptionRegister(quint8 code);
-    OptionChange::Writes OptionWritesThroughBoxes();
-    std::array<ChoiceHistory, kOptionGroupCount> optionHistory_;
-    ChoiceHistory autoConnectHistory_;
 
-    // ---- Read-back: private steps and members (receiver/ReadBackHandlers.cpp) -----------
-
-    // ---- Hotkeys: private steps and members (receiver/HotkeyHandlers.cpp) ---------------
+    // ---- Hotkeys: private steps (receiver/HotkeyHandlers.cpp) ---------------------------
     QComboBox* HotkeyList(int hotkey) const;
     // Stores the user's choice in hotkey list `hotkey` (0 or 1), and then every choice made
     // while that store let events run, so that the latest choice is the one stored last.
     void StoreHotkeyChoices(int hotkey);
     void StoreHotkey(int hotkey);
-    bool storingHotkeys_ = false;
-    unsigned pendingHotkeyChoices_ = 0;  // bit n: list n was chosen and is not stored yet
 
-    // ---- Identity: private steps and members (receiver/IdentityHandlers.cpp) ------------
+    // ---- Identity: private steps (receiver/IdentityHandlers.cpp) ------------------------
     enum class EepromWrite { Done, Refused, NotConfirmed };
     // The value box named after an EEPROM button ("edtEEPROM_" and the button's last two
     // digits), or null.
@@ -299,22 +285,17 @@ private:
     // Runs the writes of one identity store with the status tick held off; refuses a store
     // started while another one runs.
     void RunEepromWrites(const std::function<EepromWrite()>& writes);
-    bool writingEeprom_ = false;
 
-    // ---- Shared by the window -----------------------------------------------------------
-    // Start-up steps.
+    // ---- Start-up (app/MainWindowStartup.cpp) -------------------------------------------
     QString WorkingDirectory() const;
-    std::vector<ProcessList::Entry> ProcessSnapshot() const;
-    QString SelfExeName(const std::vector<ProcessList::Entry>& processes) const;
-    void TerminateOtherInstances(const QString& name,
-                                 const std::vector<ProcessList::Entry>& processes);
     void FillBatteryLowList();
     void LoadCustomLogo();
     void CentreOnScreen();
     void ClearChannelGrids();
+
+    // ---- Receiver selection and attach (device/ReceiverAttachHandlers.cpp) --------------
     // Releases the listed devices and empties DevListBox.
     void FreeDevListObjects();
-    // Receiver selection and attach steps.
     // Tells the user, in the window and on standard error, how to mend a receiver that is
     // plugged in but cannot be opened; ShowAccessHelp shows it in the language in force.
     void ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes);
@@ -327,16 +308,14 @@ private:
     bool ReadLinkStatusAtAttach();
     void ReadBatteryAtAttach();
     void ShowKeyboardRow(quint16 vendorId, quint16 productId);
-    // Engineering console helpers.
-    // The number in a test box when a receiver is attached and the number is in range; the
-    // range message otherwise.
-    std::optional<quint8> NumberInRange(const QLineEdit* box, TestModeCommands::Range range,
-                                        const QString& rangeMessage);
+
+    // ---- Engineering console: private steps (engineering/) ------------------------------
     void RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
     void RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
     void PaintGridRow(const ChannelMapRow& row);
     void ShowSpecialReply(const SpecialReply& reply);
 
+    // ---- Layout and events (app/MainWindowLayout.cpp, app/MainWindowEvents.cpp) ---------
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
     void FinishLayout();
@@ -350,24 +329,24 @@ private:
     void BindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
-    // The grids' cells (row * 8 + column) and the special command boxes, kept as they are
-    // built: the status tick shows them every second, and a search of the window's few
-    // hundred objects by name cost more than the exchanges themselves.
-    std::array<std::array<QLineEdit*, 32>, 3> gridCells_{};
-    std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes_{};
-    std::vector<HidNodeInfo> inaccessibleNodes_;  // the receiver nodes of the latest help
+    QWidget* skinForm1 = nullptr;
+    // The size the window is held to.
+    int WindowWidth = 725;
+    int WindowHeight = 410;
 
     AppServices services_;
-    CommandChannel channel_;
-    RfAccess rfAccess_{channel_};
-    SpecialCommands specialCommands_{channel_};
-    TestModeCommands testModes_{channel_};
-    ReceiverControl receiverControl_{channel_};
-    ReceiverState state_;
     THidDeviceController* HidDeviceController1 = nullptr;
-    DeviceList devices_;
     std::unique_ptr<QRecursiveMutex> deviceLock_;
-    ::ProductTable productTable_;
     TForm3* Form3 = nullptr;
     bool closing_ = false;
+
+    const std::unique_ptr<ReceiverLinkState> link_;
+    const std::unique_ptr<PairingState> pairing_;
+    const std::unique_ptr<StatusState> status_;
+    const std::unique_ptr<OptionsState> options_;
+    const std::unique_ptr<HotkeysState> hotkeys_;
+    const std::unique_ptr<IdentityState> identity_;
+    const std::unique_ptr<UnlockState> unlock_;
+    const std::unique_ptr<TestModeState> testModes_;
+    const std::unique_ptr<DiagnosticsState> diagnostics_;
 };

@@ -1,5 +1,6 @@
 #include "window/app/MainWindow.h"
 
+#include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/app/ImagePanel.h"
 #include "window/app/InputLimit.h"
 #include "window/app/PlayWhileShown.h"
@@ -196,18 +197,18 @@ void TForm1::FinishLayout()
 void TForm1::BuildGrids()
 {
     QWidget* const groups[] = {gb22, gb18, gb23};
-    for (size_t grid = 0; grid < gridCells_.size(); ++grid)
-        gridCells_[grid] = BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
-    specialReplyBoxes_ = BuildSpecialCommandBoxes(gb10);
+    for (size_t grid = 0; grid < diagnostics_->gridCells.size(); ++grid)
+        diagnostics_->gridCells[grid] = BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
+    diagnostics_->specialReplyBoxes = BuildSpecialCommandBoxes(gb10);
 }
 
 QLineEdit* TForm1::FindGridCell(const QString& prefix, int row, int column) const
 {
     if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns)
         return nullptr;
-    for (size_t grid = 0; grid < gridCells_.size(); ++grid)
+    for (size_t grid = 0; grid < diagnostics_->gridCells.size(); ++grid)
         if (prefix == QLatin1String(kGridPrefixes[grid]))
-            return gridCells_[grid][size_t(row * kGridColumns + column)];
+            return diagnostics_->gridCells[grid][size_t(row * kGridColumns + column)];
     return Find<QLineEdit>(prefix + QString::number(row) + QString::number(column));
 }
 
@@ -215,7 +216,7 @@ THexEdit* TForm1::SpecialReplyBox(int command, int field) const
 {
     if (command < 1 || command > kSpecialCommands || field < 0 || field >= kReplyFields)
         return nullptr;
-    return specialReplyBoxes_[size_t(command - 1)][size_t(field)];
+    return diagnostics_->specialReplyBoxes[size_t(command - 1)][size_t(field)];
 }
 
 QLineEdit* TForm1::FHSSCell(int row, int column) const

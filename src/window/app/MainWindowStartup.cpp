@@ -1,6 +1,8 @@
 // The main window's start-up and shutdown sequences.
 #include "window/app/MainWindow.h"
 
+#include "protocol/device/CommandChannel.h"
+
 #include "window/app/LogoBitmap.h"
 #include "window/app/SettingsFile.h"
 #include "protocol/device/DeviceClock.h"
@@ -12,11 +14,43 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QRecursiveMutex>
+#include <QTimer>
 
 namespace {
 
 constexpr int kCustomLogoMaxWidth = 400;
 constexpr int kCustomLogoMaxHeight = 60;
+
+std::vector<ProcessList::Entry> ProcessSnapshot(ProcessList* processes)
+{
+    return processes ? processes->Snapshot() : std::vector<ProcessList::Entry>{};
+}
+
+QString SelfExeName(ProcessList* processes, const std::vector<ProcessList::Entry>& snapshot)
+{
+    if (!processes)
+        return QString();
+    const qint64 self = processes->CurrentPid();
+    for (const ProcessList::Entry& entry : snapshot)
+        if (entry.pid == self)
+            return BareFileName(entry.exeFile);
+    return QString();
+}
+
+void TerminateOtherInstances(ProcessList* processes, const QString& name,
+                             const std::vector<ProcessList::Entry>& snapshot)
+{
+    if (!processes || name.isEmpty())
+        return;
+    const qint64 self = processes->CurrentPid();
+    for (const ProcessList::Entry& entry : snapshot) {
+        const bool sameName = SameNameIgnoringAsciiCase(BareFileName(entry.exeFile), name) ||
+                              SameNameIgnoringAsciiCase(entry.exeFile, name);
+        if (sameName && entry.pid != self)
+            processes->Terminate(entry.pid);
+    }
+}
 
 } // namespace
 
@@ -40,8 +74,9 @@ void TForm1::FormCreate(QObject*)
     pbKbdBattery->setValue(0);
     LoadCustomLogo();
     // One look at the process list (a read of every process's executable) serves both steps.
-    const std::vector<ProcessList::Entry> processes = ProcessSnapshot();
-    TerminateOtherInstances(SelfExeName(processes), processes);
+    ProcessList* processList = services_.processes.get();
+    const std::vector<ProcessList::Entry> processes = ProcessSnapshot(processList);
+    ::TerminateOtherInstances(processList, SelfExeName(processList, processes), processes);
     FormResize(this);
     CentreOnScreen();
     ShowNoReceiver();
@@ -92,43 +127,13 @@ void TForm1::ClearChannelGrids()
 
 QString TForm1::GetSelfExeName()
 {
-    return SelfExeName(ProcessSnapshot());
+    return SelfExeName(services_.processes.get(), ProcessSnapshot(services_.processes.get()));
 }
 
 void TForm1::TerminateOtherInstances(const QString& name)
 {
-    TerminateOtherInstances(name, ProcessSnapshot());
-}
-
-std::vector<ProcessList::Entry> TForm1::ProcessSnapshot() const
-{
-    return services_.processes ? services_.processes->Snapshot()
-                               : std::vector<ProcessList::Entry>{};
-}
-
-QString TForm1::SelfExeName(const std::vector<ProcessList::Entry>& processes) const
-{
-    if (!services_.processes)
-        return QString();
-    const qint64 self = services_.processes->CurrentPid();
-    for (const ProcessList::Entry& entry : processes)
-        if (entry.pid == self)
-            return BareFileName(entry.exeFile);
-    return QString();
-}
-
-void TForm1::TerminateOtherInstances(const QString& name,
-                                     const std::vector<ProcessList::Entry>& processes)
-{
-    if (!services_.processes || name.isEmpty())
-        return;
-    const qint64 self = services_.processes->CurrentPid();
-    for (const ProcessList::Entry& entry : processes) {
-        const bool sameName = SameNameIgnoringAsciiCase(BareFileName(entry.exeFile), name) ||
-                              SameNameIgnoringAsciiCase(entry.exeFile, name);
-        if (sameName && entry.pid != self)
-            services_.processes->Terminate(entry.pid);
-    }
+    ::TerminateOtherInstances(services_.processes.get(), name,
+                              ProcessSnapshot(services_.processes.get()));
 }
 
 void TForm1::FormResize(QObject*)
@@ -151,8 +156,8 @@ void TForm1::FormCloseQuery(QObject*)
     tmrSoftBind->stop();
     // From here on no report goes to the device, even from an exchange that is still waiting
     // further up the stack.
-    channel_.setReceiver(nullptr);
-    channel_.setClosed(true);
+    Channel().setReceiver(nullptr);
+    Channel().setClosed(true);
     Clock().sleep(50);
     // The device lock stays allocated until the window goes: a handler further up the stack
     // may still hold it.

@@ -2,6 +2,7 @@
 // box, the controls reset on attach and detach, and the read-outs of the attach sequence.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/device/AccessHelp.h"
@@ -23,7 +24,7 @@ bool TForm1::HidDeviceController1Enumerate(THidDevice* HidDev, int Idx)
     const QString text = DescribeDevice(HidDev);
     THidDevice* lent = nullptr;
     HidDeviceController1->LendDevice(Idx, lent);
-    devices_.Add(text, lent);
+    link_->devices.Add(text, lent);
     return true;
 }
 
@@ -51,31 +52,31 @@ void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
     const AccessHelp help = AccessHelpFor(nodes, ProgramInvocation());
     if (help.empty())
         return;
-    inaccessibleNodes_ = nodes;
+    link_->inaccessibleNodes = nodes;
     std::fprintf(stderr, "karvelo-rf-tool: %s\n", help.plainText().toUtf8().constData());
     ShowAccessHelp(false);
 }
 
 void TForm1::ShowAccessHelp(bool onlyIfOpen)
 {
-    const AccessHelp help = AccessHelpFor(inaccessibleNodes_, ProgramInvocation());
+    const AccessHelp help = AccessHelpFor(link_->inaccessibleNodes, ProgramInvocation());
     if (!help.empty() && services_.prompts)
         services_.prompts->ShowNotice(this, help.title, help.plainText(), onlyIfOpen);
 }
 
 void TForm1::HidDeviceController1DeviceChange(QObject*)
 {
-    state_.ForgetReceiver();
+    link_->receiver.ForgetReceiver();
     ledTX->setEnabled(false);
     tmrSoftBind->stop();
     tmrStatus->stop();
-    channel_.setReceiver(nullptr);
+    Channel().setReceiver(nullptr);
     SetChecked(rbC_RF_LEAVE_ACCESS, true);
     FreeDevListObjects();
     HidDeviceController1->EnumerateDevices();
-    THidDevice* receiver = SelectReceiver(devices_, *HidDeviceController1, productTable_);
-    DevListBox->addItems(devices_.Lines());
-    channel_.setReceiver(receiver);
+    THidDevice* receiver = SelectReceiver(link_->devices, *HidDeviceController1, link_->productTable);
+    DevListBox->addItems(link_->devices.Lines());
+    Channel().setReceiver(receiver);
     if (receiver)
         AttachReceiver();
     else
@@ -84,19 +85,19 @@ void TForm1::HidDeviceController1DeviceChange(QObject*)
 
 void TForm1::FreeDevListObjects()
 {
-    for (int row = 0; row < devices_.Count(); ++row)
-        if (devices_.At(row) == channel_.receiver())
-            channel_.setReceiver(nullptr);
-    devices_.Clear();
+    for (int row = 0; row < link_->devices.Count(); ++row)
+        if (link_->devices.At(row) == Channel().receiver())
+            Channel().setReceiver(nullptr);
+    link_->devices.Clear();
     DevListBox->clear();
 }
 
 void TForm1::DevListBoxDblClick(QObject*)
 {
-    THidDevice* device = devices_.At(DevListBox->currentRow());
+    THidDevice* device = link_->devices.At(DevListBox->currentRow());
     if (!device)
         return;
-    channel_.setReceiver(device);
+    Channel().setReceiver(device);
     AttachReceiver();
 }
 
@@ -152,7 +153,7 @@ void TForm1::AttachReceiver()
 {
     // A receiver chosen by double click is as new as one found by a device change: its mouse
     // is read back afresh, and a pairing of the previous one ends here.
-    state_.ForgetReceiver();
+    link_->receiver.ForgetReceiver();
     tmrSoftBind->stop();
     tmrStatus->stop();
     QString caption;
@@ -174,11 +175,11 @@ void TForm1::AttachReceiver()
              rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, cbRF_Set_BTY_Low_Level,
              rbRF_CPI_H, rbRF_CPI_L, btnCombo_Cmd_Soft_Bind_SW})
         control->setEnabled(true);
-    const CommandChannel::Sequence run(channel_);
+    const CommandChannel::Sequence run(Channel());
     rbC_RF_LEAVE_ACCESSClick(rbC_RF_LEAVE_ACCESS);
-    channel_.wait(50);
+    Channel().wait(50);
 
-    THidDevice* receiver = channel_.receiver();
+    THidDevice* receiver = Channel().receiver();
     if (!run.live() || !receiver)
         return;  // gone or replaced while the commands above let events run
     const quint16 vendorId = receiver->VendorID();
@@ -197,10 +198,10 @@ void TForm1::AttachReceiver()
 bool TForm1::ReadLinkStatusAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!channel_.statusRead(CommandChannel::request({0x09}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({0x09}), reply, false))
         return false;
-    state_.PreMseID = reply[1];
-    state_.PreKbdID = reply[2];
+    link_->receiver.PreMseID = reply[1];
+    link_->receiver.PreKbdID = reply[2];
     ShowConnectionPicture(imgConnected);
     rbMSEClick(rbMSE);
     return true;
@@ -209,7 +210,7 @@ bool TForm1::ReadLinkStatusAtAttach()
 void TForm1::ReadBatteryAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!channel_.statusRead(CommandChannel::request({0x0A}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({0x0A}), reply, false))
         return;
     pbKbdBattery->setMax(double(reply[0] >> 4) - 1);
     pbMseBattery->setMax(7);
@@ -217,13 +218,13 @@ void TForm1::ReadBatteryAtAttach()
     if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
         btnCPIClick(btnCPI);
     btnGetCustKeyClick(btnGetCustKey);
-    state_.PrevBindingStatusBB = false;
+    link_->receiver.PrevBindingStatusBB = false;
     tmrStatus->start();
 }
 
 void TForm1::ShowKeyboardRow(quint16 vendorId, quint16 productId)
 {
-    const ProductRecord* record = FindProduct(productTable_, vendorId, productId);
+    const ProductRecord* record = FindProduct(link_->productTable, vendorId, productId);
     if (!record)
         return;
     const bool combo = record->Combo;

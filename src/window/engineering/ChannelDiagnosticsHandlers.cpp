@@ -2,6 +2,8 @@
 // keyboard selection.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/app/ChannelGridColours.h"
 
 #include <QLineEdit>
@@ -58,7 +60,7 @@ void TForm1::btnSpecialCmd1Click(QObject* Sender)
 {
     const QString name = Sender ? Sender->objectName() : QString();
     const int command = name.isEmpty() ? 0 : name.back().digitValue();
-    const std::optional<SpecialReply> reply = specialCommands_.Run(command);
+    const std::optional<SpecialReply> reply = link_->specialCommands.Run(command);
     if (!reply)
         return;
     ShowSpecialReply(*reply);
@@ -68,5 +70,5 @@ void TForm1::btnSpecialCmd1Click(QObject* Sender)
 
 void TForm1::rbMSEClick(QObject*)
 {
-    receiverControl_.SelectDevice(rbMSE->isChecked());
+    link_->receiverControl.SelectDevice(rbMSE->isChecked());
 }

@@ -1,6 +1,7 @@
 // The hidden gesture and password that open the engineering size of the window.
 #include "window/app/MainWindow.h"
 
+#include "window/engineering/EngineeringUnlockHandlers.h"
 #include "window/app/UserPrompts.h"
 
 namespace {
@@ -14,17 +15,17 @@ constexpr int kEngineeringHeight = 545;
 
 void TForm1::imgLogoDblClick(QObject*)
 {
-    ++LogoDblClickCount;
-    if (LogoDblClickCount % kDoubleClicksPerPrompt != 0)
+    ++unlock_->logoDblClickCount;
+    if (unlock_->logoDblClickCount % kDoubleClicksPerPrompt != 0)
         return;
-    QString entry = PassValueText;
+    QString entry = unlock_->passValueText;
     if (!Services().prompts->AskPassword(this, entry))
         return;
-    PassValueText = entry;
+    unlock_->passValueText = entry;
     if (entry != kPassword)
         return;
     WindowWidth = kEngineeringWidth;
     WindowHeight = kEngineeringHeight;
     FormResize(this);
-    EngineeringMode = true;
+    unlock_->engineeringMode = true;
 }

@@ -2,6 +2,7 @@
 // receiver's own control commands.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
 namespace {
 
 // Only the low byte of a box travels.
@@ -21,14 +22,14 @@ QString TForm1::ReadResultText(int result)
 void TForm1::RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 {
     const quint8 address = LowByte(addressBox->Value());
-    dataBox->setText(ReadResultText(rfAccess_.Read(space, address)));
+    dataBox->setText(ReadResultText(link_->rfAccess.Read(space, address)));
 }
 
 void TForm1::RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 {
     const quint8 address = LowByte(addressBox->Value());
     const quint8 byte = LowByte(dataBox->Value());
-    rfAccess_.Write(space, address, byte);
+    link_->rfAccess.Write(space, address, byte);
 }
 
 void TForm1::btnC_RF_Rd_Direct_RegClick(QObject*)
@@ -71,52 +72,52 @@ int TForm1::btnC_RF_Wrt_EEPROMClick(QObject*)
     // Both boxes are read before anything is sent, so a box that is not hexadecimal stops it.
     const quint8 address = LowByte(edtRF_EEPROMAddr->Value());
     const quint8 byte = LowByte(edtRF_EEPROMData->Value());
-    return rfAccess_.WriteEepromVerified(address, byte, [this](int readBack) {
+    return link_->rfAccess.WriteEepromVerified(address, byte, [this](int readBack) {
         edtRF_EEPROMData->setText(ReadResultText(readBack));
     });
 }
 
 void TForm1::btnC_RF_SETUP_CPIClick(QObject*)
 {
-    rfAccess_.SetupCpi(LowByte(edtC_RF_SETUP_CPI->value()));
+    link_->rfAccess.SetupCpi(LowByte(edtC_RF_SETUP_CPI->value()));
 }
 
 void TForm1::rbC_RF_ENTER_ACCESS_WO_LEDClick(QObject*)
 {
-    rfAccess_.EnterAccess(false);
+    link_->rfAccess.EnterAccess(false);
 }
 
 void TForm1::rbC_RF_ENTER_ACCESS_W_LEDClick(QObject*)
 {
-    rfAccess_.EnterAccess(true);
+    link_->rfAccess.EnterAccess(true);
 }
 
 void TForm1::rbC_RF_LEAVE_ACCESSClick(QObject*)
 {
-    rfAccess_.LeaveAccess();
+    link_->rfAccess.LeaveAccess();
 }
 
 void TForm1::btnC_ENTER_ACCESSClick(QObject*)
 {
-    receiverControl_.EnterAccess();
+    link_->receiverControl.EnterAccess();
 }
 
 void TForm1::btnC_LEAVE_ACCESSClick(QObject*)
 {
-    receiverControl_.LeaveAccess();
+    link_->receiverControl.LeaveAccess();
 }
 
 void TForm1::btnC_JUMP_TO_PORClick(QObject*)
 {
-    receiverControl_.JumpToPowerOnReset();
+    link_->receiverControl.JumpToPowerOnReset();
 }
 
 void TForm1::btnC_Enable_RSSIClick(QObject*)
 {
-    receiverControl_.EnableRssi();
+    link_->receiverControl.EnableRssi();
 }
 
 void TForm1::btnC_Disable_RSSIClick(QObject*)
 {
-    receiverControl_.DisableRssi();
+    link_->receiverControl.DisableRssi();
 }

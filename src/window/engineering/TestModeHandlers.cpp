@@ -1,6 +1,7 @@
 // The console's RF test mode controls: on/off, transmit data, test frequency and mode number.
 #include "window/app/MainWindow.h"
 
+#include "window/engineering/TestModeHandlers.h"
 #include "window/app/UserPrompts.h"
 
 #include <QLineEdit>
@@ -16,45 +17,47 @@ double NumberIn(const QLineEdit* box)
     return ok ? value : 0.0;
 }
 
-} // namespace
-
-void TForm1::rbTestOnClick(QObject*)
+// The number in a test box when a receiver is attached and the number is in range; the range
+// message otherwise.
+std::optional<quint8> NumberInRange(TForm1& window, const QLineEdit* box,
+                                    TestModeCommands::Range range, const QString& rangeMessage)
 {
-    if (Receiver())
-        testModes_.SetTestMode(rbTestOn->isChecked());
-}
-
-void TForm1::btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick(QObject*)
-{
-    if (Receiver())
-        testModes_.SendTxData(quint8(edtTXdata->Value() & 0xFF));
-}
-
-std::optional<quint8> TForm1::NumberInRange(const QLineEdit* box, TestModeCommands::Range range,
-                                            const QString& rangeMessage)
-{
-    if (!Receiver())
+    if (!window.Receiver())
         return std::nullopt;
     const double value = NumberIn(box);
     if (!range.contains(value)) {
-        Services().prompts->ShowMessage(this, rangeMessage);
+        window.Services().prompts->ShowMessage(&window, rangeMessage);
         return std::nullopt;
     }
     return quint8(static_cast<int>(value));
 }
 
+} // namespace
+
+void TForm1::rbTestOnClick(QObject*)
+{
+    if (Receiver())
+        testModes_->commands.SetTestMode(rbTestOn->isChecked());
+}
+
+void TForm1::btnC_Combo_Cmd_Set_Test_Mode_Tx_DataClick(QObject*)
+{
+    if (Receiver())
+        testModes_->commands.SendTxData(quint8(edtTXdata->Value() & 0xFF));
+}
+
 void TForm1::btnC_Combo_Cmd_Test_Freq_ModeClick(QObject*)
 {
-    if (const auto frequency = NumberInRange(edtTestFreq, TestModeCommands::kFrequencies,
+    if (const auto frequency = NumberInRange(*this, edtTestFreq, TestModeCommands::kFrequencies,
                                              QStringLiteral("Test Frequency should be 1~127")))
-        testModes_.SetFrequency(*frequency);
+        testModes_->commands.SetFrequency(*frequency);
 }
 
 void TForm1::btnC_Combo_Cmd_Set_Test_ModeClick(QObject*)
 {
-    if (const auto mode = NumberInRange(edtTestMode, TestModeCommands::kModes,
+    if (const auto mode = NumberInRange(*this, edtTestMode, TestModeCommands::kModes,
                                         QStringLiteral("Test Mode should be 1~12")))
-        testModes_.SetModeNumber(*mode);
+        testModes_->commands.SetModeNumber(*mode);
 }
 
 void TForm1::btnTestMode1Click(QObject* Sender)

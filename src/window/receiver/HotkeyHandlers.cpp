@@ -1,6 +1,8 @@
 // The two programmable hotkeys: their lists, storing a choice and reading the stored ones back.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/receiver/HotkeyHandlers.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/device/ReentryGuard.h"
 #include "window/i18n/HotkeyTexts.h"
@@ -15,8 +17,8 @@ void TForm1::FillCustKeyLists()
     cbCustKey2->clear();
     for (const CustomKey& key : kCustomKeys)
         cbCustKey1->addItem(QString::fromLatin1(key.caption), int(key.code));
-    HomeEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey1Default), Qt::MatchExactly);
-    MailEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey2Default), Qt::MatchExactly);
+    hotkeys_->homeEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey1Default), Qt::MatchExactly);
+    hotkeys_->mailEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey2Default), Qt::MatchExactly);
     for (int i = 0; i < cbCustKey1->count(); ++i)
         cbCustKey2->addItem(cbCustKey1->itemText(i), cbCustKey1->itemData(i));
     // Nothing is chosen until the receiver has been read or the user picks an entry.
@@ -41,16 +43,16 @@ QComboBox* TForm1::HotkeyList(int hotkey) const
 
 void TForm1::StoreHotkeyChoices(int hotkey)
 {
-    if (state_.ReadBackInProgress)
+    if (link_->receiver.ReadBackInProgress)
         return;  // the read-back is showing stored entries, not the user choosing them
-    pendingHotkeyChoices_ |= 1u << hotkey;
-    const ReentryGuard guard(storingHotkeys_);
+    hotkeys_->pendingChoices |= 1u << hotkey;
+    const ReentryGuard guard(hotkeys_->storing);
     if (!guard.entered())
         return;  // chosen while a store lets events run: it is stored when that one ends
     const StatusTickHold hold(tmrStatus, DeviceLock());
-    while (pendingHotkeyChoices_ != 0) {
-        const int next = (pendingHotkeyChoices_ & 1u) ? 0 : 1;
-        pendingHotkeyChoices_ &= ~(1u << next);
+    while (hotkeys_->pendingChoices != 0) {
+        const int next = (hotkeys_->pendingChoices & 1u) ? 0 : 1;
+        hotkeys_->pendingChoices &= ~(1u << next);
         StoreHotkey(next);
     }
 }
@@ -61,7 +63,7 @@ void TForm1::StoreHotkey(int hotkey)
     if (list->currentIndex() < 0 || !Receiver())
         return;
     const quint16 code = quint16(list->currentData().toInt());
-    if (Hotkeys::Store(channel_, hotkey, code))
+    if (Hotkeys::Store(Channel(), hotkey, code))
         return;
     // Not taken into use. The list must not claim a choice the receiver does not hold: show
     // what it does hold (or the default, as after attach, when that is not a known entry).
@@ -72,17 +74,17 @@ void TForm1::StoreHotkey(int hotkey)
 
 void TForm1::btnUpdateCustKeyClick(QObject*)
 {
-    Hotkeys::Update(channel_);
+    Hotkeys::Update(Channel());
 }
 
 void TForm1::btnGetCustKeyClick(QObject*)
 {
     if (!Receiver())
         return;
-    const CommandChannel::Sequence run(channel_);
+    const CommandChannel::Sequence run(Channel());
     for (int hotkey = 0; hotkey < Hotkeys::kCount; ++hotkey) {
         const std::optional<quint16> code =
-            Hotkeys::Read(channel_, hotkey, [this](const QString& line) { Debug(line); });
+            Hotkeys::Read(Channel(), hotkey, [this](const QString& line) { Debug(line); });
         QComboBox* list = HotkeyList(hotkey);
         const int entry = code ? list->findData(int(*code)) : -1;
         if (entry >= 0)
@@ -91,7 +93,7 @@ void TForm1::btnGetCustKeyClick(QObject*)
     if (!run.live())
         return;  // the receiver went while reading: the lists belong to the next one
     if (cbCustKey2->currentIndex() < 0)
-        cbCustKey2->setCurrentIndex(MailEntryIndex);
+        cbCustKey2->setCurrentIndex(hotkeys_->mailEntryIndex);
     if (cbCustKey1->currentIndex() < 0)
-        cbCustKey1->setCurrentIndex(HomeEntryIndex);
+        cbCustKey1->setCurrentIndex(hotkeys_->homeEntryIndex);
 }

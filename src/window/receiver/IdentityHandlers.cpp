@@ -2,6 +2,8 @@
 // passes through the value box of its word on the EEPROM page.
 #include "window/app/MainWindow.h"
 
+#include "protocol/device/CommandChannel.h"
+#include "window/receiver/IdentityHandlers.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/device/ReentryGuard.h"
 #include "window/i18n/IdentityTexts.h"
@@ -49,7 +51,7 @@ TForm1::EepromWrite TForm1::WriteEepromByte(const QObject* button)
     if (!value)
         return EepromWrite::Refused;
     const quint8 word = *UsbIdentity::ButtonWord(button->objectName());
-    return UsbIdentity::WriteByte(channel_, word, quint8(*value)) ? EepromWrite::Done
+    return UsbIdentity::WriteByte(Channel(), word, quint8(*value)) ? EepromWrite::Done
                                                                   : EepromWrite::NotConfirmed;
 }
 
@@ -57,7 +59,7 @@ void TForm1::RunEepromWrites(const std::function<EepromWrite()>& writes)
 {
     // Two stores interleaved through message pumping would mix their words (a length from one
     // string, characters from another).
-    const ReentryGuard guard(writingEeprom_);
+    const ReentryGuard guard(identity_->writingEeprom);
     if (!guard.entered()) {
         Services().prompts->ShowMessage(this, Localized(IdentityTexts::kWriteRunning));
         return;
@@ -86,7 +88,7 @@ void TForm1::btnEEPROM_W_00Click(QObject* Sender)
 void TForm1::ReadIdentityPair(const QObject* highButton, const QObject* lowButton,
                               THexEdit* target)
 {
-    const CommandChannel::Sequence run(channel_);
+    const CommandChannel::Sequence run(Channel());
     ReadEepromByte(highButton);
     ReadEepromByte(lowButton);
     target->setText(EepromByteBox(highButton)->text() + EepromByteBox(lowButton)->text());
@@ -133,12 +135,12 @@ void TForm1::btnEEPROM_R_20Click(QObject*)
     edtEEPROM_20->clear();
     if (!Receiver())
         return;
-    const CommandChannel::Sequence run(channel_);
+    const CommandChannel::Sequence run(Channel());
     const int lengthWord = ReadEepromByte(btnEEPROM_R_19);
     if (lengthWord < 0)
         return;  // no length: no characters made of the failure value either
     const int chars = UsbIdentity::CharsFromLength(lengthWord >> 8);
-    if (const std::optional<QString> text = UsbIdentity::ReadString(channel_, chars))
+    if (const std::optional<QString> text = UsbIdentity::ReadString(Channel(), chars))
         edtEEPROM_20->setText(*text);
 }
 
@@ -164,7 +166,7 @@ void TForm1::btnEEPROM_W_20Click(QObject*)
         const EepromWrite length = WriteEepromByte(btnEEPROM_R_19);
         if (length != EepromWrite::Done)
             return length;
-        return UsbIdentity::WriteStringWords(channel_, UsbIdentity::PackString(text))
+        return UsbIdentity::WriteStringWords(Channel(), UsbIdentity::PackString(text))
                    ? EepromWrite::Done
                    : EepromWrite::NotConfirmed;
     });

@@ -1,6 +1,8 @@
 // The mouse's options: the radio buttons, the battery-low list and the direct register writes.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/receiver/OptionHandlers.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/i18n/Lang.h"
 
@@ -53,28 +55,12 @@ void TForm1::WriteOptionRegister(quint8 code)
     btnC_RF_Wrt_Direct_RegClick(btnC_RF_Wrt_Direct_Reg);
 }
 
-OptionChange::Writes TForm1::OptionWritesThroughBoxes()
-{
-    OptionChange::Writes writes;
-    writes.optionCode = [this](quint8 code) { WriteOptionRegister(code); };
-    writes.cpiSetup = [this](quint8 value) {
-        edtC_RF_SETUP_CPI->setValue(value);
-        btnC_RF_SETUP_CPIClick(btnC_RF_SETUP_CPI);
-    };
-    writes.indexRegister = [this](quint8 address, quint8 value) {
-        edtRF_IndexRegAddr->setValue(address);
-        edtRF_IndexRegData->setValue(value);
-        btnC_RF_Wrt_Index_RegClick(btnC_RF_Wrt_Index_Reg);
-    };
-    return writes;
-}
-
 void TForm1::OptionChosen(OptionGroup group)
 {
-    ChoiceHistory& history = optionHistory_[size_t(GroupIndex(group))];
+    ChoiceHistory& history = options_->history[size_t(GroupIndex(group))];
     // A click on the choice on show changes nothing; while the read-back selects controls,
     // showing a stored setting must not write it back.
-    if (!history.takeChange() || state_.ReadBackInProgress)
+    if (!history.takeChange() || link_->receiver.ReadBackInProgress)
         return;
     const int before = history.previous();
     // A change started inside another one's exchanges leaves the timer to the outer one.
@@ -83,7 +69,7 @@ void TForm1::OptionChosen(OptionGroup group)
     OptionChange::Result result;
     {
         const QMutexLocker<QRecursiveMutex> lock(DeviceLock());
-        OptionChange change(channel_, OptionWritesThroughBoxes());
+        OptionChange change(Channel(), options_->writes);
         change.setDebugLog([this](const QString& line) { Debug(line); });
         // The change follows the group's selection, which a change started meanwhile may move.
         result = change.Run(group, [this, group] { return ShownChoice(group); });
@@ -91,7 +77,7 @@ void TForm1::OptionChosen(OptionGroup group)
     if (result.outcome == OptionChange::Outcome::ReceiverGone)
         return;  // the device change has reset the window and the timer
     if (group == OptionGroup::Cpi)
-        state_.CpiChanged = true;
+        link_->receiver.CpiChanged = true;
     if (statusWasArmed)
         tmrStatus->start();
     if (result.outcome == OptionChange::Outcome::NotTaken) {
@@ -105,9 +91,9 @@ void TForm1::OptionChosen(OptionGroup group)
 
 void TForm1::AutoConnectChosen(bool enable)
 {
-    if (!autoConnectHistory_.takeChange() || state_.ReadBackInProgress)
+    if (!options_->autoConnect.takeChange() || link_->receiver.ReadBackInProgress)
         return;
-    OptionChange(channel_, OptionWritesThroughBoxes()).SendAutoConnect(enable);
+    OptionChange(Channel(), options_->writes).SendAutoConnect(enable);
 }
 
 std::vector<QRadioButton*> TForm1::OptionButtons(OptionGroup group) const
@@ -142,11 +128,22 @@ void TForm1::ShowChoice(OptionGroup group, int choice)
                 SetChecked(button, false);
         }
     }
-    optionHistory_[size_t(GroupIndex(group))].settle();
+    options_->history[size_t(GroupIndex(group))].settle();
 }
 
 void TForm1::TrackOptionSelections()
 {
+    OptionChange::Writes& writes = options_->writes;
+    writes.optionCode = [this](quint8 code) { WriteOptionRegister(code); };
+    writes.cpiSetup = [this](quint8 value) {
+        edtC_RF_SETUP_CPI->setValue(value);
+        btnC_RF_SETUP_CPIClick(btnC_RF_SETUP_CPI);
+    };
+    writes.indexRegister = [this](quint8 address, quint8 value) {
+        edtRF_IndexRegAddr->setValue(address);
+        edtRF_IndexRegData->setValue(value);
+        btnC_RF_Wrt_Index_RegClick(btnC_RF_Wrt_Index_Reg);
+    };
     const auto track = [this](const std::vector<QRadioButton*>& buttons, ChoiceHistory& history) {
         for (size_t i = 0; i < buttons.size(); ++i) {
             connect(buttons[i], &QAbstractButton::toggled, this, [buttons, &history, i](bool on) {
@@ -160,9 +157,9 @@ void TForm1::TrackOptionSelections()
         }
     };
     for (int group = 0; group < kOptionGroupCount; ++group)
-        track(OptionButtons(OptionGroup(group)), optionHistory_[size_t(group)]);
-    track({rbRF_DR_5A, rbRF_DR_55}, autoConnectHistory_);
-    ChoiceHistory& batteryLow = optionHistory_[size_t(GroupIndex(OptionGroup::BatteryLow))];
+        track(OptionButtons(OptionGroup(group)), options_->history[size_t(group)]);
+    track({rbRF_DR_5A, rbRF_DR_55}, options_->autoConnect);
+    ChoiceHistory& batteryLow = options_->history[size_t(GroupIndex(OptionGroup::BatteryLow))];
     connect(cbRF_Set_BTY_Low_Level, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [&batteryLow](int index) { batteryLow.selected(index); });
 }

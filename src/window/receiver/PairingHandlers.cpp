@@ -1,6 +1,9 @@
 // Pairing a new mouse or keyboard: the Connect button and the pairing timer.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/receiver/PairingHandlers.h"
+#include "window/receiver/StatusHandlers.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/ALed.h"
 #include "window/receiver/ReceiverRunGuard.h"
@@ -34,31 +37,31 @@ void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
 {
     if (ReceiverBusy()) {
         // A tick is between two of its exchanges: the pairing starts once it is done.
-        pairingClickPending_ = true;
-        pairingClickReceiver_ = state_.ReceiverChanges;
+        pairing_->clickPending = true;
+        pairing_->clickReceiver = link_->receiver.ReceiverChanges;
         return;
     }
-    const ReceiverRunGuard guard(pairingOn_, state_.ReceiverChanges);
+    const ReceiverRunGuard guard(pairing_->runningOn, link_->receiver.ReceiverChanges);
     tmrStatus->stop();
-    state_.BindTickCounter = 0;
+    link_->receiver.BindTickCounter = 0;
     if (!Receiver())
         return;
-    const std::optional<LinkStatus> held = pairing_.Start();
+    const std::optional<LinkStatus> held = pairing_->pairing.Start();
     if (!held) {
         if (tmrSoftBind->isActive()) {  // a pairing restarted in vain ends here
             tmrSoftBind->stop();
             ShowConnectionPicture(imgConnected);
             SetPairingCaption(false);
         }
-        const quint64 receiver = state_.ReceiverChanges;
+        const quint64 receiver = link_->receiver.ReceiverChanges;
         ShowPairingDialog(Localized(PairingTexts::kNoSteadyLinkStatus));
-        if (receiver == state_.ReceiverChanges)
+        if (receiver == link_->receiver.ReceiverChanges)
             tmrStatus->start();
         return;
     }
-    state_.PreMseID = held->mouseId;
-    state_.PreKbdID = held->keyboardId;
-    Debug(PairingStartLine(state_.BindTickCounter, *held));
+    link_->receiver.PreMseID = held->mouseId;
+    link_->receiver.PreKbdID = held->keyboardId;
+    Debug(PairingStartLine(link_->receiver.BindTickCounter, *held));
     tmrSoftBind->start();
     ShowConnectionPicture(gifBind);
     SetPairingCaption(true);
@@ -66,10 +69,10 @@ void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
 
 void TForm1::tmrSoftBindTimer(QObject*)
 {
-    if (ReceiverRunGuard::Busy(statusTickOn_, state_.ReceiverChanges))
+    if (ReceiverRunGuard::Busy(status_->tickOn, link_->receiver.ReceiverChanges))
         return;  // the timer comes again in a second
     {
-        const ReceiverRunGuard guard(pairingOn_, state_.ReceiverChanges);
+        const ReceiverRunGuard guard(pairing_->runningOn, link_->receiver.ReceiverChanges);
         if (guard.entered())
             RunPairingTick();
     }
@@ -79,13 +82,13 @@ void TForm1::tmrSoftBindTimer(QObject*)
 void TForm1::RunPairingTick()
 {
     tmrStatus->stop();
-    const int tick = ++state_.BindTickCounter;
+    const int tick = ++link_->receiver.BindTickCounter;
     if (!Receiver()) {
         tmrSoftBind->stop();
         return;
     }
-    const Pairing::TickResult result = pairing_.Tick(
-        tick, HeldIds(state_),
+    const Pairing::TickResult result = pairing_->pairing.Tick(
+        tick, HeldIds(link_->receiver),
         [this, tick](ReadingStage stage, const LinkStatus& reading) {
             Debug(PairingReadingLine(stage, tick, reading));
         },
@@ -99,8 +102,8 @@ void TForm1::RunPairingTick()
         tmrSoftBind->stop();
         return;
     case Pairing::Outcome::Paired:
-        state_.PreMseID = result.now.mouseId;
-        state_.PreKbdID = result.now.keyboardId;
+        link_->receiver.PreMseID = result.now.mouseId;
+        link_->receiver.PreKbdID = result.now.keyboardId;
         EndPairing(true);
         return;
     case Pairing::Outcome::TimedOut:
@@ -114,21 +117,21 @@ void TForm1::EndPairing(bool paired)
     tmrSoftBind->stop();
     ShowConnectionPicture(imgConnected);
     SetPairingCaption(false);
-    const quint64 receiver = state_.ReceiverChanges;
+    const quint64 receiver = link_->receiver.ReceiverChanges;
     ShowPairingDialog(Term(paired ? kPairedTerm : kFailedTerm));
     // A receiver dropped or attached while the dialog was open has had its timers and flags set.
-    if (receiver != state_.ReceiverChanges)
+    if (receiver != link_->receiver.ReceiverChanges)
         return;
     if (paired && CheckMouseLink()) {
-        channel_.wait(kReadBackSettleMs);
+        Channel().wait(kReadBackSettleMs);
         btnRdRFSettingClick(btnRdRFSetting);
-        if (receiver == state_.ReceiverChanges)
+        if (receiver == link_->receiver.ReceiverChanges)
             ledTX->setValue(true);
     }
     // So can one that came while the link check or the read-back let events run.
-    if (receiver != state_.ReceiverChanges)
+    if (receiver != link_->receiver.ReceiverChanges)
         return;
-    state_.PrevBindingStatusBB = false;
+    link_->receiver.PrevBindingStatusBB = false;
     tmrStatus->start();
 }
 
@@ -145,16 +148,16 @@ void TForm1::ShowPairingDialog(const QString& text)
 
 bool TForm1::ReceiverBusy() const
 {
-    return ReceiverRunGuard::Busy(statusTickOn_, state_.ReceiverChanges) ||
-           ReceiverRunGuard::Busy(pairingOn_, state_.ReceiverChanges);
+    return ReceiverRunGuard::Busy(status_->tickOn, link_->receiver.ReceiverChanges) ||
+           ReceiverRunGuard::Busy(pairing_->runningOn, link_->receiver.ReceiverChanges);
 }
 
 void TForm1::RunPendingPairingClick()
 {
-    if (!pairingClickPending_ || ReceiverBusy())
+    if (!pairing_->clickPending || ReceiverBusy())
         return;
-    pairingClickPending_ = false;
+    pairing_->clickPending = false;
     // A click meant for a receiver that has gone since is dropped with it.
-    if (pairingClickReceiver_ == state_.ReceiverChanges && btnCombo_Cmd_Soft_Bind_SW->isEnabled())
+    if (pairing_->clickReceiver == link_->receiver.ReceiverChanges && btnCombo_Cmd_Soft_Bind_SW->isEnabled())
         btnCombo_Cmd_Soft_Bind_SWClick(btnCombo_Cmd_Soft_Bind_SW);
 }

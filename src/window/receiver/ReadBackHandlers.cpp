@@ -1,6 +1,7 @@
 // Reading the mouse's settings back into the controls, with the progress window shown.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
 #include "window/app/ProgressWindow.h"
 #include "protocol/receiver/SettingsReadBack.h"
 
@@ -11,24 +12,24 @@
 
 void TForm1::btnRdRFSettingClick(QObject*)
 {
-    if (state_.ReadBackInProgress)
+    if (link_->receiver.ReadBackInProgress)
         return;
     const QPointer<TForm3> progress = EnsureProgressWindow(*this);
     {
         // Every way out gives the window back. Only what changed is drawn again, by the pump
         // below: the window's own picture of everything else is still whole.
         const auto finish = qScopeGuard([this, progress] {
-            state_.ReadBackInProgress = false;
+            link_->receiver.ReadBackInProgress = false;
             if (progress)
                 progress->hide();
         });
-        state_.ReadBackInProgress = true;
+        link_->receiver.ReadBackInProgress = true;
         progress->pbRdRf->setRange(0, TForm3::kSteps);
         progress->pbRdRf->setValue(0);
         // A newly shown transient window comes up in front of the main window.
         progress->show();
         progress->activateWindow();
-        channel_.pump();
+        Channel().pump();
 
         SettingsReadBack::Hooks hooks;
         hooks.readHotkeys = [this] { btnGetCustKeyClick(btnGetCustKey); };
@@ -42,12 +43,12 @@ void TForm1::btnRdRFSettingClick(QObject*)
                 progress->pbRdRf->setValue(position);
         };
         hooks.debug = [this](const QString& line) { Debug(line); };
-        const SettingsReadBack::Result result = SettingsReadBack(channel_).Run(hooks);
+        const SettingsReadBack::Result result = SettingsReadBack(Channel()).Run(hooks);
         // A receiver that went meanwhile leaves its successor's mouse to be read back.
         if (!result.receiverGone) {
-            state_.PrevBindingStatusBB = false;
-            state_.SettingsRead = true;
+            link_->receiver.PrevBindingStatusBB = false;
+            link_->receiver.SettingsRead = true;
         }
     }
-    channel_.pump();
+    Channel().pump();
 }

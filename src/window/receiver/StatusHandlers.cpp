@@ -1,6 +1,10 @@
 // The status tick, the battery and CPI read-outs, and the mouse link check.
 #include "window/app/MainWindow.h"
 
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/engineering/EngineeringUnlockHandlers.h"
+#include "window/receiver/PairingHandlers.h"
+#include "window/receiver/StatusHandlers.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/LanguageChooser.h"
 #include "window/receiver/ReceiverRunGuard.h"
@@ -39,15 +43,15 @@ TColor MouseGaugeColour(int level)
 
 void TForm1::tmrStatusTimer(QObject*)
 {
-    if (LanguageChooserShowing() || state_.ReadBackInProgress ||
-        ReceiverRunGuard::Busy(pairingOn_, state_.ReceiverChanges))
+    if (LanguageChooserShowing() || link_->receiver.ReadBackInProgress ||
+        ReceiverRunGuard::Busy(pairing_->runningOn, link_->receiver.ReceiverChanges))
         return;
     if (tmrSoftBind->isActive()) {
         tmrStatus->stop();  // the pairing owns the receiver; it arms the status timer when done
         return;
     }
     {
-        const ReceiverRunGuard guard(statusTickOn_, state_.ReceiverChanges);
+        const ReceiverRunGuard guard(status_->tickOn, link_->receiver.ReceiverChanges);
         if (guard.entered())
             RunStatusTick();
     }
@@ -62,11 +66,11 @@ void TForm1::RunStatusTick()
         ShowConnectionPicture(imgNoneDev);
         return;  // the timer stays off until the next attach
     }
-    const CommandChannel::Sequence run(channel_);
+    const CommandChannel::Sequence run(Channel());
     btnBatteryClick(btnBattery);
     if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
         btnCPIClick(btnCPI);
-    if (EngineeringMode) {
+    if (unlock_->engineeringMode) {
         RunSpecialCommand(2);
         RunSpecialCommand(3);
     }
@@ -74,22 +78,22 @@ void TForm1::RunStatusTick()
     if (!run.live())
         return;  // the device change that dropped the receiver has set the timers
     const BindingStep step =
-        NextBindingStep(state_.PrevBindingStatusBB, state_.SettingsRead,
+        NextBindingStep(link_->receiver.PrevBindingStatusBB, link_->receiver.SettingsRead,
                         status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
     if (step.checkMouseLink && CheckMouseLink()) {
-        channel_.wait(kReadBackSettleMs);
+        Channel().wait(kReadBackSettleMs);
         btnRdRFSettingClick(btnRdRFSetting);
     }
     if (!run.live())
         return;
-    state_.PrevBindingStatusBB = step.prevBindingStatusBB;
+    link_->receiver.PrevBindingStatusBB = step.prevBindingStatusBB;
     if (!tmrSoftBind->isActive())  // a pairing started meanwhile keeps the status timer off
         tmrStatus->start();
 }
 
 std::optional<SpecialReply> TForm1::RunSpecialCommand(int n)
 {
-    const std::optional<SpecialReply> reply = specialCommands_.Run(n);
+    const std::optional<SpecialReply> reply = link_->specialCommands.Run(n);
     if (reply)
         ShowSpecialRun(*reply);
     return reply;
@@ -104,10 +108,10 @@ void TForm1::ShowSpecialRun(const SpecialReply& reply)
 
 void TForm1::btnBatteryClick(QObject*)
 {
-    const ReceiverRunGuard guard(readoutOn_, state_.ReceiverChanges);
+    const ReceiverRunGuard guard(status_->readoutOn, link_->receiver.ReceiverChanges);
     if (!guard.entered() || !Receiver())
         return;
-    if (const std::optional<BatteryLevels> levels = statusReadouts_.ReadBattery())
+    if (const std::optional<BatteryLevels> levels = status_->readouts.ReadBattery())
         ShowBattery(*levels);
 }
 
@@ -123,19 +127,19 @@ void TForm1::ShowBattery(const BatteryLevels& levels)
 
 void TForm1::btnCPIClick(QObject*)
 {
-    const ReceiverRunGuard guard(readoutOn_, state_.ReceiverChanges);
+    const ReceiverRunGuard guard(status_->readoutOn, link_->receiver.ReceiverChanges);
     if (!guard.entered() || !Receiver())
         return;
-    const CommandChannel::Sequence run(channel_);
-    if (state_.CpiChanged) {
+    const CommandChannel::Sequence run(Channel());
+    if (link_->receiver.CpiChanged) {
         CheckMouseLink();  // renews the link after a CPI change; its answer is not needed
-        state_.CpiChanged = false;
+        link_->receiver.CpiChanged = false;
     }
-    const std::optional<int> hundreds = statusReadouts_.ReadCpi();
+    const std::optional<int> hundreds = status_->readouts.ReadCpi();
     if (!hundreds)
         return;
     edtCPI->setText(QString::number(*hundreds * 100));
-    channel_.pump();
+    Channel().pump();
     if (run.live())
         ShowCpi(*hundreds);
 }
@@ -143,17 +147,17 @@ void TForm1::btnCPIClick(QObject*)
 void TForm1::ShowCpi(int hundreds)
 {
     const CpiSelection selection = SelectCpi(hundreds, rbRF_CPI_H->isChecked(),
-                                             rbRF_CPI_L->isChecked(), state_.ReadBackInProgress);
+                                             rbRF_CPI_L->isChecked(), link_->receiver.ReadBackInProgress);
     if (selection == CpiSelection::None)
         return;
     // Shown, not chosen: the option handler must not send the CPI back to the mouse.
-    const FlagScope shownOnly(state_.ReadBackInProgress, true);
+    const FlagScope shownOnly(link_->receiver.ReadBackInProgress, true);
     SetChecked(selection == CpiSelection::High ? rbRF_CPI_H : rbRF_CPI_L, true);
 }
 
 bool TForm1::CheckMouseLink()
 {
-    const MouseLinkCheck check = statusReadouts_.CheckMouseLink();
+    const MouseLinkCheck check = status_->readouts.CheckMouseLink();
     if (check.lastReply)
         ShowSpecialReply(*check.lastReply);
     if (check.sensorData) {

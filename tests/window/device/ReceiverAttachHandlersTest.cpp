@@ -1,4 +1,6 @@
 #include "window/app/MainWindow.h"
+#include "protocol/device/ReceiverSelection.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "protocol/i18n/Lang.h"
 #include "window/controls/ProgBar.h"
 #include "protocol/device/DeviceClock.h"

@@ -50,7 +50,7 @@ TEST_F(EngineeringUnlock, EveryFifthDoubleClickAsksForThePassword)
     EXPECT_EQ(Prompts(), 1);
     DoubleClick(Logo());
     EXPECT_EQ(Prompts(), 2);
-    EXPECT_FALSE(form().EngineeringMode);
+    EXPECT_FALSE(form().EngineeringMode());
     EXPECT_EQ(form().size(), kNormalSize);
 }
 
@@ -61,7 +61,7 @@ TEST_F(EngineeringUnlock, PasswordMustMatchExactly)
     for (const QString& entry : wrong) {
         Answer({entry});
         DoubleClick(Logo(), 5);
-        EXPECT_FALSE(form().EngineeringMode) << qPrintable(entry);
+        EXPECT_FALSE(form().EngineeringMode()) << qPrintable(entry);
         EXPECT_EQ(form().size(), kNormalSize);
     }
     EXPECT_EQ(Messages(), 0);
@@ -77,7 +77,7 @@ TEST_F(EngineeringUnlock, PasswordEnlargesTheWindowAndTheSizeIsHeld)
     Answer({kPassword});
     const QPoint position = form().pos();
     DoubleClick(Logo(), 5);
-    EXPECT_TRUE(form().EngineeringMode);
+    EXPECT_TRUE(form().EngineeringMode());
     EXPECT_EQ(form().size(), kEngineeringSize);
     EXPECT_EQ(form().pos(), position);
     EXPECT_EQ(SizeAfterDrag(), kEngineeringSize);
@@ -85,7 +85,7 @@ TEST_F(EngineeringUnlock, PasswordEnlargesTheWindowAndTheSizeIsHeld)
     // A later prompt, right or wrong, changes nothing.
     Answer({QStringLiteral("wrong")});
     DoubleClick(Logo(), 5);
-    EXPECT_TRUE(form().EngineeringMode);
+    EXPECT_TRUE(form().EngineeringMode());
     EXPECT_EQ(form().size(), kEngineeringSize);
 }
 
@@ -118,7 +118,7 @@ TEST_F(CustomLogoUnlock, DoubleClicksOnEitherLogoCount)
     session.prompts().passwordAnswers = {kPassword};
     DoubleClick(custom, 3);
     DoubleClick(session.Find<QWidget>(QStringLiteral("imgLogo")), 2);
-    EXPECT_TRUE(form().EngineeringMode);
+    EXPECT_TRUE(form().EngineeringMode());
     EXPECT_EQ(form().size(), kEngineeringSize);
 }
 

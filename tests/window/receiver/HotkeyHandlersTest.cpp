@@ -1,4 +1,5 @@
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/receiver/CustomKeys.h"
 #include "sim/ReceiverModel.h"
@@ -74,8 +75,8 @@ TEST(HotkeyListsTest, BothListsHoldTheKeyListWithCodesAndNothingChosenWithoutARe
         }
         EXPECT_EQ(list->currentIndex(), -1);
     }
-    EXPECT_EQ(session.window().HomeEntryIndex, 7);
-    EXPECT_EQ(session.window().MailEntryIndex, 8);
+    EXPECT_EQ(session.window().HomeEntryIndex(), 7);
+    EXPECT_EQ(session.window().MailEntryIndex(), 8);
 }
 
 TEST(HotkeyReadTest, AttachShowsTheStoredEntryOrTheDefaultForErasedWords)

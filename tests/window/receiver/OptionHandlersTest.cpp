@@ -1,4 +1,5 @@
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "protocol/device/DeviceClock.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"

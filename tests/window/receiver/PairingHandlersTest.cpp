@@ -1,4 +1,5 @@
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "window/controls/ALed.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/i18n/Lang.h"

@@ -1,4 +1,5 @@
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "window/app/ProgressWindow.h"
 #include "window/app/SkinTitleBar.h"
 #include "window/app/PrimaryScreenSize.h"

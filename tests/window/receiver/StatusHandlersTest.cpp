@@ -1,5 +1,6 @@
 #include "window/app/LanguageChooser.h"
 #include "window/app/MainWindow.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "window/controls/ProgBar.h"
 #include "protocol/device/DeviceClock.h"
 #include "sim/ReceiverModel.h"
@@ -106,7 +107,7 @@ TEST_F(StatusHandlersTest, TickPollsAndArmsTheTimerAgain)
 
     // A CPI choice on show adds the CPI read-out; engineering mode the channel maps.
     ShowChoice("rbRF_CPI_H");
-    window.EngineeringMode = true;
+    window.SetEngineeringMode(true);
     session.firmware().radio().mouseChannelMap = 0x80;
     EXPECT_EQ(Tick(), (Sent{kBattery, kCpi, "01 14 FF AA 02 00 00 00",
                             "01 14 FF AA 03 00 00 00", kStatus}));

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+
+class QLineEdit;
+class THexEdit;
+
+// The grids' cells (row * 8 + column) and the special command boxes, kept as they are built:
+// the status tick shows them every second, and a search of the window's few hundred objects
+// by name cost more than the exchanges themselves.
+struct DiagnosticsState {
+    std::array<std::array<QLineEdit*, 32>, 3> gridCells{};
+    std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes{};
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+// The identity writes' state.
+struct IdentityState {
+    bool writingEeprom = false;
+};

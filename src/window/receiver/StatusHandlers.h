@@ -1,0 +1,20 @@
+#pragma once
+
+#include "protocol/receiver/StatusReadouts.h"
+
+#include <QtGlobal>
+
+#include <optional>
+
+// The status tick's and the read-outs' state.
+struct StatusState {
+    StatusState(CommandChannel& channel, SpecialCommands& specialCommands, RfAccess& rfAccess)
+        : readouts(channel, specialCommands, rfAccess)
+    {
+    }
+
+    StatusReadouts readouts;
+    // The receivers (counts of receiver changes) a status tick and a read-out run on.
+    std::optional<quint64> tickOn;
+    std::optional<quint64> readoutOn;
+};
