@@ -68,7 +68,7 @@ void Report(const char* name, const std::function<void(TProgBar&)>& setup, int p
                 TimePaints(g, paints), paints);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -214,7 +214,7 @@ private:
     std::map<std::string, long long> counts_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -52,7 +52,7 @@ bool ParseOption(const QStringList& arguments, int& i, CliOptions& options)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 const QStringList& CliCommands()
 {

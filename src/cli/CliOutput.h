@@ -31,4 +31,4 @@ constexpr int kDone = 0;
 constexpr int kDeviceFailed = 1;
 constexpr int kUsage = 2;
 constexpr int kNoReceiver = 3;
-} // namespace CliExit
+}  // namespace CliExit

@@ -20,7 +20,7 @@ std::shared_ptr<HidBackend> MakeBackend(bool simulate, const std::shared_ptr<Dev
     return CreateLinuxHidBackend();
 }
 
-} // namespace
+}  // namespace
 
 CliSession::CliSession(bool simulate)
     : clock_(std::make_shared<RealDeviceClock>()),

@@ -95,4 +95,4 @@ inline constexpr LocalText kStringTooLong{
     "字串描述符最多 46 個字元，而不是 %1 個",
     "字串描述符最多 46 个字符，而不是 %1 个"};
 
-} // namespace CliText
+}  // namespace CliText

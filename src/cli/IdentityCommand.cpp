@@ -63,7 +63,7 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
     return CliExit::kDone;
 }
 
-} // namespace
+}  // namespace
 
 int CheckIdentity(const CliOptions& options, CliOutput& out)
 {

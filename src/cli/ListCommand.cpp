@@ -34,7 +34,7 @@ std::vector<ListedReceiver> PresentReceivers(HidBackend& backend)
     return receivers;
 }
 
-} // namespace
+}  // namespace
 
 int RunList(CliSession& session, const CliOptions&, CliOutput& out)
 {

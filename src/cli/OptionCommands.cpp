@@ -41,7 +41,7 @@ void Show(CliOutput& out, const QString& filter, const char* name, const QString
     out.document().insert(QString::fromLatin1(name), value);
 }
 
-} // namespace
+}  // namespace
 
 int CheckGet(const CliOptions& options, CliOutput& out)
 {

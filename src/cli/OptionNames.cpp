@@ -63,7 +63,7 @@ QStringList GroupValues(OptionGroup group)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 QStringList ValueNames(const CliOptionName& option)
 {

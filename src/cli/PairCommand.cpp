@@ -20,7 +20,7 @@ void Progress(const QString& text)
     std::fflush(stderr);
 }
 
-} // namespace
+}  // namespace
 
 int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
 {

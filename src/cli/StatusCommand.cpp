@@ -25,7 +25,7 @@ QString Hex2(int value)
     return QString::asprintf("%02X", unsigned(value));
 }
 
-} // namespace
+}  // namespace
 
 int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
 {

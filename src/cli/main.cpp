@@ -131,7 +131,7 @@ int Run(const CliOptions& options)
     return status;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -96,4 +96,4 @@ TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
     qputenv("XDG_RUNTIME_DIR", saved);
 }
 
-} // namespace
+}  // namespace

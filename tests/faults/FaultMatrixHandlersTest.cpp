@@ -55,7 +55,7 @@ constexpr qint64 kStringRead = kEepromRead + 23 * kEepromRead;
 constexpr qint64 kStringWrite = kEepromWrite + 23 * kEepromWrite;
 constexpr qint64 kRfEepromWrite = 50 * (8 + kRfQuery);
 constexpr qint64 kConsoleReads = 4 * kRfQuery + kEepromRead + 3 * kSpecial;
-} // namespace Bound
+}  // namespace Bound
 
 // Factory-fresh firmware with both hotkeys stored, so that reading them takes every word.
 std::shared_ptr<ReceiverModel> FirmwareWithHotkeys()
@@ -416,4 +416,4 @@ TEST_P(FaultMatrix, EveryFaultEndsInTimeAndLeavesTheWindowRight)
 INSTANTIATE_TEST_SUITE_P(AllSequences, FaultMatrix, ::testing::ValuesIn(Sequences()),
                          [](const auto& each) { return std::string(each.param.name); });
 
-} // namespace
+}  // namespace

@@ -17,4 +17,4 @@ TEST(BatteryDriftTest, LevelsFallAStepEachPeriodAndStartAgainFromFull)
     EXPECT_EQ(ask(model, {0x0A}, 90000), "84 76 00 00 00 00 00 CC");
 }
 
-} // namespace
+}  // namespace

@@ -217,4 +217,4 @@ TEST_F(ChannelOnSimTest, PolledReadKeepsGoingAfterFailuresStrictReadGivesUp)
     EXPECT_TRUE(rig.channel.strictRead(CommandChannel::request({0x14, 0xFF, 0xAA, 1}), reply));
 }
 
-} // namespace
+}  // namespace

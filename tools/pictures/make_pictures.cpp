@@ -446,7 +446,7 @@ struct LedPicture {
     LedShape shape;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

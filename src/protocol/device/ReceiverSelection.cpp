@@ -62,7 +62,7 @@ bool KeepCandidate(DeviceList& list, THidDeviceController& controller, ProductTa
     return IsReceiverId(device->VendorID(), device->ProductID());
 }
 
-} // namespace
+}  // namespace
 
 THidDevice* SelectReceiver(DeviceList& list, THidDeviceController& controller,
                            ProductTable& products)

@@ -19,7 +19,7 @@ inline constexpr quint8 kReadSensor = 0x2A;
 inline constexpr quint8 kEnterAccess = 0x2B;
 inline constexpr quint8 kLeaveAccess = 0x2C;
 inline constexpr quint8 kSetupCpi = 0x2F;
-} // namespace RfCode
+}  // namespace RfCode
 
 // The address spaces of the mouse's RF side.
 enum class RfSpace { DirectRegister, IndexRegister, Sensor, Eeprom };

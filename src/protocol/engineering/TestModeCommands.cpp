@@ -11,7 +11,7 @@ constexpr quint8 kTxData = 0x06;
 constexpr quint8 kTestFrequency = 0x0A;
 constexpr quint8 kSetTestMode = 0x0C;
 
-} // namespace
+}  // namespace
 
 void TestModeCommands::Send(quint8 subCommand, quint8 operand)
 {

@@ -73,11 +73,18 @@ void GetTerm(quint8 id, QString& text)
     }
 }
 
+QString Term(quint8 id)
+{
+    QString text;
+    GetTerm(id, text);
+    return text;
+}
+
 namespace {
 
 const char* const LanguageNames[LanguageCount] = {"lkEng", "lkCht", "lkChs"};
 
-} // namespace
+}  // namespace
 
 QString LanguageName(TLanguateKind language)
 {

@@ -29,6 +29,22 @@ extern const TTerm LangTerms[LangTermCount];
 // Sets text to the term's wording in CurrentLanguage; leaves it unchanged for an unknown id.
 void GetTerm(quint8 id, QString& text);
 
+// The terms the window shows by name (the layout's captions are a table of ids of their own).
+enum class TermId : quint8 {
+    PairingTitle = 2,
+    ConnectCaption = 3,
+    ConnectingCaption = 4,
+    PairingSucceeded = 5,
+    PairingFailed = 6,
+    OptionNotTaken = 30,  // "Setup fail, please move mouse to rebuild RF Link!"
+    ReadBackTitle = 31,
+    ReadBackLabel = 32,
+};
+
+// The term's wording in CurrentLanguage; empty for an unknown id.
+QString Term(quint8 id);
+inline QString Term(TermId id) { return Term(quint8(id)); }
+
 // The stored form of a language: "lkEng", "lkCht" or "lkChs".
 QString LanguageName(TLanguateKind language);
 // The language a stored value names. A value of exactly three letters counts as the name

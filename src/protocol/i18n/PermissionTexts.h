@@ -31,4 +31,4 @@ inline constexpr LocalText kReplug = {
     "然后拔下接收器，再重新插入。",
 };
 
-} // namespace PermissionText
+}  // namespace PermissionText

@@ -8,7 +8,7 @@ const char* const Organization = "KARVELO";
 const char* const Application = "RF_BIND";
 const char* const LanguageKey = "LngSection";
 
-} // namespace
+}  // namespace
 
 std::optional<QString> SettingsLanguageStore::Read()
 {

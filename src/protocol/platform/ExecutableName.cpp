@@ -7,7 +7,7 @@ ushort asciiLower(ushort c)
     return (c >= 'A' && c <= 'Z') ? ushort(c - 'A' + 'a') : c;
 }
 
-} // namespace
+}  // namespace
 
 QString BareFileName(const QString& path)
 {

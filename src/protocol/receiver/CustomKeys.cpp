@@ -56,4 +56,4 @@ QString ReadLine(quint8 wordNumber, int word)
                              unsigned(word % 256));
 }
 
-} // namespace Hotkeys
+}  // namespace Hotkeys

@@ -75,4 +75,4 @@ std::optional<quint16> Read(CommandChannel& channel, int hotkey,
 // upper-case digits (a failed read, -1, gives "High 00 Low FFFFFFFF").
 QString ReadLine(quint8 wordNumber, int word);
 
-} // namespace Hotkeys
+}  // namespace Hotkeys

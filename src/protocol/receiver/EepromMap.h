@@ -35,7 +35,7 @@ inline constexpr quint8 kFirstStringWord = 20;
 inline constexpr quint8 kLastStringWord = 42;
 inline constexpr int kMaxStringChars = 2 * (kLastStringWord - kFirstStringWord + 1);
 
-} // namespace EepromWord
+}  // namespace EepromWord
 
 // A complement-paired word: the data byte high, the byte XOR 0xFF low.
 inline constexpr quint16 PairedWord(quint8 byte)

@@ -47,7 +47,7 @@ bool IsByte(int value)
     return value >= 0 && value <= 0xFF;
 }
 
-} // namespace
+}  // namespace
 
 const OptionGroupTable& OptionTable(OptionGroup group)
 {

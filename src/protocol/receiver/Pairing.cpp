@@ -5,7 +5,7 @@ namespace {
 constexpr quint8 kLowestChannel = 2;
 constexpr quint8 kHighestChannel = 82;
 
-} // namespace
+}  // namespace
 
 std::optional<LinkStatus> DecodeLinkStatus(const CommandChannel::Report& reply)
 {

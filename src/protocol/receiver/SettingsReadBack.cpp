@@ -12,7 +12,7 @@ void Emit(const std::function<void(const QString&)>& debug, const QString& line)
         debug(line);
 }
 
-} // namespace
+}  // namespace
 
 OptionGroup SettingsReadBack::StepAfter(int position)
 {

@@ -8,7 +8,7 @@ namespace {
 constexpr quint8 kBindingSearching = 0xBB;
 constexpr quint8 kSensorProbeAddress = 0x00;
 
-} // namespace
+}  // namespace
 
 std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply)
 {

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kMaxStringWords = EepromWord::kLastStringWord - EepromWord::kFirstStringWord + 1;
 
-} // namespace
+}  // namespace
 
 Fit FitHexField(const QString& text, quint32 max)
 {
@@ -123,4 +123,4 @@ std::optional<QString> ReadString(CommandChannel& channel, int chars)
     return UnpackString(words, chars);
 }
 
-} // namespace UsbIdentity
+}  // namespace UsbIdentity

@@ -57,4 +57,4 @@ bool WriteStringWords(CommandChannel& channel, const std::vector<quint16>& words
 // word cannot be read: a failure value is never shown as text.
 std::optional<QString> ReadString(CommandChannel& channel, int chars);
 
-} // namespace UsbIdentity
+}  // namespace UsbIdentity

@@ -22,7 +22,7 @@ TColor BandColour(BatteryBand band)
     return clRed;
 }
 
-} // namespace
+}  // namespace
 
 TBatteryTray::TBatteryTray(QWidget* window) : QObject(window), window_(window)
 {

@@ -24,7 +24,7 @@ void OnSignal(int)
     errno = saved;
 }
 
-} // namespace
+}  // namespace
 
 CloseOnSignals::CloseOnSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent), onSignal_(std::move(onSignal))

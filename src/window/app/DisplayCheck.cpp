@@ -29,7 +29,7 @@ void Hold(QtMsgType type, const QMessageLogContext&, const QString& text)
         held->append({type, text});
 }
 
-} // namespace
+}  // namespace
 
 const char* NoDisplayMessage()
 {

@@ -44,7 +44,7 @@ TImageList LanguageImages()
     return list;
 }
 
-} // namespace
+}  // namespace
 
 TForm2::TForm2(QWidget* mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)

@@ -25,7 +25,7 @@ quint32 Le(const QByteArray& data, int at, int bytes)
     return value;
 }
 
-} // namespace
+}  // namespace
 
 bool BitmapDataComplete(const QByteArray& file)
 {

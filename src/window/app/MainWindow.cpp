@@ -38,7 +38,7 @@ QTimer* NewTimer(QObject* owner, const char* name)
     return timer;
 }
 
-} // namespace
+}  // namespace
 
 TForm1::TForm1(AppServices services, QWidget* parent)
     : QWidget(parent),

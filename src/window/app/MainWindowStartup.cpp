@@ -52,7 +52,7 @@ void TerminateOtherInstances(ProcessList* processes, const QString& name,
     }
 }
 
-} // namespace
+}  // namespace
 
 QString TForm1::WorkingDirectory() const
 {

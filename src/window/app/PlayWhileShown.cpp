@@ -23,7 +23,7 @@ private:
     QMovie* movie_;
 };
 
-} // namespace
+}  // namespace
 
 void PlayWhileShown(QLabel* label, QMovie* movie)
 {

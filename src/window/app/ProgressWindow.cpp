@@ -14,20 +14,6 @@
 #include <QProgressBar>
 #include <QWindow>
 
-namespace {
-
-constexpr quint8 kTitleTerm = 31;
-constexpr quint8 kLabelTerm = 32;
-
-QString Term(quint8 id)
-{
-    QString text;
-    GetTerm(id, text);
-    return text;
-}
-
-} // namespace
-
 TForm3::TForm3()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
@@ -77,8 +63,8 @@ void TForm3::FormCreate()
 
 void TForm3::SetTexts()
 {
-    lblDesc->setText(Term(kLabelTerm));
-    setWindowTitle(Term(kTitleTerm));
+    lblDesc->setText(Term(TermId::ReadBackLabel));
+    setWindowTitle(Term(TermId::ReadBackTitle));
 }
 
 void TForm3::closeEvent(QCloseEvent* event)

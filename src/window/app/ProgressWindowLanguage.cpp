@@ -8,7 +8,7 @@ ProgressWindowLanguageHandler& RegisteredHandler()
     return handler;
 }
 
-} // namespace
+}  // namespace
 
 void RegisterProgressWindowLanguage(ProgressWindowLanguageHandler handler)
 {

@@ -25,7 +25,7 @@ AppServices CommonServices()
     return services;
 }
 
-} // namespace
+}  // namespace
 
 AppServices RealServices()
 {

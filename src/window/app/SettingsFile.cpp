@@ -16,7 +16,7 @@ QString unquoted(const QString& value)
     return value;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QString> ReadIniValue(const QString& path, const QString& section,
                                     const QString& key)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "window/app/SkinTitleBar.h"
-#include "window/controls/TColor.h"
+#include "window/app/SkinColours.h"
 
 #include <QWidget>
 
@@ -13,8 +13,8 @@ class TSkinFrame final : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBorderWidth = 4;
-    static constexpr TColor kBorderColour = 0x7F7F7F;
-    static constexpr TColor kBodyColour = 0xE7E7E7;
+    static constexpr TColor kBorderColour = SkinColour::kBorder;
+    static constexpr TColor kBodyColour = SkinColour::kBody;
 
     // Frames the whole of window (which loses the window manager's frame) and gives it the body
     // colour.

@@ -1,6 +1,6 @@
 #include "window/app/SkinTitleBar.h"
 
-#include "window/app/SkinFrame.h"
+#include "window/app/SkinColours.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -45,7 +45,7 @@ QIcon GlyphIcon(int glyph)
     return QIcon(picture);
 }
 
-} // namespace
+}  // namespace
 
 TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window), window_(window)
 {
@@ -129,9 +129,9 @@ void TSkinTitleBar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QLinearGradient shade(0, 0, 0, height());
     shade.setColorAt(0, toQColor(kTitleTop));
-    shade.setColorAt(1, toQColor(TSkinFrame::kBodyColour));
+    shade.setColorAt(1, toQColor(SkinColour::kBody));
     painter.fillRect(rect(), shade);
-    painter.setPen(toQColor(TSkinFrame::kBorderColour));
+    painter.setPen(toQColor(SkinColour::kBorder));
     painter.drawLine(0, height() - 1, width(), height() - 1);
     painter.setPen(Qt::black);
     // The title stays centred on the bar, clear of the buttons on either side.

@@ -50,7 +50,7 @@ QString NoticeHtml(const QString& text)
     return html;
 }
 
-} // namespace
+}  // namespace
 
 void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
 {

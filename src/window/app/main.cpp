@@ -34,7 +34,7 @@ QStringList rawArguments(int argc, char** argv)
     return arguments;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

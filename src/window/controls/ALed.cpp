@@ -32,7 +32,7 @@ const StyleInfo& Info(TLEDStyle style)
     return Styles[std::clamp(int(style), 0, int(std::size(Styles)) - 1)];
 }
 
-} // namespace
+}  // namespace
 
 TALed::TALed(QWidget* parent) : QWidget(parent)
 {

@@ -15,7 +15,7 @@ int Channel(TColor c, int shift)
     return int((c >> shift) & 0xFF);
 }
 
-} // namespace
+}  // namespace
 
 TColor InterpolateColors(TColor c0, TColor c1, double t)
 {

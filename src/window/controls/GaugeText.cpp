@@ -36,7 +36,7 @@ QString ShortExponentText(double value)
     return full.left(e + 2) + digits.mid(2);
 }
 
-} // namespace
+}  // namespace
 
 QString FormatGaugeValue(double value, int decPlaces)
 {

@@ -23,7 +23,7 @@ bool TypesCharacter(const QKeyEvent& event)
     return !text.isEmpty() && text.at(0).isPrint();
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -32,7 +32,7 @@ QString ConversionMessage(const QString& convertedText)
     return QStringLiteral("'%1' is not a valid integer value").arg(convertedText);
 }
 
-} // namespace
+}  // namespace
 
 HexConversionError::HexConversionError(const QString& convertedText)
     : std::runtime_error(ConversionMessage(convertedText).toStdString()),

@@ -36,7 +36,7 @@ private:
     TKARVImageComboBox* combo_;
 };
 
-} // namespace
+}  // namespace
 
 QSize TImageList::ImageSize() const
 {

@@ -27,7 +27,7 @@ void PenRectangle(RasterCanvas& canvas, QPoint origin, QSize size, int penWidth,
     canvas.fillRect(x2 - 1 - before, y1 - before, x2 - 1 - before + w, y2 - 1 - before + w, pen); // right
 }
 
-} // namespace
+}  // namespace
 
 TCustomShape::TCustomShape(QWidget* parent) : QWidget(parent)
 {

@@ -45,7 +45,7 @@ QString ProgramInvocation()
                : running;
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
 {
@@ -156,9 +156,7 @@ void TForm1::AttachReceiver()
     link_->receiver.ForgetReceiver();
     tmrSoftBind->stop();
     tmrStatus->stop();
-    QString caption;
-    GetTerm(3, caption);
-    btnCombo_Cmd_Soft_Bind_SW->setText(caption);
+    btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
     ShowConnectionPicture(imgNoneDev);
     edtVID->clear();
     edtPID->clear();
@@ -249,9 +247,7 @@ void TForm1::ShowNoReceiver()
              rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, rbRF_CPI_H, rbRF_CPI_L,
              cbRF_Set_BTY_Low_Level, btnCombo_Cmd_Soft_Bind_SW})
         control->setEnabled(false);
-    QString caption;
-    GetTerm(3, caption);
-    btnCombo_Cmd_Soft_Bind_SW->setText(caption);
+    btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
     pbMseBattery->setValue(0);
     pbKbdBattery->setValue(0);
     edtCPI->clear();

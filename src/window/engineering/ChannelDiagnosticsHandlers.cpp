@@ -21,7 +21,7 @@ QString GridPrefix(ChannelGrid grid)
     return QString();
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::PaintGridCell(QLineEdit* cell, TColor colour)
 {

@@ -11,7 +11,7 @@ constexpr int kDoubleClicksPerPrompt = 5;
 constexpr int kEngineeringWidth = 975;
 constexpr int kEngineeringHeight = 545;
 
-} // namespace
+}  // namespace
 
 void TForm1::imgLogoDblClick(QObject*)
 {

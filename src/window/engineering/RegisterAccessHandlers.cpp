@@ -11,7 +11,7 @@ quint8 LowByte(int value)
     return quint8(value & 0xFF);
 }
 
-} // namespace
+}  // namespace
 
 QString TForm1::ReadResultText(int result)
 {

@@ -32,7 +32,7 @@ std::optional<quint8> NumberInRange(TForm1& window, const QLineEdit* box,
     return quint8(static_cast<int>(value));
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::rbTestOnClick(QObject*)
 {

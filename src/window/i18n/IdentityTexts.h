@@ -44,4 +44,4 @@ inline constexpr LocalText kWriteRunning{
     "另一個 EEPROM 寫入仍在進行中，這次未寫入任何資料。請在完成後再試一次。",
     "另一个 EEPROM 写入仍在进行中，这次未写入任何数据。请在完成后再试一次。"};
 
-} // namespace IdentityTexts
+}  // namespace IdentityTexts

@@ -23,9 +23,6 @@ struct CaptionTerm {
     quint8 id;
 };
 
-constexpr quint8 PairingIdleTerm = 3;
-constexpr quint8 PairingRunningTerm = 4;
-
 const CaptionTerm HotkeyCaptions[] = {
     {"gbCustKey", 7},
     {"lblHK1", 8},
@@ -49,13 +46,6 @@ const CaptionTerm OptionCaptions[] = {
 constexpr int HotkeyComboLeftChs = 90;
 constexpr int HotkeyComboLeft = 62;
 
-QString Term(quint8 id)
-{
-    QString text;
-    GetTerm(id, text);
-    return text;
-}
-
 void SetCaption(QObject* control, const QString& text)
 {
     if (auto* group = qobject_cast<QGroupBox*>(control))
@@ -66,7 +56,7 @@ void SetCaption(QObject* control, const QString& text)
         label->setText(text);
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::LoadLanguage()
 {
@@ -98,7 +88,7 @@ void TForm1::ApplyLanguage()
     };
     setCaption({"gbSysStatus", 0});
     const bool pairing = tmrSoftBind && tmrSoftBind->isActive();
-    setCaption({"btnCombo_Cmd_Soft_Bind_SW", pairing ? PairingRunningTerm : PairingIdleTerm});
+    setCaption({"btnCombo_Cmd_Soft_Bind_SW", quint8(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption)});
     for (const CaptionTerm& step : HotkeyCaptions)
         setCaption(step);
     const int comboLeft = CurrentLanguage == lkChs ? HotkeyComboLeftChs : HotkeyComboLeft;

@@ -13,4 +13,4 @@ inline constexpr LocalText kNoSteadyLinkStatus{
     "接收器的连接状态不稳定，未开始对码。请再试一次。",
 };
 
-} // namespace PairingTexts
+}  // namespace PairingTexts

@@ -22,4 +22,4 @@ inline constexpr LocalText kBatteryLowText{
     "滑鼠電池快沒電了（%1 / 7），請盡快更換或充電。",
     "鼠标电池快没电了（%1 / 7），请尽快更换或充电。"};
 
-} // namespace TrayText
+}  // namespace TrayText

@@ -12,9 +12,6 @@
 
 namespace {
 
-// "Setup fail, please move mouse to rebuild RF Link!"
-constexpr quint8 kSetupFailTerm = 30;
-
 int CheckedIndex(const std::vector<QRadioButton*>& buttons)
 {
     for (size_t i = 0; i < buttons.size(); ++i)
@@ -23,7 +20,7 @@ int CheckedIndex(const std::vector<QRadioButton*>& buttons)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::rbRF_DR_15Click(QObject*) { OptionChosen(OptionGroup::LrCpiSwitch); }
 void TForm1::rbRF_DR_1AClick(QObject*) { OptionChosen(OptionGroup::LrCpiSwitch); }
@@ -82,10 +79,8 @@ void TForm1::OptionChosen(OptionGroup group)
         tmrStatus->start();
     if (result.outcome == OptionChange::Outcome::NotTaken) {
         ShowChoice(group, result.answered.value_or(before));
-        QString text;
-        GetTerm(kSetupFailTerm, text);
         if (services_.prompts)
-            services_.prompts->ShowMessage(this, text);
+            services_.prompts->ShowMessage(this, Term(TermId::OptionNotTaken));
     }
 }
 

@@ -12,26 +12,14 @@
 
 namespace {
 
-constexpr quint8 kDialogTitleTerm = 2;
-constexpr quint8 kIdleCaptionTerm = 3;
-constexpr quint8 kPairingCaptionTerm = 4;
-constexpr quint8 kPairedTerm = 5;
-constexpr quint8 kFailedTerm = 6;
 constexpr int kReadBackSettleMs = 50;
-
-QString Term(quint8 id)
-{
-    QString text;
-    GetTerm(id, text);
-    return text;
-}
 
 LinkStatus HeldIds(const ReceiverState& state)
 {
     return {0, quint8(state.PreMseID), quint8(state.PreKbdID)};
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
 {
@@ -118,7 +106,7 @@ void TForm1::EndPairing(bool paired)
     ShowConnectionPicture(imgConnected);
     SetPairingCaption(false);
     const quint64 receiver = link_->receiver.ReceiverChanges;
-    ShowPairingDialog(Term(paired ? kPairedTerm : kFailedTerm));
+    ShowPairingDialog(Term(paired ? TermId::PairingSucceeded : TermId::PairingFailed));
     // A receiver dropped or attached while the dialog was open has had its timers and flags set.
     if (receiver != link_->receiver.ReceiverChanges)
         return;
@@ -137,13 +125,14 @@ void TForm1::EndPairing(bool paired)
 
 void TForm1::SetPairingCaption(bool pairing)
 {
-    btnCombo_Cmd_Soft_Bind_SW->setText(Term(pairing ? kPairingCaptionTerm : kIdleCaptionTerm));
+    btnCombo_Cmd_Soft_Bind_SW->setText(
+        Term(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption));
 }
 
 void TForm1::ShowPairingDialog(const QString& text)
 {
     if (services_.prompts)
-        services_.prompts->ShowInformation(this, Term(kDialogTitleTerm), text);
+        services_.prompts->ShowInformation(this, Term(TermId::PairingTitle), text);
 }
 
 bool TForm1::ReceiverBusy() const

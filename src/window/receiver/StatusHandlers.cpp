@@ -39,7 +39,7 @@ TColor MouseGaugeColour(int level)
     return clRed;
 }
 
-} // namespace
+}  // namespace
 
 void TForm1::tmrStatusTimer(QObject*)
 {

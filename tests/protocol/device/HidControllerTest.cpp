@@ -282,4 +282,4 @@ TEST_F(HidControllerTest, ThreadPauseAcceptsOnlySensibleValues)
     EXPECT_EQ(THidDeviceController::Version(), QStringLiteral("1.0.34"));
 }
 
-} // namespace
+}  // namespace

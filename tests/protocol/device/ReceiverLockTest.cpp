@@ -84,4 +84,4 @@ TEST(ReceiverLockTest, FileLockKeepsASecondHolderOutUntilReleased)
     qputenv("XDG_RUNTIME_DIR", saved);
 }
 
-} // namespace
+}  // namespace

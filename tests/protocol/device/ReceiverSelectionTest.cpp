@@ -113,4 +113,4 @@ TEST_F(ReceiverSelectionTest, DeviceListOwnsItsDevices)
     EXPECT_EQ(controller->Count(), 2);  // released objects are replaced in the controller
 }
 
-} // namespace
+}  // namespace

@@ -96,4 +96,4 @@ TEST_F(RfAccessTest, VerifiedWriteStartedAgainFromItsOwnPumpingIsRefused)
     EXPECT_NE(rig.firmware->mouse().eeprom(0x20), 0x01);
 }
 
-} // namespace
+}  // namespace

@@ -94,4 +94,4 @@ TEST(SequenceTest, ReentryGuardRefusesTheInnerStartOnly)
     EXPECT_FALSE(running);
 }
 
-} // namespace
+}  // namespace

@@ -118,4 +118,4 @@ TEST_F(SpecialCommandsTest, SameCommandStartedFromItsOwnPumpingIsRefused)
     EXPECT_EQ(refused, innerRuns);
 }
 
-} // namespace
+}  // namespace

@@ -60,4 +60,4 @@ TEST(ConsoleCommands, TestRangesHoldTheirBoundsOnly)
     EXPECT_FALSE(TestModeCommands::kModes.contains(0));
 }
 
-} // namespace
+}  // namespace

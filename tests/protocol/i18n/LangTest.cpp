@@ -121,4 +121,4 @@ TEST_F(LangTest, LocalesImplyTheirCodePage)
         EXPECT_EQ(CodePageForLocale(QLocale(QString::fromLatin1(name))), 1252) << name;
 }
 
-} // namespace
+}  // namespace

@@ -17,4 +17,4 @@ TEST(LocalTextTest, FollowsTheLanguageInForce)
     CurrentLanguage = before;
 }
 
-} // namespace
+}  // namespace

@@ -28,4 +28,4 @@ TEST(SettingsLanguageStore, ReadsNothingUntilWrittenThenTheNameInKarveloRfBind)
     EXPECT_EQ(store.Read(), QStringLiteral("lkEng"));
 }
 
-} // namespace
+}  // namespace

@@ -18,4 +18,4 @@ TEST(BatteryAlertTest, TellsOncePerDropIntoTheCriticalBand)
         EXPECT_EQ(alert.Update(band), told);
 }
 
-} // namespace
+}  // namespace

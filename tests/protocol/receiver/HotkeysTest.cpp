@@ -124,4 +124,4 @@ TEST_F(HotkeysTest, ReadGivesTheCodeOfTwoValidPairsAndSkipsTheHighWordAfterAnInv
     }
 }
 
-} // namespace
+}  // namespace

@@ -83,4 +83,4 @@ TEST(ChoiceHistory, KnowsTheChoiceBeforeAChangeAndWhetherAClickChangedAnything)
     EXPECT_FALSE(history.takeChange());
 }
 
-} // namespace
+}  // namespace

@@ -164,4 +164,4 @@ TEST_F(OptionChangeTest, AutoConnectIsOnePassAndClearsIndexRegisterFiveBeforeEna
     EXPECT_FALSE(mouse.powerOnAutoConnect());
 }
 
-} // namespace
+}  // namespace

@@ -138,4 +138,4 @@ TEST_F(PairingTest, FailedStatusRunsAreNotASettledStatus)
     EXPECT_EQ(result.now.mouseId, 0x22);
 }
 
-} // namespace
+}  // namespace

@@ -142,4 +142,4 @@ TEST_F(SettingsReadBackTest, ReceiverDroppedEndsTheRunAtTheNextExchange)
     rig.channel.setReceiver(rig.receiver);
 }
 
-} // namespace
+}  // namespace

@@ -198,4 +198,4 @@ TEST_F(StatusReadoutsTest, MouseSwitchedOffThenMovedIsReadBackOnce)
     EXPECT_EQ(readBacks, (std::vector<bool>{false, false, true, false, false, true}));
 }
 
-} // namespace
+}  // namespace

@@ -113,4 +113,4 @@ TEST(StringDescriptorOnSimTest, ReadsStopAtTheFirstFailedWordAndWritesNeverPassW
     EXPECT_EQ(sent, Sent(50, "01 03 14 00 00 00 00 00"));
 }
 
-} // namespace
+}  // namespace

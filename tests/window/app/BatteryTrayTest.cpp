@@ -51,4 +51,4 @@ TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)
     EXPECT_EQ(pixel(std::nullopt, 8), QColor(Qt::white));
 }
 
-} // namespace
+}  // namespace

@@ -59,4 +59,4 @@ TEST(LanguageChooser, ClosesOnlyThroughItsButton)
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
 }
 
-} // namespace
+}  // namespace

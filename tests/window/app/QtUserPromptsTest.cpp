@@ -130,4 +130,4 @@ TEST(QtUserPrompts, NoticeDoesNotWaitIsReplacedAndKeepsCommandLinesWhole)
     box->close();
 }
 
-} // namespace
+}  // namespace

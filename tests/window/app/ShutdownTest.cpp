@@ -33,4 +33,4 @@ TEST(ShutdownTest, NoReportLeavesOnceTheCloseHasBegunEvenFromAWaitingExchange)
     EXPECT_EQ(session.endProcessCalls(), std::vector<int>{0});
 }
 
-} // namespace
+}  // namespace

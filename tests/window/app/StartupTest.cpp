@@ -233,4 +233,4 @@ TEST_F(StartupTest, CloseStopsTimersAndEndsTheProcessWithoutWriting)
     EXPECT_EQ(env.clock->sleeps(), std::vector<int>{50});
 }
 
-} // namespace
+}  // namespace

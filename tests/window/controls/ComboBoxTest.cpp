@@ -29,7 +29,7 @@ bool HasInk(const QImage& image, int fromX)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ImageComboBox, ItemStringsSplitIntoTextAndImageIndex)
 {

@@ -35,4 +35,4 @@ TEST(FlatProgressBarTest, FillsItsShareOfTheInsideAndNeverMore)
     }
 }
 
-} // namespace
+}  // namespace

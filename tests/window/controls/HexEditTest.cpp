@@ -27,7 +27,7 @@ std::string ConversionMessage(const QString& text)
     return "no error";
 }
 
-} // namespace
+}  // namespace
 
 TEST(HexEdit, ReadsTextAsSigned32BitHexadecimal)
 {

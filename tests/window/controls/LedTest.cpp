@@ -15,7 +15,7 @@ TColor Corner(const QImage& image)
     return fromQRgb(image.pixel(0, 0));
 }
 
-} // namespace
+}  // namespace
 
 TEST(Led, PicturesTakeTheBodyColours)
 {

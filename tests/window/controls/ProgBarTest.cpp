@@ -67,7 +67,7 @@ std::vector<TColor> Row(const QImage& image, int y, int x1, int x2)
     return row;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ProgBar, BatteryGaugeFullFillsTheWholeInnerWidthUnderTheGrid)
 {
@@ -324,7 +324,7 @@ QRect Extent(const QImage& image, TColor c)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ProgBar, ValueTextIsDrawnRotatedAroundItsAnchor)
 {

@@ -6,7 +6,7 @@ namespace {
 
 const QRgb Clear = qRgba(0, 0, 0, 0);
 
-} // namespace
+}  // namespace
 
 TEST(RectShape, OnePixelHighShapeIsALine)
 {

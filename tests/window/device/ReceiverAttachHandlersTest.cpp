@@ -378,4 +378,4 @@ TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedGetsHelpOncePerPlugInInTheLan
     EXPECT_EQ(notices.size(), 3);
 }
 
-} // namespace
+}  // namespace

@@ -137,4 +137,4 @@ TEST_F(ChannelDiagnostics, SelectionSendsMouseOrKeyboard)
     EXPECT_EQ(session.firmware().selectedDevice(), 1);
 }
 
-} // namespace
+}  // namespace

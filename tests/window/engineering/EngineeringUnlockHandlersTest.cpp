@@ -122,4 +122,4 @@ TEST_F(CustomLogoUnlock, DoubleClicksOnEitherLogoCount)
     EXPECT_EQ(form().size(), kEngineeringSize);
 }
 
-} // namespace
+}  // namespace

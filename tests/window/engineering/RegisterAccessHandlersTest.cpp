@@ -172,4 +172,4 @@ TEST_F(RegisterAccessWithoutReceiver, ReadsShowFFFFFFFF)
     EXPECT_EQ(Messages(), 0);
 }
 
-} // namespace
+}  // namespace

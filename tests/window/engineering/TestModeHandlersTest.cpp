@@ -94,4 +94,4 @@ TEST_F(TestModesWithoutReceiver, ToolBarStillShowsTheModeButSendsNothing)
     EXPECT_TRUE(session.log().entries().empty());
 }
 
-} // namespace
+}  // namespace

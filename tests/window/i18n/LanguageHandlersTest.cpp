@@ -146,4 +146,4 @@ TEST_F(ApplyLanguageTest, ProgressWindowTextsFollowTheLanguage)
     EXPECT_EQ(progress->lblDesc->text(), QStringLiteral("读取鼠标设定中..."));
 }
 
-} // namespace
+}  // namespace

@@ -109,4 +109,4 @@ TEST_F(LanguageStartTest, AfterTheChoiceTheReceiverIsLookedForAgain)
     EXPECT_NE(session.window().Receiver(), nullptr);
 }
 
-} // namespace
+}  // namespace

@@ -207,4 +207,4 @@ TEST(HotkeyStoreTest, UnplugAtAnyExchangeOfAStoreSendsNoUpdateAndEndsWithoutARec
     }
 }
 
-} // namespace
+}  // namespace

@@ -237,4 +237,4 @@ TEST(IdentityUnplugTest, UnplugAtAnyExchangeOfAStringWriteEndsItWithoutAReceiver
     }
 }
 
-} // namespace
+}  // namespace

@@ -148,4 +148,4 @@ TEST_F(OptionHandlersTest, AutoConnectIsOnePassThroughTheRegisterBoxes)
     EXPECT_FALSE(mouse.powerOnAutoConnect());
 }
 
-} // namespace
+}  // namespace

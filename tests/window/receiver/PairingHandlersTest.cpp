@@ -198,4 +198,4 @@ TEST_F(PairingHandlersTest, StepsStartedInsideAnotherStepsPumpingWaitForIt)
     EXPECT_EQ(Caption(), "&Connecting");
 }
 
-} // namespace
+}  // namespace

@@ -213,4 +213,4 @@ TEST_F(ReadBackHandlersTest, ProgressWindowIsCentredAndStaysUntilTheReadBackEnds
     progress->hide();
 }
 
-} // namespace
+}  // namespace

@@ -180,4 +180,4 @@ TEST_F(StatusHandlersTest, TicksAndReadOutsStartedInsideAnotherOnesPumpingAreRef
     EXPECT_EQ(session.SentSince(mark), (Sent{kBattery, kCpi}));
 }
 
-} // namespace
+}  // namespace

@@ -21,7 +21,7 @@ QString RuntimeFolder()
     return QDir::tempPath();
 }
 
-} // namespace
+}  // namespace
 
 FileReceiverLock::~FileReceiverLock()
 {

@@ -29,7 +29,7 @@ QString executableOf(const QString& dir)
     return QString::fromLocal8Bit(comm.read(64)).trimmed();
 }
 
-} // namespace
+}  // namespace
 
 LinuxProcessList::LinuxProcessList(QString procRoot) : procRoot_(std::move(procRoot)) {}
 
