@@ -26,6 +26,7 @@ class QRecursiveMutex;
 class QTimer;
 class TBatteryTray;
 class TForm3;
+class TSkinFrame;
 class THidDevice;
 class THidDeviceController;
 enum class OptionGroup;
@@ -323,13 +324,18 @@ private:
     // Special command n's box of reply byte `field`, or null.
     THexEdit* SpecialReplyBox(int command, int field) const;
     void BindEvents();
+    // Hides the areas that lie outside the window at its present size, and shows again those
+    // it hid that now lie inside: a control the window does not show takes no focus, key,
+    // shortcut or mnemonic.
+    void ReachOnlyShownAreas();
     // Binds a button's click (or a radio button's click) to a handler, run guarded.
     void BindClick(QAbstractButton* button, Handler handler);
     // Binds a combo box's user choice (never a selection from code) to a handler.
     void BindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
-    QWidget* skinForm1 = nullptr;
+    std::vector<QWidget*> outOfReach_;  // hidden by ReachOnlyShownAreas, not by design
+    TSkinFrame* skinForm1 = nullptr;
     // The size the window is held to.
     int WindowWidth = 725;
     int WindowHeight = 410;

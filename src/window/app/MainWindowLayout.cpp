@@ -4,6 +4,7 @@
 #include "window/app/ImagePanel.h"
 #include "window/app/InputLimit.h"
 #include "window/app/PlayWhileShown.h"
+#include "window/app/SkinFrame.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -192,6 +193,25 @@ void TForm1::FinishLayout()
     // state, because the handlers use them as senders and value holders.
     for (QWidget* page : {stbsht1, stbsht3, sht1, sht2})
         spgcntrl1->tabBar()->setTabEnabled(spgcntrl1->indexOf(page), false);
+}
+
+void TForm1::ReachOnlyShownAreas()
+{
+    const QRect shown(0, 0, WindowWidth, WindowHeight);
+    const QWidget* titleBar = skinForm1 ? skinForm1->titleBar() : nullptr;
+    for (QWidget* area : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (area == skinForm1 || area == titleBar || area->isWindow())
+            continue;  // the frame follows the window's size
+        const bool inside = shown.contains(area->geometry());
+        const auto hidden = std::find(outOfReach_.begin(), outOfReach_.end(), area);
+        if (inside && hidden != outOfReach_.end()) {
+            outOfReach_.erase(hidden);
+            area->show();
+        } else if (!inside && !area->isHidden()) {
+            outOfReach_.push_back(area);
+            area->hide();
+        }
+    }
 }
 
 void TForm1::BuildGrids()

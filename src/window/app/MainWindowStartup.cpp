@@ -144,6 +144,7 @@ void TForm1::FormResize(QObject*)
         setFixedSize(WindowWidth, WindowHeight);
     if (width() != WindowWidth || height() != WindowHeight)
         resize(WindowWidth, WindowHeight);
+    ReachOnlyShownAreas();
 }
 
 void TForm1::FormCloseQuery(QObject*)
