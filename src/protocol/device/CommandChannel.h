@@ -52,6 +52,9 @@ public:
     // True when an exchange can go out: a receiver is set and the innermost open run, if any,
     // began with it.
     bool usable() const;
+    // True while a run is open, also one that a pump delivering the caller lies inside: a
+    // handler called from a sequence's pump is inside that sequence.
+    bool insideRun() const { return !openRuns_.empty(); }
     // Sleeps only while an exchange could follow: waiting for a receiver that is gone costs no
     // time.
     void wait(int ms);

@@ -10,6 +10,7 @@
 #include "protocol/device/HidController.h"
 #include "protocol/i18n/Lang.h"
 #include "protocol/receiver/EepromMap.h"
+#include "protocol/receiver/Pairing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -198,8 +199,12 @@ bool TForm1::ReadLinkStatusAtAttach()
     CommandChannel::Report reply{};
     if (!Channel().statusRead(CommandChannel::request({0x09}), reply, false))
         return false;
-    link_->receiver.PreMseID = reply[1];
-    link_->receiver.PreKbdID = reply[2];
+    // A reply whose channel is out of range holds no IDs: pairing would compare against garbage.
+    const std::optional<LinkStatus> status = DecodeLinkStatus(reply);
+    if (!status)
+        return false;
+    link_->receiver.PreMseID = status->mouseId;
+    link_->receiver.PreKbdID = status->keyboardId;
     ShowConnectionPicture(imgConnected);
     rbMSEClick(rbMSE);
     return true;

@@ -60,7 +60,9 @@ void TForm1::OptionChosen(OptionGroup group)
     if (!history.takeChange() || link_->receiver.ReadBackInProgress)
         return;
     const int before = history.previous();
-    // A change started inside another one's exchanges leaves the timer to the outer one.
+    // A change started inside another sequence's exchanges leaves the timer to that sequence,
+    // which arms it itself; on its own it arms the timer at its end, as the hotkey store does.
+    const bool insideAnother = Channel().insideRun();
     const bool statusWasArmed = tmrStatus->isActive();
     tmrStatus->stop();
     OptionChange::Result result;
@@ -75,7 +77,7 @@ void TForm1::OptionChosen(OptionGroup group)
         return;  // the device change has reset the window and the timer
     if (group == OptionGroup::Cpi)
         link_->receiver.CpiChanged = true;
-    if (statusWasArmed)
+    if (!insideAnother || statusWasArmed)
         tmrStatus->start();
     if (result.outcome == OptionChange::Outcome::NotTaken) {
         ShowChoice(group, result.answered.value_or(before));

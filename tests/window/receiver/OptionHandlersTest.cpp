@@ -113,6 +113,13 @@ TEST_F(OptionHandlersTest, SecondChangeInsideTheFirstLeavesMouseAndWindowAgreein
     EXPECT_TRUE(session->prompts().messages.isEmpty());
 }
 
+TEST_F(OptionHandlersTest, ChangeArmsTheStatusTimerAlsoWhenItWasOff)
+{
+    session->window().tmrStatus->stop();  // as after an attach whose battery read failed
+    session->Click("rbRF_DR_2A");
+    EXPECT_TRUE(session->window().tmrStatus->isActive());
+}
+
 TEST_F(OptionHandlersTest, ReceiverUnpluggedAtAnyExchangeEndsTheChange)
 {
     const qint64 all = session->log().mark();
