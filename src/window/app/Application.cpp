@@ -3,6 +3,8 @@
 #include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
 
+#include <QStyle>
+
 #include <cstdio>
 #include <exception>
 
@@ -18,6 +20,13 @@ bool KarveloApplication::notify(QObject* receiver, QEvent* event)
         std::fprintf(stderr, "karvelo-rf-tool: unhandled error\n");
     }
     return false;
+}
+
+void UseOwnLook(QApplication& app)
+{
+    QStyle* style = QApplication::setStyle(QStringLiteral("Fusion"));
+    if (style)
+        app.setPalette(style->standardPalette());
 }
 
 void StartWindows(TForm1& form)

@@ -12,6 +12,11 @@ public:
 
 class TForm1;
 
+// The window's own look for every control and dialog: the Fusion style with its own light
+// palette. The frame paints the window's light body itself, so the desktop's palette (a dark
+// one would turn the texts light) is not followed in any control.
+void UseOwnLook(QApplication& app);
+
 // The entry's start-up of the windows: the main window's own start-up, then the application
 // takes the window's title as its display name (message boxes carry it, not the program's file
 // name), then the progress window is made, to be kept for the program's lifetime.

@@ -66,7 +66,7 @@ int main(int argc, char** argv)
     // window's own icon is built in: a search of the icon themes took a tenth of the start-up.
     app.setDesktopFileName(QString::fromLatin1(kProgram));
     app.setWindowIcon(WindowIcon());
-    KarveloApplication::setStyle(QStringLiteral("Fusion"));
+    UseOwnLook(app);
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
     // SIGTERM (another copy starting, a logout) and SIGINT close the window as the user would.

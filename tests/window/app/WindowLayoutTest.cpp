@@ -1,8 +1,11 @@
 #include "WindowFixture.h"
 
+#include "window/app/Application.h"
 #include "window/app/ImagePanel.h"
 #include "window/controls/HexEdit.h"
+#include "window/controls/ProgBar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -14,6 +17,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -391,6 +395,31 @@ TEST_F(WindowLayout, DebugListKeepsTheNewestLines)
     EXPECT_EQ(debug->count(), 10000);
     EXPECT_EQ(debug->item(9999)->text(), QStringLiteral("9999"));
     EXPECT_EQ(debug->item(0)->text(), QStringLiteral("0"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(OwnLook, EveryControlKeepsTheWindowsLightPaletteUnderADarkDesktop)
+{
+    const QPalette desktop = QApplication::palette();
+    const QString style = QApplication::style()->name();
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));  // light texts on dark
+    UseOwnLook(*qApp);
+    WindowUnderTest form;
+    form.window->FormCreate(form.window.get());
+    for (const QWidget* control : form.window->findChildren<QWidget*>()) {
+        if (qobject_cast<const TProgBar*>(control))
+            continue;  // the gauges draw their text in a colour of their own over the bar
+        const QPalette& palette = control->palette();
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            EXPECT_LT(palette.color(QPalette::Active, role).lightness(), 128)
+                << qPrintable(control->objectName());
+        EXPECT_GT(palette.color(QPalette::Active, QPalette::Window).lightness(), 128);
+    }
+    QApplication::setStyle(style);
+    QApplication::setPalette(desktop);
 }
 
 }  // namespace
