@@ -111,6 +111,9 @@ public:
     int CheckedInCount() const { return checkedIn_; }
     int CheckedOutCount() const { return checkedOut_; }
     int UnpluggedCount() const { return unplugged_; }
+    // True when the node was present at the latest listing and could not be opened for lack of
+    // permission.
+    bool Denied(const QString& instanceId) const { return deniedInstances_.contains(instanceId); }
 
     int DevThreadSleepTime() const { return devThreadSleepTime_; }
     void SetDevThreadSleepTime(int ms);

@@ -18,6 +18,13 @@ std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply)
     return BatteryLevels{reply[1] >> 4, reply[1] & 0x0F};
 }
 
+int BatteryPercent(int level, int full)
+{
+    if (full <= 0)
+        return 0;
+    return (qBound(0, level, full) * 100 + full / 2) / full;
+}
+
 BatteryBand MouseBatteryBand(int level)
 {
     if (level >= 5 && level <= 7)

@@ -22,6 +22,9 @@ enum class BatteryBand { Good, Low, Critical };
 // its high nibble and the mouse level in its low nibble.
 std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply);
 BatteryBand MouseBatteryBand(int level);
+// The share of a full battery a level stands for, in whole per cent (0 to 100); 0 for a scale
+// without steps.
+int BatteryPercent(int level, int full);
 
 // The CPI in hundreds (5, 8, 10 or 16) of a valid CPI reply: byte 0 is 0 and byte 1 one of
 // those four.

@@ -3,6 +3,7 @@
 #include "window/controls/TColor.h"
 #include "window/i18n/TrayTexts.h"
 
+#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
@@ -27,17 +28,27 @@ TColor BandColour(BatteryBand band)
 TBatteryTray::TBatteryTray(QWidget* window) : QObject(window), window_(window)
 {
     icon_ = IconFor(std::nullopt);
+    menu_ = new QMenu(window_);
+    menu_->setObjectName(QStringLiteral("trayMenu"));
+    show_ = menu_->addAction(QString(), this, &TBatteryTray::ShowWindow);
+    // Through the window's own close sequence, as its close button does.
+    quit_ = menu_->addAction(QString(), window_, &QWidget::close);
+    Refresh();
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     tray_ = new QSystemTrayIcon(icon_, this);
     tray_->setObjectName(QStringLiteral("trayBattery"));
-    connect(tray_, &QSystemTrayIcon::activated, this, [this] {
-        window_->showNormal();
-        window_->raise();
-        window_->activateWindow();
-    });
+    connect(tray_, &QSystemTrayIcon::activated, this, &TBatteryTray::ShowWindow);
+    tray_->setContextMenu(menu_);
     Refresh();
     tray_->show();
+}
+
+void TBatteryTray::ShowWindow()
+{
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
 }
 
 QIcon TBatteryTray::IconFor(std::optional<int> level, int size)
@@ -97,7 +108,9 @@ void TBatteryTray::ShowNoLevel()
 
 QString TBatteryTray::toolTip() const
 {
-    return level_ ? Localized(TrayText::kMouseBattery).arg(*level_) : Localized(TrayText::kNoReceiver);
+    if (!level_)
+        return Localized(TrayText::kNoReceiver);
+    return Localized(TrayText::kMouseBattery).arg(*level_).arg(BatteryPercent(*level_, kMaxLevel));
 }
 
 void TBatteryTray::Retranslate()
@@ -107,6 +120,8 @@ void TBatteryTray::Retranslate()
 
 void TBatteryTray::Refresh()
 {
+    show_->setText(Localized(TrayText::kShow));
+    quit_->setText(Localized(TrayText::kQuit));
     if (!tray_)
         return;
     tray_->setIcon(icon_);

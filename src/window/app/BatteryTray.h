@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QAction;
+class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 
@@ -36,11 +38,18 @@ public:
     // The icon for a level (none: an empty outline), drawn at `size` pixels.
     static QIcon IconFor(std::optional<int> level, int size = 32);
 
+    // The tray's menu: "Show" and "Quit".
+    QMenu* menu() const { return menu_; }
+
 private:
     void Refresh();
+    void ShowWindow();
 
     QWidget* window_;
     QSystemTrayIcon* tray_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* show_ = nullptr;
+    QAction* quit_ = nullptr;
     std::optional<int> level_;
     QIcon icon_;
     BatteryAlert alert_;

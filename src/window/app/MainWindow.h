@@ -20,6 +20,7 @@ class DeviceClock;
 class DeviceList;
 class QAbstractButton;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QRecursiveMutex;
@@ -234,6 +235,8 @@ private:
     // read-back when a new mouse answers, and the status timer again.
     void EndPairing(bool paired);
     void SetPairingCaption(bool pairing);
+    // The line beside the Connect button: what to do, and the seconds the pairing still waits.
+    void ShowPairingTimeLeft(int ticksDone);
     void ShowPairingDialog(const QString& text);
     // A click on the Connect button that came while a tick was exchanging runs after it.
     void RunPendingPairingClick();
@@ -302,6 +305,10 @@ private:
     void ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes);
     void ShowAccessHelp(bool onlyIfOpen);
     void ShowConnectionPicture(QWidget* picture);
+    // The line beside the Connect button, and the no-receiver picture's tooltip, in the
+    // language in force.
+    void ShowLinkLine();
+    void ShowBatteryRows(bool keyboard);
     void ResetTestModeControls(bool enabled);
     void ResetMouseChannelGrids();
     void UncheckOptionButtons();
@@ -309,6 +316,7 @@ private:
     bool ReadLinkStatusAtAttach();
     void ReadBatteryAtAttach();
     void ShowKeyboardRow(quint16 vendorId, quint16 productId);
+    void ShowBatteryTips();
 
     // ---- Engineering console: private steps (engineering/) ------------------------------
     void RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
@@ -336,6 +344,7 @@ private:
     std::unordered_map<const QObject*, Handler> clickHandlers_;
     std::vector<QWidget*> outOfReach_;  // hidden by ReachOnlyShownAreas, not by design
     TSkinFrame* skinForm1 = nullptr;
+    QLabel* lblLinkState = nullptr;
     // The size the window is held to.
     int WindowWidth = 725;
     int WindowHeight = 410;

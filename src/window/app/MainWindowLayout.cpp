@@ -186,6 +186,12 @@ void TForm1::FinishLayout()
     for (QLineEdit* readOut : {static_cast<QLineEdit*>(edtVID), edtPID, edtCPI, edtTX})
         readOut->setFocusPolicy(Qt::ClickFocus);
 
+    // Says how the window stands with its receiver: none, not accessible, pairing.
+    lblLinkState = new QLabel(this);
+    lblLinkState->setObjectName(QStringLiteral("lblLinkState"));
+    lblLinkState->setGeometry(160, 107, 250, 34);
+    lblLinkState->setWordWrap(true);
+
     imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
     PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
 

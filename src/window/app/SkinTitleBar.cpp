@@ -1,6 +1,7 @@
 #include "window/app/SkinTitleBar.h"
 
 #include "window/app/SkinColours.h"
+#include "window/i18n/FrameTexts.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -54,9 +55,9 @@ TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window)
         systemMenu_ = AddButton("skinSystemMenu", MenuGlyph);
         auto* menu = new QMenu(systemMenu_);
         if (buttons & Minimise)
-            menu->addAction(QStringLiteral("Minimize"), window_, &QWidget::showMinimized);
+            minimiseEntry_ = menu->addAction(QString(), window_, &QWidget::showMinimized);
         if (buttons & Close)
-            menu->addAction(QStringLiteral("Close"), window_, &QWidget::close);
+            closeEntry_ = menu->addAction(QString(), window_, &QWidget::close);
         systemMenu_->setMenu(menu);
         systemMenu_->setPopupMode(QToolButton::InstantPopup);
         systemMenu_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
@@ -76,6 +77,15 @@ TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window)
     window_->installEventFilter(this);
     setGeometry(1, 1, window_->width() - 2, kHeight);
     raise();
+    Retranslate();
+}
+
+void TSkinTitleBar::Retranslate()
+{
+    if (minimiseEntry_)
+        minimiseEntry_->setText(Localized(FrameText::kMinimize));
+    if (closeEntry_)
+        closeEntry_->setText(Localized(FrameText::kClose));
 }
 
 QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)

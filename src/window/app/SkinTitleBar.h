@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QToolButton;
 
 // The title bar of a window framed by the tool itself: the window's title, centred, and the
@@ -20,6 +21,8 @@ public:
     QToolButton* systemMenuButton() const { return systemMenu_; }
     QToolButton* minimiseButton() const { return minimise_; }
     QToolButton* closeButton() const { return close_; }
+    // The system menu's entries again, in the language in force.
+    void Retranslate();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +39,8 @@ private:
     QToolButton* systemMenu_ = nullptr;
     QToolButton* minimise_ = nullptr;
     QToolButton* close_ = nullptr;
+    QAction* minimiseEntry_ = nullptr;
+    QAction* closeEntry_ = nullptr;
     QPoint dragOffset_;  // where the press caught the window, when the platform cannot move it
     bool dragging_ = false;
 };

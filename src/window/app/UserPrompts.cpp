@@ -3,6 +3,8 @@
 #include "window/app/LanguageChooser.h"
 #include "window/app/PrimaryScreenSize.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -50,12 +52,42 @@ QString NoticeHtml(const QString& text)
     return html;
 }
 
+// The title as the window manager shows it: Qt adds the application's display name.
+QString ShownTitle(const QString& title)
+{
+    const QString name = QGuiApplication::applicationDisplayName();
+    if (name.isEmpty() || title == name)
+        return title;
+    return title.isEmpty() ? name : title + QStringLiteral(" \u2014 ") + name;
+}
+
 }  // namespace
+
+int TitleFittingWidth(const QString& title, const QFont& font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    // Room for the window manager's buttons on either side of a title in its own, often
+    // larger, bold font.
+    constexpr int kTitleButtons = 140;
+    return QFontMetrics(bold).horizontalAdvance(ShownTitle(title)) * 5 / 4 + kTitleButtons;
+}
+
+void FitTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = TitleFittingWidth(box.windowTitle(), box.font());
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
+    FitTitle(box);
     box.exec();
 }
 
@@ -64,6 +96,7 @@ void QtUserPrompts::ShowInformation(QWidget* parent, const QString& title, const
     ScreenCentred<QMessageBox> box(QMessageBox::Information, title, text, QMessageBox::NoButton,
                                    parent);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    FitTitle(box);
     box.exec();
 }
 

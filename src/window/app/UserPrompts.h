@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QString>
 
+class QFont;
+class QMessageBox;
 class QWidget;
 class TForm2;
 
@@ -41,3 +43,8 @@ public:
 private:
     QPointer<QMessageBox> notice_;
 };
+
+// The width a dialog needs for the window manager to show all of its title (with the
+// application's name that Qt adds), and the message boxes made that wide at least.
+int TitleFittingWidth(const QString& title, const QFont& font);
+void FitTitle(QMessageBox& box);

@@ -9,11 +9,16 @@
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "protocol/i18n/Lang.h"
+#include "protocol/i18n/PermissionTexts.h"
+#include "protocol/receiver/StatusReadouts.h"
+#include "window/i18n/ConnectionTexts.h"
+#include "window/controls/ProgBar.h"
 #include "protocol/receiver/EepromMap.h"
 #include "protocol/receiver/Pairing.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -55,6 +60,10 @@ void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
         return;
     link_->inaccessibleNodes = nodes;
     std::fprintf(stderr, "karvelo-rf-tool: %s\n", help.plainText().toUtf8().constData());
+    if (!Receiver()) {  // a receiver that cannot be opened is listed as no change of devices
+        link_->line = ReceiverLinkState::Line::NotAccessible;
+        ShowLinkLine();
+    }
     ShowAccessHelp(false);
 }
 
@@ -67,6 +76,7 @@ void TForm1::ShowAccessHelp(bool onlyIfOpen)
 
 void TForm1::HidDeviceController1DeviceChange(QObject*)
 {
+    const bool wasPairing = tmrSoftBind->isActive();
     link_->receiver.ForgetReceiver();
     ledTX->setEnabled(false);
     tmrSoftBind->stop();
@@ -78,10 +88,15 @@ void TForm1::HidDeviceController1DeviceChange(QObject*)
     THidDevice* receiver = SelectReceiver(link_->devices, *HidDeviceController1, link_->productTable);
     DevListBox->addItems(link_->devices.Lines());
     Channel().setReceiver(receiver);
-    if (receiver)
+    if (receiver) {
         AttachReceiver();
-    else
-        ShowNoReceiver();
+        return;
+    }
+    ShowNoReceiver();
+    if (wasPairing) {
+        link_->line = ReceiverLinkState::Line::RemovedWhilePairing;
+        ShowLinkLine();
+    }
 }
 
 void TForm1::FreeDevListObjects()
@@ -159,6 +174,8 @@ void TForm1::AttachReceiver()
     tmrStatus->stop();
     btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
     ShowConnectionPicture(imgNoneDev);
+    link_->line = ReceiverLinkState::Line::Attached;
+    ShowLinkLine();
     edtVID->clear();
     edtPID->clear();
     edtVID_SET->clear();
@@ -227,16 +244,53 @@ void TForm1::ReadBatteryAtAttach()
 
 void TForm1::ShowKeyboardRow(quint16 vendorId, quint16 productId)
 {
-    const ProductRecord* record = FindProduct(link_->productTable, vendorId, productId);
-    if (!record)
-        return;
-    const bool combo = record->Combo;
+    if (const ProductRecord* record = FindProduct(link_->productTable, vendorId, productId))
+        ShowBatteryRows(record->Combo);
+}
+
+void TForm1::ShowBatteryRows(bool keyboard)
+{
     for (QWidget* control :
          std::initializer_list<QWidget*>{imgKBD, imgKbdBty, pbKbdBattery, shpBty})
-        control->setVisible(combo);
-    imgMSE->move(imgMSE->x(), combo ? 17 : 33);
-    imgMseBty->move(imgMseBty->x(), combo ? 16 : 32);
-    pbMseBattery->move(pbMseBattery->x(), combo ? 20 : 36);
+        control->setVisible(keyboard);
+    imgMSE->move(imgMSE->x(), keyboard ? 17 : 33);
+    imgMseBty->move(imgMseBty->x(), keyboard ? 16 : 32);
+    pbMseBattery->move(pbMseBattery->x(), keyboard ? 20 : 36);
+}
+
+void TForm1::ShowLinkLine()
+{
+    using Line = ReceiverLinkState::Line;
+    QString text;
+    QString tip;
+    switch (link_->line) {
+    case Line::Attached: break;
+    case Line::NoReceiver: text = Localized(ConnectionText::kNoReceiver); break;
+    case Line::NotAccessible:
+        text = Localized(PermissionText::kTitle);
+        tip = Localized(ConnectionText::kSeeNotice);
+        break;
+    case Line::Pairing:
+        text = Localized(ConnectionText::kPairingHint).arg(link_->pairingSecondsLeft);
+        break;
+    case Line::RemovedWhilePairing: text = Localized(ConnectionText::kRemovedWhilePairing); break;
+    }
+    lblLinkState->setText(text);
+    lblLinkState->setToolTip(tip.isEmpty() ? text : tip);
+    imgNoneDev->setToolTip(tip.isEmpty() ? text : tip);
+}
+
+void TForm1::ShowBatteryTips()
+{
+    const auto showTip = [](const LocalText& what, TProgBar* gauge) {
+        const int level = int(gauge->Value());
+        const int full = int(gauge->Max());
+        const QString tip = Localized(what).arg(level).arg(full).arg(BatteryPercent(level, full));
+        if (gauge->toolTip() != tip)  // the status tick comes every second
+            gauge->setToolTip(tip);
+    };
+    showTip(ConnectionText::kMouseBattery, pbMseBattery);
+    showTip(ConnectionText::kKeyboardBattery, pbKbdBattery);
 }
 
 void TForm1::ShowNoReceiver()
@@ -262,4 +316,12 @@ void TForm1::ShowNoReceiver()
     ResetTestModeControls(false);
     ResetMouseChannelGrids();
     ResetIdentityControls(false);
+    ShowBatteryRows(false);
+    ShowBatteryTips();
+    const bool denied = std::any_of(
+        link_->inaccessibleNodes.begin(), link_->inaccessibleNodes.end(),
+        [this](const HidNodeInfo& node) { return HidDeviceController1->Denied(node.instanceId); });
+    link_->line = denied ? ReceiverLinkState::Line::NotAccessible
+                         : ReceiverLinkState::Line::NoReceiver;
+    ShowLinkLine();
 }

@@ -27,4 +27,9 @@ struct ReceiverLinkState {
     DeviceList devices;
     ProductTable productTable;
     std::vector<HidNodeInfo> inaccessibleNodes;  // the receiver nodes of the latest help
+
+    // What the line beside the Connect button says.
+    enum class Line { Attached, NoReceiver, NotAccessible, Pairing, RemovedWhilePairing };
+    Line line = Line::NoReceiver;
+    int pairingSecondsLeft = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "window/app/MainWindow.h"
 
+#include "window/app/SkinFrame.h"
+
 #include "window/app/BatteryTray.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/KARVComboBox.h"
@@ -100,8 +102,10 @@ void TForm1::ApplyLanguage()
         setCaption(step);
     ApplyProgressWindowLanguage(ProgressWindow());
     ShowAccessHelp(true);
-    if (trayBattery)
-        trayBattery->Retranslate();
+    ShowLinkLine();
+    ShowBatteryTips();
+    skinForm1->titleBar()->Retranslate();
+    trayBattery->Retranslate();
 }
 
 void TForm1::SaveLanguage()

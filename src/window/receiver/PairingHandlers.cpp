@@ -50,6 +50,7 @@ void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
     link_->receiver.PreMseID = held->mouseId;
     link_->receiver.PreKbdID = held->keyboardId;
     Debug(PairingStartLine(link_->receiver.BindTickCounter, *held));
+    ShowPairingTimeLeft(0);
     tmrSoftBind->start();
     ShowConnectionPicture(gifBind);
     SetPairingCaption(true);
@@ -83,6 +84,8 @@ void TForm1::RunPairingTick()
         [this](const SpecialReply& reply) { ShowSpecialRun(reply); });
     switch (result.outcome) {
     case Pairing::Outcome::Pairing:
+        ShowPairingTimeLeft(tick);
+        return;
     case Pairing::Outcome::Gone:
         return;
     case Pairing::Outcome::NoStableReading:
@@ -100,9 +103,18 @@ void TForm1::RunPairingTick()
     }
 }
 
+void TForm1::ShowPairingTimeLeft(int ticksDone)
+{
+    link_->line = ReceiverLinkState::Line::Pairing;
+    link_->pairingSecondsLeft = Pairing::kTimeoutTick - ticksDone;
+    ShowLinkLine();
+}
+
 void TForm1::EndPairing(bool paired)
 {
     tmrSoftBind->stop();
+    link_->line = ReceiverLinkState::Line::Attached;
+    ShowLinkLine();
     ShowConnectionPicture(imgConnected);
     SetPairingCaption(false);
     const quint64 receiver = link_->receiver.ReceiverChanges;

@@ -122,6 +122,7 @@ void TForm1::ShowBattery(const BatteryLevels& levels)
     const TColor colour = MouseGaugeColour(levels.mouse);
     pbMseBattery->setColorMax(colour);
     pbMseBattery->setColorMin(colour);
+    ShowBatteryTips();
     trayBattery->ShowMouseLevel(levels.mouse);
 }
 

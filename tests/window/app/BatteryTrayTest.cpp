@@ -4,7 +4,9 @@
 #include "sim/ReceiverModel.h"
 #include "testing/SimSession.h"
 
+#include <QAction>
 #include <QImage>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -27,16 +29,34 @@ TEST(BatteryTrayTest, DrainingMouseBatteryOnTheSimulatedReceiver)
     // Told when it fell to 1, and again after it had recovered to 3 and fell back.
     ASSERT_EQ(tray.notices().size(), 2);
     EXPECT_TRUE(tray.notices().at(0).contains("nearly empty (1 of 7)"));
-    EXPECT_EQ(tray.toolTip(), "Karvelo mouse battery: 1 of 7");
+    EXPECT_EQ(tray.toolTip(), "Karvelo mouse battery: 1 of 7 (14 %)");
 
     CurrentLanguage = lkCht;
-    EXPECT_EQ(tray.toolTip(), QString::fromUtf8("Karvelo 滑鼠電量：1 / 7"));
+    EXPECT_EQ(tray.toolTip(), QString::fromUtf8("Karvelo 滑鼠電量：1 / 7（14 %）"));
     CurrentLanguage = lkEng;
 
     session.Unplug(session.receiverId());
     session.DeliverEvents();
     EXPECT_FALSE(tray.level().has_value());
     EXPECT_EQ(tray.toolTip(), "Karvelo: no receiver");
+}
+
+TEST(BatteryTrayTest, MenuShowsAndQuitsInTheLanguageInForce)
+{
+    SimSession session;
+    TForm1& window = session.window();
+    const QList<QAction*> entries = window.trayBattery->menu()->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0]->text(), "Show");
+    session.Choose("cbbLang", lkChs);
+    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("退出"));
+    window.hide();
+    entries[0]->trigger();
+    EXPECT_TRUE(window.isVisible());
+    entries[1]->trigger();  // the window's own close sequence
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(session.window().Receiver(), nullptr);
+    session.Choose("cbbLang", lkEng);
 }
 
 TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)

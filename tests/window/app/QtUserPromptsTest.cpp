@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -83,9 +84,15 @@ TEST(QtUserPrompts, InformationHasTitleIconAndOneOkButtonCentredOnScreen)
         ASSERT_EQ(box.buttons().size(), 1);
         EXPECT_EQ(box.buttons().first()->text(), QStringLiteral("OK"));
         EXPECT_EQ(box.pos(), ScreenCentre(box));
+        // Wide enough for the whole title the window manager shows.
+        EXPECT_GE(box.width(), TitleFittingWidth(box.windowTitle(), box.font()));
+        EXPECT_GT(TitleFittingWidth(box.windowTitle(), box.font()),
+                  box.fontMetrics().horizontalAdvance(QGuiApplication::applicationDisplayName()));
         box.buttons().first()->click();
     });
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Karvelo 2.4G RF SoC Setting Tool V0.15"));
     prompts.ShowInformation(nullptr, QStringLiteral("Connect"), QStringLiteral("Connect Success"));
+    QGuiApplication::setApplicationDisplayName(QString());
     EXPECT_TRUE(seen);
 }
 

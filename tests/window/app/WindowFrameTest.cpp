@@ -1,10 +1,13 @@
 #include "window/app/LanguageChooser.h"
 #include "window/app/MainWindow.h"
 #include "window/app/SkinFrame.h"
+#include "protocol/i18n/Lang.h"
 #include "testing/SimSession.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QAction>
+#include <QMenu>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -32,6 +35,15 @@ TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequen
     for (QWidget* control : {window.findChild<QWidget*>(QStringLiteral("imgLogo")),
                              window.findChild<QWidget*>(QStringLiteral("gbSysStatus"))})
         EXPECT_FALSE(bar->geometry().intersects(control->geometry()));
+
+    // The system menu speaks the language in force.
+    session.Choose(QStringLiteral("cbbLang"), lkChs);
+    const QList<QAction*> entries = bar->systemMenuButton()->menu()->actions();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0]->text(), QString::fromUtf8("最小化"));
+    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("关闭"));
+    session.Choose(QStringLiteral("cbbLang"), lkEng);
+    EXPECT_EQ(entries[1]->text(), "Close");
 
     bar->closeButton()->click();
     EXPECT_EQ(session.endProcessCalls(), std::vector<int>{0});

@@ -374,4 +374,42 @@ TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedGetsHelpOncePerPlugInInTheLan
     EXPECT_EQ(notices.size(), 3);
 }
 
+// The line beside the Connect button, and one rule for the keyboard's gauge: shown only while
+// a keyboard-and-mouse receiver is attached.
+TEST(ReceiverAttachTest, LineSaysHowTheWindowStandsWithItsReceiver)
+{
+    SimSession session(Unstarted());
+    session.Start();
+    TForm1& window = session.window();
+    const auto line = [&] { return session.Find<QLabel>(QStringLiteral("lblLinkState"))->text(); };
+    const auto keyboardGauge = [&] {
+        return session.Find<QWidget>(QStringLiteral("pbKbdBattery"))->isVisibleTo(&window);
+    };
+    EXPECT_EQ(line(), "No receiver connected");
+    EXPECT_EQ(session.Find<QWidget>(QStringLiteral("imgNoneDev"))->toolTip(), line());
+    EXPECT_FALSE(keyboardGauge());
+
+    const int receiver = session.Plug(SimReceivers::receiverProfile(), SimReceivers::demoFirmware());
+    session.DeliverEvents();
+    EXPECT_EQ(line(), "");
+    EXPECT_TRUE(keyboardGauge());
+    window.btnCombo_Cmd_Soft_Bind_SWClick(nullptr);
+    EXPECT_EQ(line(), "Move the new mouse or press a key on the new keyboard: 16 s left");
+    window.tmrSoftBindTimer(nullptr);
+    session.Choose(QStringLiteral("cbbLang"), lkCht);
+    EXPECT_EQ(line(), QString::fromUtf8("請移動新滑鼠或按新鍵盤的按鍵：剩餘 15 秒"));
+    session.Choose(QStringLiteral("cbbLang"), lkEng);
+
+    session.Unplug(receiver);  // while pairing
+    session.DeliverEvents();
+    EXPECT_EQ(line(), "The receiver was removed while pairing");
+    EXPECT_FALSE(keyboardGauge());
+
+    SimDeviceProfile locked = SimReceivers::receiverProfile();
+    locked.openPolicy = SimOpenPolicy::Deny;
+    session.Plug(locked);
+    session.DeliverEvents();
+    EXPECT_EQ(line(), "Receiver not accessible");
+}
+
 }  // namespace
