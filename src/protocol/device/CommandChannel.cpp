@@ -93,7 +93,7 @@ void CommandChannel::wait(int ms)
 CommandChannel::Report CommandChannel::request(std::initializer_list<quint8> bytes)
 {
     Report r{};
-    r[0] = 1;
+    r[0] = Cmd::kReportId;
     size_t i = 1;
     for (quint8 b : bytes) {
         if (i >= 8)
@@ -139,7 +139,7 @@ int CommandChannel::EepromReadWord(quint8 wordNumber)
         return -1;
     Report buffer{};
     for (int attempt = 1;; ++attempt) {
-        buffer = request({0x03, wordNumber});
+        buffer = request({Cmd::kEepromRead, wordNumber});
         if (!setFeature(buffer))
             return -1;
         wait(2);
@@ -161,7 +161,8 @@ bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
     if (!usable())
         return false;
     for (int pass = 1;; ++pass) {
-        const Report buffer = request({0x04, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
+        const Report buffer =
+            request({Cmd::kEepromWrite, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
         if (!setFeature(buffer))
             return false;
         wait(12);
@@ -183,7 +184,7 @@ int CommandChannel::RfQuery(quint8 command, quint8 operand)
         return -1;
     Report buffer{};
     for (int attempt = 1;; ++attempt) {
-        buffer = request({command, kRfMarker, operand});
+        buffer = request({command, Cmd::kRfMarker, operand});
         if (setFeature(buffer)) {
             wait(5);
             getFeature(buffer);  // an unread reply keeps byte 7 = 0 and is retried
@@ -199,7 +200,7 @@ int CommandChannel::RfQuery(quint8 command, quint8 operand)
 void CommandChannel::RfCommand(quint8 command, quint8 operand1, quint8 operand2)
 {
     const Sequence run(*this);
-    setFeature(request({command, kRfMarker, operand1, operand2}));
+    setFeature(request({command, Cmd::kRfMarker, operand1, operand2}));
 }
 
 void CommandChannel::plainCommand(const Report& req)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/device/Commands.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -18,8 +20,6 @@ class THidDevice;
 class CommandChannel {
 public:
     static constexpr int kRetryLimit = 50;
-    static constexpr quint8 kAck = 0xCC;
-    static constexpr quint8 kRfMarker = 0xAA;
     using Report = std::array<quint8, 9>;
 
     explicit CommandChannel(DeviceClock& clock);
@@ -69,7 +69,7 @@ public:
 
     // Builds 01 b1 .. b7 00: report ID 1, then the given bytes, the rest zero.
     static Report request(std::initializer_list<quint8> bytes);
-    static bool acknowledged(const Report& reply) { return reply[7] == kAck; }
+    static bool acknowledged(const Report& reply) { return reply[7] == Cmd::kAck; }
 
     int EepromReadWord(quint8 wordNumber);
     // Writes and reads back until the word reads as written, at most 50 passes, each pass

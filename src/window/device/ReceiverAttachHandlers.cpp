@@ -6,6 +6,7 @@
 #include "window/app/BatteryTray.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/device/AccessHelp.h"
+#include "protocol/device/Commands.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "protocol/i18n/Lang.h"
@@ -196,7 +197,7 @@ void TForm1::AttachReceiver()
 bool TForm1::ReadLinkStatusAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!Channel().statusRead(CommandChannel::request({0x09}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({Cmd::kLinkStatus}), reply, false))
         return false;
     link_->receiver.PreMseID = reply[1];
     link_->receiver.PreKbdID = reply[2];
@@ -208,7 +209,7 @@ bool TForm1::ReadLinkStatusAtAttach()
 void TForm1::ReadBatteryAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!Channel().statusRead(CommandChannel::request({0x0A}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({Cmd::kBattery}), reply, false))
         return;
     pbKbdBattery->setMax(double(reply[0] >> 4) - 1);
     pbMseBattery->setMax(7);
