@@ -7,9 +7,11 @@
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -20,6 +22,16 @@ std::shared_ptr<HidBackend> MakeBackend(bool simulate, const std::shared_ptr<Dev
     return CreateLinuxHidBackend();
 }
 
+// One line per call to the receiver, as it returns: "trace: set 01 09 00 ..", " failed" after
+// a call that failed.
+void PrintTrace(const CommandChannel::TraceEntry& entry)
+{
+    const bool set = entry.direction == CommandChannel::TraceEntry::Direction::Set;
+    const QByteArray bytes(reinterpret_cast<const char*>(entry.bytes.data()), entry.length);
+    std::fprintf(stderr, "trace: %s %s%s\n", set ? "set" : "get",
+                 bytes.toHex(' ').toUpper().constData(), entry.ok ? "" : " failed");
+}
+
 }  // namespace
 
 CliSession::CliSession(bool simulate)
@@ -28,6 +40,8 @@ CliSession::CliSession(bool simulate)
       channel_(*clock_)
 {
     channel_.setLock(std::make_shared<FileReceiverLock>(), kLockWaitMs);
+    if (qgetenv("KARVELO_RF_TRACE") == "1")
+        channel_.setTrace(PrintTrace);
 }
 
 CliSession::~CliSession()

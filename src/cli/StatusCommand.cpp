@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSession.h"
+#include "protocol/device/Commands.h"
 #include "protocol/device/HidController.h"
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
@@ -33,7 +34,7 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
     const CommandChannel::Sequence run(channel);
     CommandChannel::Report reply{};
     std::optional<LinkStatus> link;
-    if (channel.statusRead(CommandChannel::request({Pairing::kLinkStatusCommand}), reply, false))
+    if (channel.statusRead(CommandChannel::request({Cmd::kLinkStatus}), reply, false))
         link = DecodeLinkStatus(reply);
     if (!link) {
         out.error(Localized(CliText::kNoAnswer));
@@ -44,7 +45,7 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
     StatusReadouts readouts(channel, special, rf);
     const std::optional<BatteryLevels> battery = readouts.ReadBattery();
     const std::optional<int> cpi = readouts.ReadCpi();
-    const std::optional<SpecialReply> binding = special.Run(4);
+    const std::optional<SpecialReply> binding = special.Run(Cmd::Special::kBindingStatus);
 
     THidDevice* receiver = session.receiver();
     QJsonObject& doc = out.document();

@@ -1,5 +1,7 @@
 #include "sim/MouseModel.h"
 
+#include "protocol/device/Commands.h"
+
 #include <iterator>
 
 namespace {
@@ -78,12 +80,14 @@ std::optional<quint8> MouseModel::rf(quint8 command, quint8 operand1, quint8 ope
 {
     if (!inReach_)
         return std::nullopt;
-    if (command == 0x2B) {
-        if (operand1 == 0x5A && (operand2 == 0x33 || operand2 == 0xCC))
-            access_ = operand2 == 0x33 ? Access::WithoutLed : Access::WithLed;
+    if (command == Cmd::kRfEnterAccess) {
+        namespace Enter = Cmd::RfEnterAccess;
+        const bool led = operand2 == Enter::kWithLed;
+        if (operand1 == Enter::kKey && (led || operand2 == Enter::kWithoutLed))
+            access_ = led ? Access::WithLed : Access::WithoutLed;
         return std::nullopt;
     }
-    if (command == 0x2C) {
+    if (command == Cmd::kRfLeaveAccess) {
         access_ = Access::Off;
         return std::nullopt;
     }
@@ -91,20 +95,20 @@ std::optional<quint8> MouseModel::rf(quint8 command, quint8 operand1, quint8 ope
         return std::nullopt;
 
     switch (command) {
-    case 0x21: writeEeprom(operand1, operand2); break;
-    case 0x22: index_[operand1] = operand2; break;
-    case 0x23:
+    case Cmd::kRfWriteEeprom: writeEeprom(operand1, operand2); break;
+    case Cmd::kRfWriteIndexReg: index_[operand1] = operand2; break;
+    case Cmd::kRfWriteDirectReg:
         direct_[operand1] = operand2;
         if (operand1 == kOptionRegister)
             writeOptionCode(operand2);
         break;
-    case 0x24: return eeprom_[operand1];
-    case 0x25: return index_[operand1];
-    case 0x26: return direct_[operand1];
-    case 0x29: sensor_[operand1] = operand2; break;
-    case 0x2A: return sensor_[operand1];
-    case 0x2F:
-        if (operand2 == 0xCC)
+    case Cmd::kRfReadEeprom: return eeprom_[operand1];
+    case Cmd::kRfReadIndexReg: return index_[operand1];
+    case Cmd::kRfReadDirectReg: return direct_[operand1];
+    case Cmd::kRfWriteSensor: sensor_[operand1] = operand2; break;
+    case Cmd::kRfReadSensor: return sensor_[operand1];
+    case Cmd::kRfSetupCpi:
+        if (operand2 == Cmd::RfSetupCpi::kKey)
             setupCpi(operand1);
         break;
     default: break;

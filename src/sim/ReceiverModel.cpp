@@ -1,12 +1,11 @@
 #include "sim/ReceiverModel.h"
 
+#include "protocol/device/Commands.h"
+#include "protocol/device/SpecialCommands.h"
+
 #include <algorithm>
 
 namespace {
-
-constexpr quint8 kFirstRfCommand = 0x21;
-constexpr quint8 kLastRfCommand = 0x2F;
-constexpr quint8 kRfMarker = 0xAA;
 
 ReceiverModel::Report data(std::initializer_list<quint8> bytes)
 {
@@ -39,7 +38,7 @@ quint8 drifted(quint8 level, quint8 full, qint64 steps)
 // Status replies are kept ready by the receiver; the attach sequence reads them at once.
 bool answeredAtOnce(quint8 command)
 {
-    return command == 0x09 || command == 0x0A;
+    return command == Cmd::kLinkStatus || command == Cmd::kBattery;
 }
 
 }  // namespace
@@ -85,49 +84,52 @@ ReceiverModel::Report ReceiverModel::reply(qint64 nowMs)
     if (!pending_ || nowMs < readyAtMs_)
         return Report{};
     Report r = *pending_;
-    r[7] = kAck;
+    r[7] = Cmd::kAck;
     return r;
 }
 
 std::optional<ReceiverModel::Report> ReceiverModel::answer(const Report& r, qint64 nowMs)
 {
     const quint8 command = r[1];
-    if (command >= kFirstRfCommand && command <= kLastRfCommand) {
-        if (r[2] != kRfMarker)
+    if (command >= Cmd::kRfFirst && command <= Cmd::kRfLast) {
+        if (r[2] != Cmd::kRfMarker)
             return std::nullopt;
         const std::optional<quint8> value = mouse_.rf(command, r[3], r[4]);
         return value ? std::optional<Report>(data({*value})) : std::nullopt;
     }
     switch (command) {
-    case 0x03: {
+    case Cmd::kEepromRead: {
         const quint16 word = eeprom_.word(r[2]);
         return data({quint8(word >> 8), quint8(word & 0xFF)});
     }
-    case 0x04: eeprom_.write(r[2], quint16(r[3] << 8 | r[4])); break;
-    case 0x08: testModeCommand(r, nowMs); break;
-    case 0x09: return data({channel_, mouseId_, keyboardId_});
-    case 0x0A: return batteryReply(nowMs);
-    case 0x0B: return data({0, quint8(mouse_.cpi() / 100)});
-    case 0x0C: receiverAccess_ = true; break;
-    case 0x0D: receiverAccess_ = false; break;
-    case 0x0E:
-        if (hasBytes(r, 0x55, 0xAA, 0xCC))
+    case Cmd::kEepromWrite: eeprom_.write(r[2], quint16(r[3] << 8 | r[4])); break;
+    case Cmd::kTest: testModeCommand(r, nowMs); break;
+    case Cmd::kLinkStatus: return data({channel_, mouseId_, keyboardId_});
+    case Cmd::kBattery: return batteryReply(nowMs);
+    case Cmd::kCpi: return data({0, quint8(mouse_.cpi() / 100)});
+    case Cmd::kEnterAccess: receiverAccess_ = true; break;
+    case Cmd::kLeaveAccess: receiverAccess_ = false; break;
+    case Cmd::kJumpToPor:
+        if (hasBytes(r, Cmd::JumpToPor::kKey1, Cmd::JumpToPor::kKey2, Cmd::JumpToPor::kKey3))
             ++porJumps_;
         break;
-    case 0x14:
-        if (r[2] == 0xFF && r[3] == 0xAA && r[4] >= 1 && r[4] <= 4)
+    case Cmd::kSpecial:
+        if (r[2] == Cmd::Special::kKey1 && r[3] == Cmd::Special::kKey2 &&
+            r[4] >= Cmd::Special::kFirstSelector && r[4] <= Cmd::Special::kLastSelector)
             return specialCommand(r[4]);
         break;
-    case 0x15:
-        if (hasBytes(r, 0xBB, 0xA5, 0x5A))
+    case Cmd::kEnableRssi:
+        if (hasBytes(r, Cmd::EnableRssi::kKey1, Cmd::EnableRssi::kKey2, Cmd::EnableRssi::kKey3))
             rssiEnabled_ = true;
         break;
-    case 0x16:
-        if (hasBytes(r, 0xBB, 0x3C, 0xC3))
+    case Cmd::kDisableRssi:
+        if (hasBytes(r, Cmd::DisableRssi::kKey1, Cmd::DisableRssi::kKey2,
+                     Cmd::DisableRssi::kKey3))
             rssiEnabled_ = false;
         break;
-    case 0x17:
-        if (r[2] == 0x3C && r[3] == 0x5A && (r[4] == 1 || r[4] == 2))
+    case Cmd::kSelectDevice:
+        if (r[2] == Cmd::SelectDevice::kKey1 && r[3] == Cmd::SelectDevice::kKey2 &&
+            (r[4] == Cmd::SelectDevice::kMouse || r[4] == Cmd::SelectDevice::kKeyboard))
             selectedDevice_ = r[4];
         break;
     default: break;
@@ -138,22 +140,22 @@ std::optional<ReceiverModel::Report> ReceiverModel::answer(const Report& r, qint
 void ReceiverModel::testModeCommand(const Report& r, qint64 nowMs)
 {
     switch (r[2]) {
-    case 0x00:
-        if (r[3] == 1) {
+    case Cmd::Test::kStartSoftBind:
+        if (r[3] == Cmd::Test::kSoftBindGo) {
             pairingSince_ = nowMs;
             ++pairingStarts_;
         }
         break;
-    case 0x01: testMode_.on = true; break;
-    case 0x02: testMode_.on = false; break;
-    case 0x06: testMode_.txData = r[3]; break;
-    case 0x0A: testMode_.frequency = r[3]; break;
-    case 0x0B:
+    case Cmd::Test::kOn: testMode_.on = true; break;
+    case Cmd::Test::kOff: testMode_.on = false; break;
+    case Cmd::Test::kTxData: testMode_.txData = r[3]; break;
+    case Cmd::Test::kFrequency: testMode_.frequency = r[3]; break;
+    case Cmd::Test::kUpdateCustomKeys:
         ++hotkeyUpdates_;
         for (int i = 0; i < 4; ++i)
             hotkeysInUse_[size_t(i)] = eeprom_.word(quint8(3 + i));
         break;
-    case 0x0C: testMode_.mode = r[3]; break;
+    case Cmd::Test::kSetMode: testMode_.mode = r[3]; break;
     default: break;
     }
 }
@@ -175,22 +177,22 @@ quint8 ReceiverModel::bindingStatus()
         --unsettledQueries_;
         return unsettledValue_;
     }
-    return mouse_.inReach() ? kBindingLinked : kBindingSearching;
+    return mouse_.inReach() ? BindingStatus::kLinked : BindingStatus::kSearching;
 }
 
 ReceiverModel::Report ReceiverModel::specialCommand(quint8 selector)
 {
     const Radio& g = radio_;
     switch (selector) {
-    case 1:
+    case Cmd::Special::kRadio:
         return data({g.rssiThreshold, mouse_.serialNumber(), keyboardPackets_.lowByte(),
                      g.currentChannelIdx, g.rssiChannelIdx, g.bindChannelIdx, g.goodChannelCount});
-    case 2:
+    case Cmd::Special::kHoppingMaps:
         return data({byteOf(g.mouseChannelMap, 0), byteOf(g.mouseChannelMap, 1),
                      byteOf(g.mouseChannelMap, 2), byteOf(g.mouseChannelMap, 3),
                      byteOf(g.keyboardChannelMap, 0), byteOf(g.keyboardChannelMap, 1),
                      byteOf(g.keyboardChannelMap, 2)});
-    case 3:
+    case Cmd::Special::kMaskList:
         return data({byteOf(g.maskList, 0), byteOf(g.maskList, 1), byteOf(g.maskList, 2),
                      byteOf(g.maskList, 3), g.maskListTail[0], g.maskListTail[1],
                      g.maskListTail[2]});

@@ -17,10 +17,7 @@
 class ReceiverModel {
 public:
     using Report = std::array<quint8, 8>;
-    static constexpr quint8 kAck = 0xCC;
     static constexpr qint64 kNever = -1;
-    static constexpr quint8 kBindingLinked = 0x33;
-    static constexpr quint8 kBindingSearching = 0xBB;
 
     struct Battery {
         quint8 validity = 4;  // low nibble of byte 0: 4 or 8 for a valid reply

@@ -4,6 +4,19 @@
 #include "protocol/device/HidController.h"
 #include "protocol/device/ReceiverLock.h"
 
+namespace {
+
+using Policy = CommandChannel::ExchangePolicy;
+constexpr int kLimit = CommandChannel::kRetryLimit;
+// {attempts, waitBeforeGetMs, waitAfterGetMs, failedSetGivesUp, failedGetGivesUp,
+//  endsWhenGone, pumpsFirst}
+constexpr Policy kEepromReadPolicy{kLimit, 2, 2, true, true, false, true};
+constexpr Policy kRfQueryPolicy{kLimit, 5, 5, false, false, true, false};
+constexpr Policy kPolledReadPolicy{kLimit, 2, 2, false, false, true, false};
+constexpr Policy kStrictReadPolicy{kLimit, 2, 2, true, true, false, false};
+
+}  // namespace
+
 CommandChannel::CommandChannel(DeviceClock& clock) : clock_(clock) {}
 
 CommandChannel::Sequence::Sequence(CommandChannel& channel) : channel_(channel)
@@ -93,7 +106,7 @@ void CommandChannel::wait(int ms)
 CommandChannel::Report CommandChannel::request(std::initializer_list<quint8> bytes)
 {
     Report r{};
-    r[0] = 1;
+    r[0] = Cmd::kReportId;
     size_t i = 1;
     for (quint8 b : bytes) {
         if (i >= 8)
@@ -113,16 +126,28 @@ int CommandChannel::reportLength() const
     return length >= 1 && length <= static_cast<int>(Report{}.size()) ? length : 0;
 }
 
-bool CommandChannel::setFeature(const Report& buffer)
+bool CommandChannel::transfer(TraceEntry::Direction direction, Report& buffer)
 {
     const int length = reportLength();
-    return length > 0 && receiver_->WriteFeature(buffer.data(), length);
+    if (length == 0)
+        return false;  // nothing reaches the receiver, so nothing is traced
+    const bool ok = direction == TraceEntry::Direction::Set
+                        ? receiver_->WriteFeature(buffer.data(), length)
+                        : receiver_->ReadFeature(buffer.data(), length);
+    if (trace_)
+        trace_(TraceEntry{direction, buffer, length, ok});
+    return ok;
+}
+
+bool CommandChannel::setFeature(const Report& buffer)
+{
+    Report written = buffer;  // a set never changes the buffer; the copy keeps one path for both
+    return transfer(TraceEntry::Direction::Set, written);
 }
 
 bool CommandChannel::getFeature(Report& buffer)
 {
-    const int length = reportLength();
-    return length > 0 && receiver_->ReadFeature(buffer.data(), length);
+    return transfer(TraceEntry::Direction::Get, buffer);
 }
 
 void CommandChannel::log(const QString& line) const
@@ -131,28 +156,37 @@ void CommandChannel::log(const QString& line) const
         debugLog_(line);
 }
 
+bool CommandChannel::exchange(const Report& request, Report& reply, const ExchangePolicy& policy)
+{
+    reply = request;
+    if (policy.pumpsFirst)
+        pump();
+    const Sequence run(*this);
+    for (int attempt = 1; attempt <= policy.attempts; ++attempt) {
+        if (policy.endsWhenGone && !usable())
+            break;
+        reply = request;  // the previous reply has overwritten it
+        if (setFeature(reply)) {
+            wait(policy.waitBeforeGetMs);
+            if (!getFeature(reply) && policy.failedGetGivesUp)
+                return false;
+        } else if (policy.failedSetGivesUp) {
+            return false;
+        }
+        wait(policy.waitAfterGetMs);
+        pump();
+        if (acknowledged(reply))
+            return true;
+    }
+    return false;
+}
+
 int CommandChannel::EepromReadWord(quint8 wordNumber)
 {
-    pump();
-    const Sequence run(*this);
-    if (!usable())
+    Report reply{};
+    if (!exchange(request({Cmd::kEepromRead, wordNumber}), reply, kEepromReadPolicy))
         return -1;
-    Report buffer{};
-    for (int attempt = 1;; ++attempt) {
-        buffer = request({0x03, wordNumber});
-        if (!setFeature(buffer))
-            return -1;
-        wait(2);
-        if (!getFeature(buffer))
-            return -1;
-        wait(2);
-        pump();
-        if (acknowledged(buffer) || attempt >= kRetryLimit)
-            break;
-    }
-    if (!acknowledged(buffer))
-        return -1;
-    return buffer[0] * 256 + buffer[1];
+    return reply[0] * 256 + reply[1];
 }
 
 bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
@@ -161,7 +195,8 @@ bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
     if (!usable())
         return false;
     for (int pass = 1;; ++pass) {
-        const Report buffer = request({0x04, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
+        const Report buffer =
+            request({Cmd::kEepromWrite, wordNumber, quint8(value >> 8), quint8(value & 0xFF)});
         if (!setFeature(buffer))
             return false;
         wait(12);
@@ -178,28 +213,16 @@ bool CommandChannel::EepromWriteWord(quint8 wordNumber, quint16 value)
 
 int CommandChannel::RfQuery(quint8 command, quint8 operand)
 {
-    const Sequence run(*this);
-    if (!usable())
+    Report reply{};
+    if (!exchange(request({command, Cmd::kRfMarker, operand}), reply, kRfQueryPolicy))
         return -1;
-    Report buffer{};
-    for (int attempt = 1;; ++attempt) {
-        buffer = request({command, kRfMarker, operand});
-        if (setFeature(buffer)) {
-            wait(5);
-            getFeature(buffer);  // an unread reply keeps byte 7 = 0 and is retried
-        }
-        wait(5);
-        pump();
-        if (acknowledged(buffer) || attempt >= kRetryLimit || !usable())
-            break;
-    }
-    return acknowledged(buffer) ? buffer[0] : -1;
+    return reply[0];
 }
 
 void CommandChannel::RfCommand(quint8 command, quint8 operand1, quint8 operand2)
 {
     const Sequence run(*this);
-    setFeature(request({command, kRfMarker, operand1, operand2}));
+    setFeature(request({command, Cmd::kRfMarker, operand1, operand2}));
 }
 
 void CommandChannel::plainCommand(const Report& req)
@@ -210,39 +233,12 @@ void CommandChannel::plainCommand(const Report& req)
 
 bool CommandChannel::polledRead(const Report& req, Report& reply)
 {
-    reply = req;
-    const Sequence run(*this);
-    for (int attempt = 1; attempt <= kRetryLimit && usable(); ++attempt) {
-        reply = req;
-        if (setFeature(reply)) {
-            wait(2);
-            getFeature(reply);
-        }
-        wait(2);
-        pump();
-        if (acknowledged(reply))
-            return true;
-    }
-    return false;
+    return exchange(req, reply, kPolledReadPolicy);
 }
 
 bool CommandChannel::strictRead(const Report& req, Report& reply)
 {
-    reply = req;
-    const Sequence run(*this);
-    for (int attempt = 1; attempt <= kRetryLimit; ++attempt) {
-        reply = req;
-        if (!setFeature(reply))
-            return false;
-        wait(2);
-        if (!getFeature(reply))
-            return false;
-        wait(2);
-        pump();
-        if (acknowledged(reply))
-            return true;
-    }
-    return false;
+    return exchange(req, reply, kStrictReadPolicy);
 }
 
 bool CommandChannel::statusRead(const Report& req, Report& reply, bool waitBetween)

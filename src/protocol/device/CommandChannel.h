@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/device/Commands.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -18,8 +20,6 @@ class THidDevice;
 class CommandChannel {
 public:
     static constexpr int kRetryLimit = 50;
-    static constexpr quint8 kAck = 0xCC;
-    static constexpr quint8 kRfMarker = 0xAA;
     using Report = std::array<quint8, 9>;
 
     explicit CommandChannel(DeviceClock& clock);
@@ -70,9 +70,20 @@ public:
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
     void setDebugLog(std::function<void(const QString&)> log) { debugLog_ = std::move(log); }
 
+    // One set or get call handed to the receiver: the buffer as written, or as the get left it.
+    struct TraceEntry {
+        enum class Direction { Set, Get };
+        Direction direction = Direction::Set;
+        Report bytes{};
+        int length = 0;  // the bytes the call carried
+        bool ok = false;
+    };
+    // Sees every call to the receiver, in order, as it returns; none is traced by default.
+    void setTrace(std::function<void(const TraceEntry&)> trace) { trace_ = std::move(trace); }
+
     // Builds 01 b1 .. b7 00: report ID 1, then the given bytes, the rest zero.
     static Report request(std::initializer_list<quint8> bytes);
-    static bool acknowledged(const Report& reply) { return reply[7] == kAck; }
+    static bool acknowledged(const Report& reply) { return reply[7] == Cmd::kAck; }
 
     int EepromReadWord(quint8 wordNumber);
     // Writes and reads back until the word reads as written, at most 50 passes, each pass
@@ -100,7 +111,26 @@ public:
     bool setFeature(const Report& buffer);
     bool getFeature(Report& buffer);
 
+    // What sets the four acknowledged exchange kinds apart (docs/device-loops.md has the table).
+    // Every attempt sends the request afresh and, after a successful set, waits and gets; then
+    // it waits again, pumps, and ends the exchange when the reply is acknowledged.
+    struct ExchangePolicy {
+        int attempts;
+        int waitBeforeGetMs;    // after a successful set
+        int waitAfterGetMs;     // after the get, or after a failed set that does not give up
+        bool failedSetGivesUp;  // else the attempt reads as unanswered, with no get
+        bool failedGetGivesUp;  // else the unchanged buffer reads as unanswered
+        // Looks for the receiver before each attempt; the kinds that give up on a failed set
+        // learn that it is gone from their next set.
+        bool endsWhenGone;
+        bool pumpsFirst;  // lets pending events run before the exchange begins
+    };
+
 private:
+    // The one exchange loop: true when the last reply, left in `reply`, was acknowledged.
+    bool exchange(const Report& request, Report& reply, const ExchangePolicy& policy);
+    // The one place every set and get passes on its way to the receiver, and is traced.
+    bool transfer(TraceEntry::Direction direction, Report& buffer);
     int reportLength() const;
     void log(const QString& line) const;
 
@@ -120,4 +150,5 @@ private:
     quint64 generation_ = 0;
     std::vector<quint64> openRuns_;
     std::function<void(const QString&)> debugLog_;
+    std::function<void(const TraceEntry&)> trace_;
 };

@@ -1,28 +1,29 @@
 #include "protocol/device/RfAccess.h"
 
 #include "protocol/device/CommandChannel.h"
+#include "protocol/device/Commands.h"
 #include "protocol/device/ReentryGuard.h"
 
 quint8 RfAccess::ReadCode(RfSpace space)
 {
     switch (space) {
-    case RfSpace::DirectRegister: return RfCode::kReadDirectReg;
-    case RfSpace::IndexRegister: return RfCode::kReadIndexReg;
-    case RfSpace::Sensor: return RfCode::kReadSensor;
-    case RfSpace::Eeprom: return RfCode::kReadEeprom;
+    case RfSpace::DirectRegister: return Cmd::kRfReadDirectReg;
+    case RfSpace::IndexRegister: return Cmd::kRfReadIndexReg;
+    case RfSpace::Sensor: return Cmd::kRfReadSensor;
+    case RfSpace::Eeprom: return Cmd::kRfReadEeprom;
     }
-    return RfCode::kReadDirectReg;
+    return Cmd::kRfReadDirectReg;
 }
 
 quint8 RfAccess::WriteCode(RfSpace space)
 {
     switch (space) {
-    case RfSpace::DirectRegister: return RfCode::kWriteDirectReg;
-    case RfSpace::IndexRegister: return RfCode::kWriteIndexReg;
-    case RfSpace::Sensor: return RfCode::kWriteSensor;
-    case RfSpace::Eeprom: return RfCode::kWriteEeprom;
+    case RfSpace::DirectRegister: return Cmd::kRfWriteDirectReg;
+    case RfSpace::IndexRegister: return Cmd::kRfWriteIndexReg;
+    case RfSpace::Sensor: return Cmd::kRfWriteSensor;
+    case RfSpace::Eeprom: return Cmd::kRfWriteEeprom;
     }
-    return RfCode::kWriteDirectReg;
+    return Cmd::kRfWriteDirectReg;
 }
 
 int RfAccess::Read(RfSpace space, quint8 address)
@@ -58,15 +59,16 @@ int RfAccess::WriteEepromVerified(quint8 address, quint8 data,
 
 void RfAccess::SetupCpi(quint8 code)
 {
-    channel_.RfCommand(RfCode::kSetupCpi, code, 0xCC);
+    channel_.RfCommand(Cmd::kRfSetupCpi, code, Cmd::RfSetupCpi::kKey);
 }
 
 void RfAccess::EnterAccess(bool withLed)
 {
-    channel_.RfCommand(RfCode::kEnterAccess, 0x5A, withLed ? 0xCC : 0x33);
+    channel_.RfCommand(Cmd::kRfEnterAccess, Cmd::RfEnterAccess::kKey,
+                       withLed ? Cmd::RfEnterAccess::kWithLed : Cmd::RfEnterAccess::kWithoutLed);
 }
 
 void RfAccess::LeaveAccess()
 {
-    channel_.RfCommand(RfCode::kLeaveAccess, 0x00, 0x00);
+    channel_.RfCommand(Cmd::kRfLeaveAccess, 0x00, 0x00);
 }

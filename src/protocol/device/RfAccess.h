@@ -6,21 +6,6 @@
 
 class CommandChannel;
 
-// RF commands: byte 1 of a report whose byte 2 is the RF marker.
-namespace RfCode {
-inline constexpr quint8 kWriteEeprom = 0x21;
-inline constexpr quint8 kWriteIndexReg = 0x22;
-inline constexpr quint8 kWriteDirectReg = 0x23;
-inline constexpr quint8 kReadEeprom = 0x24;
-inline constexpr quint8 kReadIndexReg = 0x25;
-inline constexpr quint8 kReadDirectReg = 0x26;
-inline constexpr quint8 kWriteSensor = 0x29;
-inline constexpr quint8 kReadSensor = 0x2A;
-inline constexpr quint8 kEnterAccess = 0x2B;
-inline constexpr quint8 kLeaveAccess = 0x2C;
-inline constexpr quint8 kSetupCpi = 0x2F;
-}  // namespace RfCode
-
 // The address spaces of the mouse's RF side.
 enum class RfSpace { DirectRegister, IndexRegister, Sensor, Eeprom };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/device/Commands.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -16,6 +18,11 @@ struct SpecialReply {
     // Command 4 only: the binding status (byte 1) had settled to 0xBB or 0x33.
     bool bindingSettled = false;
 };
+
+// Byte 1 of special command 4's reply: the receiver still searches for its mouse, or has it.
+namespace BindingStatus {
+inline constexpr quint8 kSearching = 0xBB, kLinked = 0x33;
+}  // namespace BindingStatus
 
 // The three channel grids of the console.
 enum class ChannelGrid { MouseHopping, KeyboardHopping, Rssi };
@@ -39,7 +46,7 @@ inline bool ChannelBitShown(quint8 mapByte, int column)
 
 inline bool BindingStatusSettled(quint8 status)
 {
-    return status == 0xBB || status == 0x33;
+    return status == BindingStatus::kSearching || status == BindingStatus::kLinked;
 }
 
 // The record of command `command`'s acknowledged reply (report bytes 0 to 6).
@@ -52,7 +59,6 @@ std::vector<ChannelMapRow> ChannelMapRows(const SpecialReply& reply);
 
 class SpecialCommands {
 public:
-    static constexpr quint8 kCommand = 0x14;
     // How many exchanges one run of command 4 makes at most while the binding status is
     // unsettled, so that a receiver that never settles cannot hold the tool.
     static constexpr int kBindingStatusExchanges = 10;
@@ -67,5 +73,5 @@ public:
 
 private:
     CommandChannel& channel_;
-    std::array<bool, 5> running_{};
+    std::array<bool, Cmd::Special::kLastSelector + 1> running_{};
 };

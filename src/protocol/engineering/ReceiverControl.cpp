@@ -1,33 +1,44 @@
 #include "protocol/engineering/ReceiverControl.h"
 
 #include "protocol/device/CommandChannel.h"
+#include "protocol/device/Commands.h"
 
 void ReceiverControl::SelectDevice(bool mouse)
 {
-    channel_.plainCommand(CommandChannel::request({0x17, 0x3C, 0x5A, quint8(mouse ? 0x01 : 0x02)}));
+    namespace Select = Cmd::SelectDevice;
+    Send({Cmd::kSelectDevice, Select::kKey1, Select::kKey2,
+          mouse ? Select::kMouse : Select::kKeyboard});
 }
 
 void ReceiverControl::EnterAccess()
 {
-    channel_.plainCommand(CommandChannel::request({0x0C}));
+    Send({Cmd::kEnterAccess});
 }
 
 void ReceiverControl::LeaveAccess()
 {
-    channel_.plainCommand(CommandChannel::request({0x0D}));
+    Send({Cmd::kLeaveAccess});
 }
 
 void ReceiverControl::JumpToPowerOnReset()
 {
-    channel_.plainCommand(CommandChannel::request({0x0E, 0x55, 0xAA, 0xCC}));
+    namespace Key = Cmd::JumpToPor;
+    Send({Cmd::kJumpToPor, Key::kKey1, Key::kKey2, Key::kKey3});
 }
 
 void ReceiverControl::EnableRssi()
 {
-    channel_.plainCommand(CommandChannel::request({0x15, 0xBB, 0xA5, 0x5A}));
+    namespace Key = Cmd::EnableRssi;
+    Send({Cmd::kEnableRssi, Key::kKey1, Key::kKey2, Key::kKey3});
 }
 
 void ReceiverControl::DisableRssi()
 {
-    channel_.plainCommand(CommandChannel::request({0x16, 0xBB, 0x3C, 0xC3}));
+    namespace Key = Cmd::DisableRssi;
+    Send({Cmd::kDisableRssi, Key::kKey1, Key::kKey2, Key::kKey3});
+}
+
+void ReceiverControl::Send(std::initializer_list<quint8> bytes)
+{
+    channel_.plainCommand(CommandChannel::request(bytes));
 }

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <initializer_list>
+
 class CommandChannel;
 
 // The receiver's own control commands: which device the console talks to, the receiver's
@@ -18,5 +20,7 @@ public:
     void DisableRssi();
 
 private:
+    void Send(std::initializer_list<quint8> bytes);
+
     CommandChannel& channel_;
 };

@@ -1,6 +1,7 @@
 #include "protocol/receiver/CustomKeys.h"
 
 #include "protocol/device/CommandChannel.h"
+#include "protocol/device/Commands.h"
 #include "protocol/receiver/EepromMap.h"
 
 namespace Hotkeys {
@@ -24,7 +25,7 @@ bool Store(CommandChannel& channel, int hotkey, quint16 code)
 
 void Update(CommandChannel& channel)
 {
-    channel.plainCommand(CommandChannel::request({0x08, 0x0B}));
+    channel.plainCommand(CommandChannel::request({Cmd::kTest, Cmd::Test::kUpdateCustomKeys}));
 }
 
 std::optional<quint16> Read(CommandChannel& channel, int hotkey,

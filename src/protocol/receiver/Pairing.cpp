@@ -1,5 +1,7 @@
 #include "protocol/receiver/Pairing.h"
 
+#include "protocol/device/Commands.h"
+
 namespace {
 
 constexpr quint8 kLowestChannel = 2;
@@ -30,7 +32,7 @@ QString PairingReadingLine(ReadingStage stage, int tick, const LinkStatus& readi
 
 std::optional<LinkStatus> Pairing::ReadLinkStatus()
 {
-    if (!channel_.statusRead(CommandChannel::request({kLinkStatusCommand}), buffer_))
+    if (!channel_.statusRead(CommandChannel::request({Cmd::kLinkStatus}), buffer_))
         return std::nullopt;
     return DecodeLinkStatus(buffer_);
 }
@@ -60,7 +62,8 @@ void Pairing::SendStart()
 {
     // Bytes 5 to 7 stay as the last link status reply left them.
     CommandChannel::Report start = buffer_;
-    const CommandChannel::Report head = CommandChannel::request({kStartCommand, 0x00, 0x01, 0x00});
+    const CommandChannel::Report head = CommandChannel::request(
+        {Cmd::kTest, Cmd::Test::kStartSoftBind, Cmd::Test::kSoftBindGo, 0x00});
     for (size_t i = 0; i <= 4; ++i)
         start[i] = head[i];
     channel_.plainCommand(start);
@@ -80,7 +83,7 @@ bool Pairing::BindingSettles(const ReplySeen& onReply)
 {
     const CommandChannel::Sequence run(channel_);
     for (int runs = 1; runs <= kBindingStatusRuns && run.live(); ++runs) {
-        const std::optional<SpecialReply> reply = special_.Run(4);
+        const std::optional<SpecialReply> reply = special_.Run(Cmd::Special::kBindingStatus);
         if (reply && onReply)
             onReply(*reply);
         // The last run only refreshes the boxes: the tick ends after it.

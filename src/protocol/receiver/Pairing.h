@@ -29,8 +29,6 @@ QString PairingReadingLine(ReadingStage stage, int tick, const LinkStatus& readi
 // watched once a second until the mouse or keyboard ID it holds changes, or the time runs out.
 class Pairing {
 public:
-    static constexpr quint8 kLinkStatusCommand = 0x09;
-    static constexpr quint8 kStartCommand = 0x08;
     // Link status attempts before a tick, or the start, gives up.
     static constexpr int kStableAttempts = 19;
     static constexpr int kReadingGapMs = 5;

@@ -1,11 +1,11 @@
 #include "protocol/receiver/StatusReadouts.h"
 
+#include "protocol/device/Commands.h"
 #include "protocol/device/ReentryGuard.h"
 #include "protocol/device/RfAccess.h"
 
 namespace {
 
-constexpr quint8 kBindingSearching = 0xBB;
 constexpr quint8 kSensorProbeAddress = 0x00;
 
 }  // namespace
@@ -62,7 +62,7 @@ CpiSelection SelectCpi(int hundreds, bool highSelected, bool lowSelected, bool r
 BindingStep NextBindingStep(bool prevBindingStatusBB, bool settingsRead,
                             std::optional<quint8> bindingStatus)
 {
-    const bool searching = bindingStatus == kBindingSearching;
+    const bool searching = bindingStatus == BindingStatus::kSearching;
     const bool leftSearching = prevBindingStatusBB && bindingStatus && !searching;
     if (leftSearching || !settingsRead)
         return {true, false};
@@ -73,20 +73,20 @@ BindingStep NextBindingStep(bool prevBindingStatusBB, bool settingsRead,
 std::optional<BatteryLevels> StatusReadouts::ReadBattery()
 {
     CommandChannel::Report reply{};
-    channel_.polledRead(CommandChannel::request({kBatteryCommand}), reply);
+    channel_.polledRead(CommandChannel::request({Cmd::kBattery}), reply);
     return DecodeBattery(reply);
 }
 
 std::optional<int> StatusReadouts::ReadCpi()
 {
     CommandChannel::Report reply{};
-    channel_.polledRead(CommandChannel::request({kCpiCommand}), reply);
+    channel_.polledRead(CommandChannel::request({Cmd::kCpi}), reply);
     return DecodeCpi(reply);
 }
 
 std::optional<quint8> StatusReadouts::MouseSerial(MouseLinkCheck& check)
 {
-    const std::optional<SpecialReply> reply = special_.Run(1);
+    const std::optional<SpecialReply> reply = special_.Run(Cmd::Special::kRadio);
     if (!reply)
         return std::nullopt;
     check.lastReply = reply;

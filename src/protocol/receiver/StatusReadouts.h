@@ -60,8 +60,6 @@ struct MouseLinkCheck {
 // The read-outs of the status area: battery, CPI and the mouse link check.
 class StatusReadouts {
 public:
-    static constexpr quint8 kBatteryCommand = 0x0A;
-    static constexpr quint8 kCpiCommand = 0x0B;
     static constexpr int kSerialGapMs = 10;
     static constexpr int kAccessSettleMs = 50;
 

@@ -6,6 +6,7 @@
 #include "window/app/BatteryTray.h"
 #include "window/app/UserPrompts.h"
 #include "protocol/device/AccessHelp.h"
+#include "protocol/device/Commands.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "protocol/i18n/Lang.h"
@@ -214,7 +215,7 @@ void TForm1::AttachReceiver()
 bool TForm1::ReadLinkStatusAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!Channel().statusRead(CommandChannel::request({0x09}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({Cmd::kLinkStatus}), reply, false))
         return false;
     // A reply whose channel is out of range holds no IDs: pairing would compare against garbage.
     const std::optional<LinkStatus> status = DecodeLinkStatus(reply);
@@ -230,7 +231,7 @@ bool TForm1::ReadLinkStatusAtAttach()
 void TForm1::ReadBatteryAtAttach()
 {
     CommandChannel::Report reply{};
-    if (!Channel().statusRead(CommandChannel::request({0x0A}), reply, false))
+    if (!Channel().statusRead(CommandChannel::request({Cmd::kBattery}), reply, false))
         return;
     pbKbdBattery->setMax(double(reply[0] >> 4) - 1);
     pbMseBattery->setMax(7);
