@@ -71,10 +71,10 @@ void TForm1::RunStatusTick()
     if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
         btnCPIClick(btnCPI);
     if (unlock_->engineeringMode) {
-        RunSpecialCommand(2);
-        RunSpecialCommand(3);
+        RunSpecialCommand(Cmd::Special::kHoppingMaps);
+        RunSpecialCommand(Cmd::Special::kMaskList);
     }
-    const std::optional<SpecialReply> status = RunSpecialCommand(4);
+    const std::optional<SpecialReply> status = RunSpecialCommand(Cmd::Special::kBindingStatus);
     if (!run.live())
         return;  // the device change that dropped the receiver has set the timers
     const BindingStep step =
