@@ -23,6 +23,10 @@ check() { # description, command...
 deb=$(ls "$scratch"/out-deb/karvelo-rf-tool_"$version"_*.deb)
 
 check "lintian reports no error" lintian --allow-root --fail-on error "$deb"
+lintian --allow-root -I "$deb" > "$scratch/lintian-info" 2>&1 || true
+check "the binaries carry the hardening flags (full RELRO, fortified functions)" \
+    bash -c '! grep -E "hardening-no-(bindnow|fortify-functions|relro|pie)" "$1"' _ \
+    "$scratch/lintian-info"
 dpkg-deb -x "$deb" "$scratch/root"
 dpkg-deb -e "$deb" "$scratch/control"
 root=$scratch/root
@@ -43,6 +47,10 @@ check "the AppStream metadata is valid" appstreamcli validate --no-net \
     "$root/usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml"
 check "the AppStream metadata names a screenshot" \
     grep -q "<screenshot type=\"default\">" "$root/usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml"
+for program in karvelo-rf-tool karvelo-rf; do
+    check "the AppStream metadata provides $program" \
+        grep -q "<binary>$program</binary>" "$root/usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml"
+done
 check "dependencies come from the shared libraries" \
     grep -Eq "^Depends:.*qt6-qpa-plugins.*libqt6widgets6.*libudev1" "$scratch/control/control"
 for script in postinst postrm; do

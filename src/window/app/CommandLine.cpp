@@ -1,10 +1,57 @@
 #include "window/app/CommandLine.h"
 
+namespace {
+
+// The options every Qt program takes, which the application object reads and removes: with a
+// value (also as -option=value), and without one.
+const char* const kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
+    "qmljsdebugger", "dialogs", "fontengine"};
+const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The Qt option's name without its dashes and value, or empty for one that is not Qt's.
+QString QtOptionName(const QString& arg, bool& hasValue)
+{
+    if (!arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-"))
+        return QString();
+    QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1);
+    hasValue = name.contains(QLatin1Char('='));
+    name = name.section(QLatin1Char('='), 0, 0);
+    for (const char* option : kQtOptionsWithValue)
+        if (name == QLatin1String(option))
+            return name;
+    for (const char* flag : kQtFlags)
+        if (name == QLatin1String(flag) && !hasValue)
+            return name;
+    return QString();
+}
+
+bool TakesValue(const QString& qtOption)
+{
+    for (const char* flag : kQtFlags)
+        if (qtOption == QLatin1String(flag))
+            return false;
+    return true;
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const QStringList& arguments)
 {
     CommandLine result;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
+        bool hasValue = false;
+        if (const QString qtOption = QtOptionName(arg, hasValue); !qtOption.isEmpty()) {
+            if (!TakesValue(qtOption) || hasValue)
+                continue;
+            if (++i < arguments.size())
+                continue;  // the value, read by the application object
+            result.action = CommandLine::Action::UsageError;
+            result.error = QStringLiteral("option '%1' needs a value").arg(arg);
+            return result;
+        }
         if (arg == QLatin1String("--simulate")) {
             result.simulate = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
@@ -37,6 +84,9 @@ QString UsageText(const QString& program)
                "                      receiver, for: %1 --print-udev-rules | sudo tee\n"
                "                      /etc/udev/rules.d/70-karvelo-rf-receiver.rules\n"
                "  -h, --help          show this text and exit\n"
-               "  --version           show the version and exit\n")
+               "  --version           show the version and exit\n"
+               "\n"
+               "It also takes the options of every Qt program, such as -platform, -display,\n"
+               "-style and -reverse.\n")
         .arg(program);
 }

@@ -31,6 +31,27 @@ TEST(CommandLineTest, EveryOptionIsUnderstoodAndListedInTheHelp)
     EXPECT_TRUE(wrong.error.contains(QStringLiteral("--x")));
 }
 
+TEST(CommandLineTest, QtsOwnOptionsAreLeftToTheApplicationObject)
+{
+    using Action = CommandLine::Action;
+    const struct {
+        QStringList arguments;
+        Action action;
+    } cases[] = {
+        {{"-reverse", "--simulate"}, Action::Run},
+        {{"-platform", "offscreen", "-display", ":1"}, Action::Run},
+        {{"--platform", "xcb", "-style=Fusion"}, Action::Run},
+        {{"-platform"}, Action::UsageError},        // its value is missing
+        {{"-reverse=1"}, Action::UsageError},       // a flag takes none
+        {{"-platformx", "y"}, Action::UsageError},  // not one of Qt's
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = ParseCommandLine(QStringList{"tool"} + c.arguments);
+        EXPECT_EQ(parsed.action, c.action) << qPrintable(c.arguments.join(' '));
+    }
+    EXPECT_TRUE(ParseCommandLine({"tool", "-platform", "offscreen", "--simulate"}).simulate);
+}
+
 TEST(CloseOnSignalsTest, TerminationAndInterruptRunTheCloseOnTheEventLoopOnce)
 {
     for (const int signal : {SIGTERM, SIGINT}) {
