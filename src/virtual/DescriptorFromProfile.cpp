@@ -22,12 +22,13 @@ public:
     }
     void plain(std::uint8_t byte) { bytes_.push_back(byte); }
 
-    // A report of `length` bytes, report ID byte included, of vendor-defined bytes.
+    // A report of vendor-defined bytes whose length is `length` as Windows counts it: the
+    // data and one byte for the report ID, also when the collection uses none.
     void report(Main kind, std::uint8_t reportId, std::uint16_t length)
     {
-        const std::uint16_t dataBytes = reportId ? std::uint16_t(length - 1) : length;
-        if (length <= 1 || dataBytes == 0)
+        if (length <= 1)
             return;
+        const std::uint16_t dataBytes = std::uint16_t(length - 1);
         if (reportId)
             shortItem(0x84, reportId);   // Report ID
         shortItem(0x04, 0xFF00);         // Usage Page (vendor defined)
