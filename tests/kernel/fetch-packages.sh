@@ -10,7 +10,7 @@
 # "SKIPPED: why" when a package can be neither downloaded nor found in the cache.
 set -euo pipefail
 rig=$1
-cache=${KARVELO_RIG_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/karvelo-rf}/debs
+cache=${KARVELO_RIG_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/karvelo-rf}/debs
 mkdir -p "$cache" "$rig/unpacked"
 
 skip() { echo "SKIPPED: $*" >&2; exit 77; }

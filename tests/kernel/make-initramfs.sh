@@ -77,9 +77,9 @@ place_qt_offscreen() { # libQt6Gui path
     local plugins
     plugins=$(dirname "$(readlink -f "$1")")/qt6/plugins
     place_with_libraries "$plugins/platforms/libqoffscreen.so"
-    cp -a --parents /etc/fonts "$root"
+    cp -rL --parents /etc/fonts "$root"  # its links point into /usr/share/fontconfig
     for font in /usr/share/fonts/truetype/wqy /usr/share/fonts/truetype/dejavu; do
-        [ -d "$font" ] && cp -a --parents "$font" "$root"
+        [ -d "$font" ] && cp -rL --parents "$font" "$root"
     done
     return 0
 }
