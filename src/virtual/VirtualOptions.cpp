@@ -39,11 +39,11 @@ bool Count(const QString& text, int& out)
 // "N,INDEX,MASK": N replies, byte INDEX (0..7) XOR MASK (hexadecimal).
 bool Corruption(VirtualOptions& o, const QString& text)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
+    const QStringList fields = text.split(QLatin1Char(','));
     qint64 index = 0;
     qint64 mask = 0;
-    if (parts.size() != 3 || !Count(parts[0], o.corruptReplies) ||
-        !Number(parts[1], 0, 7, index) || !Number(parts[2], 1, 0xFF, mask, 16))
+    if (fields.size() != 3 || !Count(fields[0], o.corruptReplies) ||
+        !Number(fields[1], 0, 7, index) || !Number(fields[2], 1, 0xFF, mask, 16))
         return false;
     o.corruptIndex = int(index);
     o.corruptMask = quint8(mask);
