@@ -87,6 +87,8 @@ void CliSession::DropRemovedReceiver()
 
 bool CliSession::ReceiverRemoved()
 {
-    QCoreApplication::processEvents();
+    // The platform's notification may not have come yet: the present devices tell.
+    if (!removed_ && controller_ && channel_.receiver())
+        controller_->HandleNotification(0);
     return removed_;
 }

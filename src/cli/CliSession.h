@@ -41,7 +41,7 @@ public:
     // Chooses the receiver (the one at `node` when given) and opens the channel to it.
     Open OpenReceiver(const QString& node);
     // True once the receiver was unplugged: the channel has dropped it, so nothing more is
-    // sent. Lets a pending device notification run first.
+    // sent. Looks at the devices present when no notification has told so yet.
     bool ReceiverRemoved();
 
 private:
