@@ -1,0 +1,135 @@
+// Plugging and unplugging as the kernel and systemd-udevd announce it: the window (offscreen)
+// follows the udev monitor through an add, a remove and 20 quick remove/add cycles, and a
+// removal in the middle of any sequence ends that sequence at once, after which the window
+// shows no receiver and attaches again on the next add.
+#include "GuestSequences.h"
+
+#include "protocol/device/HidController.h"
+#include "protocol/device/linux/LinuxHidBackend.h"
+#include "sim/ReceiverModel.h"
+#include "sim/SimFaults.h"
+#include "sim/SimReceivers.h"
+#include "window/app/MainWindow.h"
+
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Between the removal and the device change that drops the receiver (at the sequence's next
+// pump), exchanges fail: at worst a stable link reading's 19 attempts of two calls (171 ms of
+// waits), or the rest of an option change pass; the pairing helper's tick interval (1,000 ms)
+// may come first, and a receiver plugged in again at once has the window attach (94 ms). A sequence that went on failing through its retries would take seconds to
+// minutes (docs/device-loops.md).
+constexpr int kCallsAfterRemoval = 2 * 19 + 2;
+constexpr qint64 kWaitsAfterRemovalMs = 1000 + 171 + 94 + 35;
+
+QString ShownVid(TForm1& window)
+{
+    return window.Find<QLineEdit>(QStringLiteral("edtVID"))->text();
+}
+
+bool AttachedTo(TForm1& window, const ServedReceiver& receiver)
+{
+    const THidDevice* device = window.Receiver();
+    return device && device->IsPluggedIn() && device->PnPInfo().DevicePath == receiver.node() &&
+           ShownVid(window) == QLatin1String("7A3C");
+}
+
+bool ShowsNoReceiver(TForm1& window)
+{
+    return !window.Receiver() && ShownVid(window).isEmpty();
+}
+
+TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
+{
+    auto clock = std::make_shared<SteppedClock>();
+    clock->setProcessEvents(true);
+    ServedReceiver receiver(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(), clock);
+    GuestWindow window(CreateLinuxHidBackend(), clock);
+    EXPECT_TRUE(ShowsNoReceiver(*window));
+
+    ASSERT_TRUE(receiver.plug());
+    EXPECT_TRUE(WaitFor([&] { return AttachedTo(*window, receiver); }));
+    receiver.unplug();
+    EXPECT_TRUE(WaitFor([&] { return ShowsNoReceiver(*window); }));
+
+    for (int cycle = 1; cycle < 20; ++cycle) {  // as fast as the kernel takes them
+        ASSERT_TRUE(receiver.device().plug());
+        receiver.device().unplug();
+    }
+    ASSERT_TRUE(receiver.plug());
+    // One receiver present: its two collections listed, nothing of the earlier ones kept.
+    EXPECT_TRUE(WaitFor([&] {
+        return AttachedTo(*window, receiver) && window->Controller()->Count() == 2 &&
+               window->Controller()->UnpluggedCount() == 0 && window->Devices().Count() == 2;
+    }));
+}
+
+// The first `count` reports set in a transcript, one a line.
+std::string Sets(const std::vector<QString>& transcript, size_t count = SIZE_MAX)
+{
+    QStringList sets;
+    for (const QString& line : transcript)
+        if (line.startsWith(QLatin1String("set")) && size_t(sets.size()) < count)
+            sets << line;
+    return sets.join(QLatin1Char('\n')).toStdString();
+}
+
+// Each sequence loses its receiver half-way, once for good and once plugged in again at once.
+TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
+{
+    SimSide sim;  // tells how many calls each sequence makes, and what the attach sends
+    KernelSide kernel;
+    ASSERT_TRUE(sim.Start());
+    ASSERT_TRUE(kernel.Start());
+    kernel.clock->setProcessEvents(true);  // the udev monitor is heard while sequences pump
+    // The attach's opening reports, the same whatever the receiver holds: leave RF access, the
+    // link status, the device selection, the battery twice.
+    constexpr size_t kAttachOpening = 5;
+    const std::string attachOpening = Sets(RunOn(sim, Sequences().front()).reports, kAttachOpening);
+    for (const Sequence& sequence : Sequences()) {
+        const int removalCall = std::max(1, int(RunOn(sim, sequence).reports.size()) / 2);
+        for (const bool replugAtOnce : {false, true}) {
+            SCOPED_TRACE(std::string(sequence.name) + (replugAtOnce ? ", plugged in again at once" : ""));
+            ServedReceiver& receiver = kernel.receiver();
+            receiver.setReplugAfterRemoval(replugAtOnce);
+            receiver.device().withState([&](ReceiverModel*, SimFaults& faults) { faults.unplugAtExchange(removalCall); });
+            const qint64 mark = kernel.mark();
+            const int callsBefore = kernel.backend().calls();
+            RunOn(kernel, sequence);
+            const qint64 ended = kernel.clock->nowMs();
+            // Calls that failed after the removal: those the device plugged in again (if any)
+            // took are the window's attach.
+            const int failedAfter = kernel.backend().calls() - callsBefore - int(receiver.device().logSince(mark).size());
+
+            if (!replugAtOnce) {
+                EXPECT_TRUE(WaitFor([&] { return ShowsNoReceiver(kernel.window()); }));
+                receiver.unplug();
+                ASSERT_TRUE(receiver.plug());
+            } else {
+                ASSERT_TRUE(receiver.findReplugged());
+            }
+            EXPECT_TRUE(WaitFor([&] { return AttachedTo(kernel.window(), receiver); }));
+            kernel.window().tmrStatus->stop();
+
+            std::vector<ReportLogEntry> seen = receiver.device().logSince(mark);
+            const auto removal = std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
+            ASSERT_NE(removal, seen.end());
+            EXPECT_LE(failedAfter, kCallsAfterRemoval);
+            EXPECT_LE(ended - removal->timeMs, kWaitsAfterRemovalMs);
+            std::printf("%-26s %-5s removed at call %3d: %2d calls failed, %4lld ms waited after it\n",
+                        sequence.name, replugAtOnce ? "again" : "gone", removalCall, failedAfter,
+                        static_cast<long long>(ended - removal->timeMs));
+            // The device plugged in after the removal hears the window's attach first: nothing
+            // of the sequence that lost the old one.
+            EXPECT_EQ(Sets(Transcript({removal + 1, seen.end()}), kAttachOpening), attachOpening);
+        }
+    }
+}
+
+}  // namespace
