@@ -17,15 +17,9 @@ namespace {
 // A mouse of another vendor with no feature report, as most mice are.
 SimDeviceProfile PlainMouse()
 {
-    SimDeviceProfile mouse;
-    mouse.vendorId = 0x1209;
+    SimDeviceProfile mouse = SimReceivers::plainKeyboardProfile();
     mouse.productId = 0x0002;
-    mouse.product = QStringLiteral("USB Optical Mouse");
-    SimCollection c;
-    c.inputLength = 5;
-    c.featureLength = 0;
-    c.reportId = 0;
-    mouse.collections = {c};
+    mouse.collections.front().usage = 0x0002;
     return mouse;
 }
 

@@ -1,12 +1,14 @@
 #include "GuestRig.h"
 
 #include "window/app/Application.h"
+#include "protocol/device/HidController.h"
 #include "window/app/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QThread>
 
 #include <algorithm>
@@ -129,6 +131,15 @@ std::vector<QString> Transcript(const std::vector<ReportLogEntry>& entries)
     return lines;
 }
 
+std::string SetLines(const std::vector<QString>& transcript, size_t count)
+{
+    QStringList sets;
+    for (const QString& line : transcript)
+        if (line.startsWith(QLatin1String("set")) && size_t(sets.size()) < count)
+            sets << line;
+    return sets.join(QLatin1Char('\n')).toStdString();
+}
+
 namespace {
 
 class CountingConnection final : public HidConnection {
@@ -185,4 +196,25 @@ void GuestWindow::holdTimers() const
 {
     window->tmrStatus->stop();
     window->tmrSoftBind->stop();
+}
+
+namespace {
+
+QString ShownVid(const TForm1& window)
+{
+    return window.Find<QLineEdit>(QStringLiteral("edtVID"))->text();
+}
+
+}  // namespace
+
+bool GuestWindow::attachedTo(const ServedReceiver& receiver) const
+{
+    const THidDevice* device = window->Receiver();
+    return device && device->IsPluggedIn() && device->PnPInfo().DevicePath == receiver.node() &&
+           ShownVid(*window) == QLatin1String("7A3C");
+}
+
+bool GuestWindow::showsNoReceiver() const
+{
+    return !window->Receiver() && ShownVid(*window).isEmpty();
 }

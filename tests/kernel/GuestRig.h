@@ -13,6 +13,8 @@
 #include <QString>
 
 #include <atomic>
+#include <cstdint>
+#include <string>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -82,6 +84,8 @@ std::vector<QString> HidrawNodesOf(quint16 vendorId, quint16 productId);
 
 // The same transcript from a simulated backend's log.
 std::vector<QString> Transcript(const std::vector<ReportLogEntry>& entries);
+// The first `count` reports set in a transcript, one a line.
+std::string SetLines(const std::vector<QString>& transcript, size_t count = SIZE_MAX);
 
 // A backend in front of another that counts the feature calls made through it, so a test can
 // see what a sequence still tries once its device has gone.
@@ -109,6 +113,10 @@ struct GuestWindow {
     TForm1* operator->() const { return window.get(); }
     // Disarms the window's timers, so that only what a test calls runs.
     void holdTimers() const;
+    // Attached to the receiver's present node, its VID on show.
+    bool attachedTo(const ServedReceiver& receiver) const;
+    // No receiver handle, nothing on show.
+    bool showsNoReceiver() const;
 
     TestServices services;
     std::unique_ptr<TForm1> window;

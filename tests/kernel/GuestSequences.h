@@ -34,6 +34,7 @@ public:
     virtual qint64 mark() = 0;
     virtual std::vector<QString> transcriptSince(qint64 mark) = 0;
     TForm1& window() { return **window_; }
+    const GuestWindow& guestWindow() const { return *window_; }
     std::shared_ptr<SteppedClock> clock = std::make_shared<SteppedClock>();
 
 protected:

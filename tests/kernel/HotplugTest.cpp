@@ -11,8 +11,6 @@
 #include "sim/SimReceivers.h"
 #include "window/app/MainWindow.h"
 
-#include <QLineEdit>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,27 +21,10 @@ namespace {
 // Between the removal and the device change that drops the receiver (at the sequence's next
 // pump), exchanges fail: at worst a stable link reading's 19 attempts of two calls (171 ms of
 // waits), or the rest of an option change pass; the pairing helper's tick interval (1,000 ms)
-// may come first, and a receiver plugged in again at once has the window attach (94 ms). A sequence that went on failing through its retries would take seconds to
-// minutes (docs/device-loops.md).
+// may come first, and a receiver plugged in again at once has the window attach (94 ms). A
+// sequence that went on failing through its retries would take seconds to minutes.
 constexpr int kCallsAfterRemoval = 2 * 19 + 2;
 constexpr qint64 kWaitsAfterRemovalMs = 1000 + 171 + 94 + 35;
-
-QString ShownVid(TForm1& window)
-{
-    return window.Find<QLineEdit>(QStringLiteral("edtVID"))->text();
-}
-
-bool AttachedTo(TForm1& window, const ServedReceiver& receiver)
-{
-    const THidDevice* device = window.Receiver();
-    return device && device->IsPluggedIn() && device->PnPInfo().DevicePath == receiver.node() &&
-           ShownVid(window) == QLatin1String("7A3C");
-}
-
-bool ShowsNoReceiver(TForm1& window)
-{
-    return !window.Receiver() && ShownVid(window).isEmpty();
-}
 
 TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
 {
@@ -51,12 +32,12 @@ TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
     clock->setProcessEvents(true);
     ServedReceiver receiver(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(), clock);
     GuestWindow window(CreateLinuxHidBackend(), clock);
-    EXPECT_TRUE(ShowsNoReceiver(*window));
+    EXPECT_TRUE(window.showsNoReceiver());
 
     ASSERT_TRUE(receiver.plug());
-    EXPECT_TRUE(WaitFor([&] { return AttachedTo(*window, receiver); }));
+    EXPECT_TRUE(WaitFor([&] { return window.attachedTo(receiver); }));
     receiver.unplug();
-    EXPECT_TRUE(WaitFor([&] { return ShowsNoReceiver(*window); }));
+    EXPECT_TRUE(WaitFor([&] { return window.showsNoReceiver(); }));
 
     for (int cycle = 1; cycle < 20; ++cycle) {  // as fast as the kernel takes them
         ASSERT_TRUE(receiver.device().plug());
@@ -65,19 +46,9 @@ TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
     ASSERT_TRUE(receiver.plug());
     // One receiver present: its two collections listed, nothing of the earlier ones kept.
     EXPECT_TRUE(WaitFor([&] {
-        return AttachedTo(*window, receiver) && window->Controller()->Count() == 2 &&
+        return window.attachedTo(receiver) && window->Controller()->Count() == 2 &&
                window->Controller()->UnpluggedCount() == 0 && window->Devices().Count() == 2;
     }));
-}
-
-// The first `count` reports set in a transcript, one a line.
-std::string Sets(const std::vector<QString>& transcript, size_t count = SIZE_MAX)
-{
-    QStringList sets;
-    for (const QString& line : transcript)
-        if (line.startsWith(QLatin1String("set")) && size_t(sets.size()) < count)
-            sets << line;
-    return sets.join(QLatin1Char('\n')).toStdString();
 }
 
 // Each sequence loses its receiver half-way, once for good and once plugged in again at once.
@@ -91,7 +62,7 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
     // The attach's opening reports, the same whatever the receiver holds: leave RF access, the
     // link status, the device selection, the battery twice.
     constexpr size_t kAttachOpening = 5;
-    const std::string attachOpening = Sets(RunOn(sim, Sequences().front()).reports, kAttachOpening);
+    const std::string attachOpening = SetLines(RunOn(sim, Sequences().front()).reports, kAttachOpening);
     for (const Sequence& sequence : Sequences()) {
         const int removalCall = std::max(1, int(RunOn(sim, sequence).reports.size()) / 2);
         for (const bool replugAtOnce : {false, true}) {
@@ -108,13 +79,13 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
             const int failedAfter = kernel.backend().calls() - callsBefore - int(receiver.device().logSince(mark).size());
 
             if (!replugAtOnce) {
-                EXPECT_TRUE(WaitFor([&] { return ShowsNoReceiver(kernel.window()); }));
+                EXPECT_TRUE(WaitFor([&] { return kernel.guestWindow().showsNoReceiver(); }));
                 receiver.unplug();
                 ASSERT_TRUE(receiver.plug());
             } else {
                 ASSERT_TRUE(receiver.findReplugged());
             }
-            EXPECT_TRUE(WaitFor([&] { return AttachedTo(kernel.window(), receiver); }));
+            EXPECT_TRUE(WaitFor([&] { return kernel.guestWindow().attachedTo(receiver); }));
             kernel.window().tmrStatus->stop();
 
             std::vector<ReportLogEntry> seen = receiver.device().logSince(mark);
@@ -127,7 +98,7 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
                         static_cast<long long>(ended - removal->timeMs));
             // The device plugged in after the removal hears the window's attach first: nothing
             // of the sequence that lost the old one.
-            EXPECT_EQ(Sets(Transcript({removal + 1, seen.end()}), kAttachOpening), attachOpening);
+            EXPECT_EQ(SetLines(Transcript({removal + 1, seen.end()}), kAttachOpening), attachOpening);
         }
     }
 }
