@@ -9,6 +9,7 @@
 #include "protocol/device/linux/LinuxHidBackend.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "window/app/MainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -23,71 +24,41 @@ SimDeviceProfile PlainMouse()
     return mouse;
 }
 
-// What the selection makes of the devices present, as the window and the command line see it.
-struct Selection {
-    QStringList lines;              // the device list, with each line's feature report length
-    QString receiver;               // the chosen device's line, or empty
-    QString receiverPath;
-    std::vector<QString> products;  // "VID:PID combo"
-};
-
-Selection Select(const std::shared_ptr<HidBackend>& backend)
+// What the window's selection made of the devices present: its device list with each line's
+// feature report length, the product table, and the receiver it attached.
+std::string Chosen(const GuestWindow& window)
 {
-    THidDeviceController controller(backend);
-    DeviceList devices;
-    controller.OnEnumerate = [&](THidDevice* device, int index) {
-        THidDevice* lent = nullptr;
-        controller.LendDevice(index, lent);
-        devices.Add(DescribeDevice(device), lent);
-        return true;
-    };
-    controller.HandleNotification(-1);
-    controller.EnumerateDevices();
-    ProductTable products;
-    THidDevice* receiver = SelectReceiver(devices, controller, products);
-    Selection s;
+    QStringList shown;
+    const DeviceList& devices = window->Devices();
     for (int row = 0; row < devices.Count(); ++row)
-        s.lines << devices.Lines().at(row) + QStringLiteral(" / feature %1").arg(devices.At(row)->Caps().FeatureReportByteLength);
-    for (const ProductRecord& p : products)
-        s.products.push_back(QString::asprintf("%04X:%04X%s", p.VendorID, p.ProductID, p.Combo ? " combo" : ""));
-    if (receiver) {
-        s.receiver = DescribeDevice(receiver);
-        s.receiverPath = receiver->PnPInfo().DevicePath;
-    }
-    return s;
+        shown << devices.Lines().at(row) + QStringLiteral(" / feature %1").arg(devices.At(row)->Caps().FeatureReportByteLength);
+    for (const ProductRecord& p : window->ProductTable())
+        shown << QString::asprintf("product %04X:%04X%s", p.VendorID, p.ProductID, p.Combo ? " combo" : "");
+    shown << QStringLiteral("receiver: ") + (window->Receiver() ? DescribeDevice(window->Receiver()) : QString());
+    return shown.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(RealStackEnumeration, FindsTheReceiverAsTheSimulatedBackendDoes)
 {
-    const struct {
-        SimDeviceProfile profile;
-        quint16 productId;
-        int listed;  // collections in the device list
-    } rows[] = {
-        {SimReceivers::receiverProfile(), 0x0E41, 2},
-        {SimReceivers::receiverProfile(), 0x0E42, 2},
-        {SimReceivers::mouseOnlyReceiverProfile(), 0x0E41, 1},
-        {SimReceivers::mouseOnlyReceiverProfile(), 0x0E42, 1},
-    };
-    for (const auto& row : rows) {
-        SimDeviceProfile profile = row.profile;
-        profile.productId = row.productId;
-        SCOPED_TRACE(QString::asprintf("%04X, %d collections", row.productId,
+    for (const quint16 productId : {0x0E41, 0x0E42})
+    for (SimDeviceProfile profile : {SimReceivers::receiverProfile(), SimReceivers::mouseOnlyReceiverProfile()}) {
+        profile.productId = productId;
+        SCOPED_TRACE(QString::asprintf("%04X, %d collections", productId,
                                        int(profile.collections.size())).toStdString());
-        auto sim = std::make_shared<SimHidBackend>(std::make_shared<SteppedClock>());
+        auto clock = std::make_shared<SteppedClock>();
+        auto sim = std::make_shared<SimHidBackend>(clock);
         sim->plug(PlainMouse());
         sim->plug(profile, SimReceivers::defaultFirmware());
         ServedReceiver mouse(PlainMouse(), nullptr);
-        ServedReceiver receiver(profile, SimReceivers::defaultFirmware());
+        ServedReceiver receiver(profile, SimReceivers::defaultFirmware(), clock);
         ASSERT_TRUE(mouse.plug() && receiver.plug());
 
-        const Selection onSim = Select(sim);
-        const Selection onKernel = Select(CreateLinuxHidBackend());
-        EXPECT_EQ(onKernel.lines, onSim.lines);
-        EXPECT_EQ(onKernel.lines.size(), row.listed);  // the plain mouse is not among them
-        EXPECT_EQ(onKernel.products, onSim.products);
-        EXPECT_EQ(onKernel.receiver, onSim.receiver);
-        EXPECT_EQ(onKernel.receiverPath, receiver.node());
+        const GuestWindow onSim(sim, clock);
+        const GuestWindow onKernel(CreateLinuxHidBackend(), clock);
+        EXPECT_EQ(Chosen(onKernel), Chosen(onSim));
+        // The plain mouse is not among them.
+        EXPECT_EQ(onKernel->Devices().Count(), int(profile.collections.size()));
+        EXPECT_TRUE(onKernel.attachedTo(receiver));
     }
 }
 

@@ -131,6 +131,11 @@ std::vector<QString> Transcript(const std::vector<ReportLogEntry>& entries)
     return lines;
 }
 
+std::string TranscriptText(const std::vector<QString>& transcript)
+{
+    return QStringList(transcript.begin(), transcript.end()).join(QLatin1Char('\n')).toStdString();
+}
+
 std::string SetLines(const std::vector<QString>& transcript, size_t count)
 {
     QStringList sets;

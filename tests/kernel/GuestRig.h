@@ -84,6 +84,8 @@ std::vector<QString> HidrawNodesOf(quint16 vendorId, quint16 productId);
 
 // The same transcript from a simulated backend's log.
 std::vector<QString> Transcript(const std::vector<ReportLogEntry>& entries);
+// A transcript one report a line, as gtest shows differences between texts.
+std::string TranscriptText(const std::vector<QString>& transcript);
 // The first `count` reports set in a transcript, one a line.
 std::string SetLines(const std::vector<QString>& transcript, size_t count = SIZE_MAX);
 

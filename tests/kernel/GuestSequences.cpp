@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QProcess>
 
+#include <algorithm>
+
 namespace {
 
 // What the window shows of the receiver after a window sequence.
@@ -220,5 +222,20 @@ SequenceRun RunOn(Side& side, const Sequence& sequence)
     side.window().Guarded([&] { run.result = sequence.run(side.window(), *side.clock); });
     run.waitedMs = side.clock->nowMs() - started;
     run.reports = side.transcriptSince(mark);
+    return run;
+}
+
+KernelSide::RemovalRun KernelSide::RunWithRemoval(const Sequence& sequence, int call)
+{
+    receiver_.device().withState([call](ReceiverModel*, SimFaults& faults) { faults.unplugAtExchange(call); });
+    RemovalRun run;
+    run.mark = mark();
+    const int callsBefore = backend_->calls();
+    RunOn(*this, sequence);
+    const std::vector<ReportLogEntry> seen = receiver_.device().logSince(run.mark);
+    // What the device plugged in again took is the window's attach, not a failed call.
+    run.failedAfter = backend_->calls() - callsBefore - int(seen.size());
+    const auto removal = std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
+    run.waitedAfterMs = removal == seen.end() ? -1 : clock->nowMs() - removal->timeMs;
     return run;
 }

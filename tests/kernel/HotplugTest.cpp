@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
@@ -69,35 +68,23 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
             SCOPED_TRACE(std::string(sequence.name) + (replugAtOnce ? ", plugged in again at once" : ""));
             ServedReceiver& receiver = kernel.receiver();
             receiver.setReplugAfterRemoval(replugAtOnce);
-            receiver.device().withState([&](ReceiverModel*, SimFaults& faults) { faults.unplugAtExchange(removalCall); });
-            const qint64 mark = kernel.mark();
-            const int callsBefore = kernel.backend().calls();
-            RunOn(kernel, sequence);
-            const qint64 ended = kernel.clock->nowMs();
-            // Calls that failed after the removal: those the device plugged in again (if any)
-            // took are the window's attach.
-            const int failedAfter = kernel.backend().calls() - callsBefore - int(receiver.device().logSince(mark).size());
+            const KernelSide::RemovalRun run = kernel.RunWithRemoval(sequence, removalCall);
+            EXPECT_LE(run.failedAfter, kCallsAfterRemoval);
+            EXPECT_LE(run.waitedAfterMs, kWaitsAfterRemovalMs);
 
             if (!replugAtOnce) {
                 EXPECT_TRUE(WaitFor([&] { return kernel.guestWindow().showsNoReceiver(); }));
                 receiver.unplug();
                 ASSERT_TRUE(receiver.plug());
-            } else {
-                ASSERT_TRUE(receiver.findReplugged());
             }
-            EXPECT_TRUE(WaitFor([&] { return kernel.guestWindow().attachedTo(receiver); }));
+            EXPECT_TRUE(receiver.findReplugged() &&
+                        WaitFor([&] { return kernel.guestWindow().attachedTo(receiver); }));
             kernel.window().tmrStatus->stop();
-
-            std::vector<ReportLogEntry> seen = receiver.device().logSince(mark);
+            // The receiver plugged in after the removal hears the window's attach first: nothing
+            // of the sequence that lost the old one.
+            const std::vector<ReportLogEntry> seen = receiver.device().logSince(run.mark);
             const auto removal = std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
             ASSERT_NE(removal, seen.end());
-            EXPECT_LE(failedAfter, kCallsAfterRemoval);
-            EXPECT_LE(ended - removal->timeMs, kWaitsAfterRemovalMs);
-            std::printf("%-26s %-5s removed at call %3d: %2d calls failed, %4lld ms waited after it\n",
-                        sequence.name, replugAtOnce ? "again" : "gone", removalCall, failedAfter,
-                        static_cast<long long>(ended - removal->timeMs));
-            // The device plugged in after the removal hears the window's attach first: nothing
-            // of the sequence that lost the old one.
             EXPECT_EQ(SetLines(Transcript({removal + 1, seen.end()}), kAttachOpening), attachOpening);
         }
     }

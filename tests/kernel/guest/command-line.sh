@@ -1,6 +1,7 @@
 # The command line end to end on the real node: two processes contending for the receiver
 # take it in turn, and a command whose receiver is unplugged while it runs says so and ends
-# with status 3, in the language in force.
+# with status 3, in the language in force (the stored one; Traditional and Simplified Chinese
+# say it alike).
 . /tests/lib.sh
 
 # Both at once: one waits for the other's lock, so their reports never interleave.
@@ -32,15 +33,12 @@ removed() { # expected message, command...
     check "$* says the receiver was removed" grep -q "^karvelo-rf: $message$" /tmp/removed.err
     check "$* prints nothing of what it read" test ! -s /tmp/removed.out
 }
-for command in "status" "pair --timeout 3" "get" "set cpi high" "identity" "identity --vid 7A3D"; do
+for command in "status" "--json status" "pair --timeout 3" "get" "set cpi high" "identity" "identity --vid 7A3D"; do
     # shellcheck disable=SC2086
     removed "the receiver was removed" karvelo-rf $command
 done
-removed "the receiver was removed" karvelo-rf --json status
 mkdir -p /root/.config/KARVELO
-for language in Cht:接收器已被拔下 Chs:接收器已被拔下; do
-    printf "[General]\nLngSection=lk%s\n" "${language%%:*}" >/root/.config/KARVELO/RF_BIND.conf
-    removed "${language#*:}" karvelo-rf status
-done
-rm -f /root/.config/KARVELO/RF_BIND.conf
+printf '[General]\nLngSection=lkCht\n' >/root/.config/KARVELO/RF_BIND.conf
+removed "接收器已被拔下" karvelo-rf status
+rm /root/.config/KARVELO/RF_BIND.conf
 exit $failed

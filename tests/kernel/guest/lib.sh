@@ -25,3 +25,13 @@ stop_virtual() {
     wait_for absent
     udevadm settle --timeout=10
 }
+# A user who is not root, "tester" (uid 1000), with a home and a runtime folder of its own.
+add_tester() {
+    echo "root:x:0:0::/root:/bin/sh" >/etc/passwd
+    echo "tester:x:1000:1000::/tmp/tester:/bin/sh" >>/etc/passwd
+    printf 'root:x:0:\ntester:x:1000:\n' >/etc/group
+    mkdir -p /tmp/tester/run && chown -R 1000:1000 /tmp/tester && chmod 700 /tmp/tester/run
+}
+as_tester() { # command line, run by tester's shell
+    su -s /bin/sh -c "HOME=/tmp/tester XDG_RUNTIME_DIR=/tmp/tester/run QT_QPA_PLATFORM=offscreen $1" tester
+}

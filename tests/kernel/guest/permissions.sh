@@ -4,13 +4,7 @@
 # access itself comes from the seat's ACL, and the guest has no login seat.
 . /tests/lib.sh
 rule=/etc/udev/rules.d/70-karvelo-rf-receiver.rules
-echo "root:x:0:0::/root:/bin/sh" >/etc/passwd
-echo "tester:x:1000:1000::/tmp/tester:/bin/sh" >>/etc/passwd
-printf 'root:x:0:\ntester:x:1000:\n' >/etc/group
-mkdir -p /tmp/tester/run && chown -R 1000:1000 /tmp/tester && chmod 700 /tmp/tester/run
-as_tester() { # command line, run by the shell of user tester
-    su -s /bin/sh -c "HOME=/tmp/tester XDG_RUNTIME_DIR=/tmp/tester/run QT_QPA_PLATFORM=offscreen $1" tester
-}
+add_tester
 
 mv "$rule" /tmp/rule.saved && udevadm control --reload
 start_virtual

@@ -174,25 +174,16 @@ TEST_F(HidControllerTest, UnpluggedHeldDeviceStaysListedUntilReturned)
 // that finds the held device removed has the controller look again, a refused one does not.
 TEST_F(HidControllerTest, TransferFindingTheDeviceRemovedListsAgainWithoutANotification)
 {
-    const struct {
-        const char* what;
-        bool handleOpen;
-        bool removed;
-    } rows[] = {
-        {"removed while its handle is open", true, true},
-        {"removed before its handle was opened", false, true},
-        {"refusing the reports", true, false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        const bool removed = row.removed;
+    // Removed with its handle open, removed before it was opened, refusing the reports.
+    for (const auto& [handleOpen, removed] : {std::pair{true, true}, {false, true}, {true, false}}) {
+        SCOPED_TRACE(testing::Message() << handleOpen << removed);
         SetUp();
         backend->add(QStringLiteral("a"));
         deliverPosted();
         THidDevice* held = lend(0);
         changes = 0;
         quint8 report[8] = {1};
-        if (row.handleOpen) {
+        if (handleOpen) {
             EXPECT_TRUE(held->ReadFeature(report, 8));
         }
         if (removed)
