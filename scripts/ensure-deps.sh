@@ -19,7 +19,9 @@ packages=(
 for group in "$@"; do
   case "$group" in
     package) packages+=(dpkg-dev file) ;;
-    test) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+    # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod.
+    test) packages+=(dpkg-dev file lintian desktop-file-utils appstream
+                     qemu-system-x86 busybox-static kmod) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool) ;;
     timing) packages+=(xvfb libx11-dev valgrind) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;

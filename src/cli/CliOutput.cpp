@@ -4,6 +4,13 @@
 
 #include <cstdio>
 
+void CliOutput::discard()
+{
+    lines_.clear();
+    errors_.clear();
+    document_ = QJsonObject();
+}
+
 void CliOutput::flush()
 {
     if (json_) {
@@ -16,7 +23,5 @@ void CliOutput::flush()
     for (const QString& text : errors_)
         std::fprintf(stderr, "karvelo-rf: %s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);
-    lines_.clear();
-    errors_.clear();
-    document_ = QJsonObject();
+    discard();
 }

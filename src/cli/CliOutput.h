@@ -15,6 +15,8 @@ public:
     QJsonObject& document() { return document_; }
     void error(const QString& text) { errors_ << text; }
 
+    // Forgets what was collected so far: lines, document and errors.
+    void discard();
     // Writes what was collected; the JSON document only when it holds anything.
     void flush();
 

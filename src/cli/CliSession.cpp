@@ -65,6 +65,9 @@ CliSession::Open CliSession::OpenReceiver(const QString& node)
         devices_.Add(DescribeDevice(device), lent);
         return true;
     };
+    // As the window does at every device change: a receiver that went is dropped, so that
+    // the sequence under way ends at once instead of failing through all its attempts.
+    controller_->OnDeviceChange = [this](QObject*) { DropRemovedReceiver(); };
     controller_->HandleNotification(-1);
     controller_->EnumerateDevices();
     THidDevice* receiver = SelectReceiver(devices_, *controller_, products_);
@@ -85,4 +88,21 @@ CliSession::Open CliSession::OpenReceiver(const QString& node)
     if (deniedHere)
         return Open::NoAccess;
     return node.isEmpty() ? Open::NoReceiver : Open::NotFound;
+}
+
+void CliSession::DropRemovedReceiver()
+{
+    const THidDevice* receiver = channel_.receiver();
+    if (receiver && !receiver->IsPluggedIn()) {
+        channel_.setReceiver(nullptr);
+        removed_ = true;
+    }
+}
+
+bool CliSession::ReceiverRemoved()
+{
+    // The platform's notification may not have come yet: the present devices tell.
+    if (!removed_ && controller_ && channel_.receiver())
+        controller_->HandleNotification(0);
+    return removed_;
 }

@@ -40,8 +40,13 @@ public:
 
     // Chooses the receiver (the one at `node` when given) and opens the channel to it.
     Open OpenReceiver(const QString& node);
+    // True once the receiver was unplugged: the channel has dropped it, so nothing more is
+    // sent. Looks at the devices present when no notification has told so yet.
+    bool ReceiverRemoved();
 
 private:
+    void DropRemovedReceiver();
+
     std::shared_ptr<DeviceClock> clock_;
     std::shared_ptr<HidBackend> backend_;
     std::unique_ptr<THidDeviceController> controller_;
@@ -50,4 +55,5 @@ private:
     CommandChannel channel_;
     ReceiverState state_;
     std::vector<QString> denied_;
+    bool removed_ = false;
 };

@@ -54,10 +54,6 @@ inline constexpr LocalText kNoStableReading{
     "the receiver gives no steady link status; pairing did not go on",
     "接收器的連線狀態不穩定，無法連線",
     "接收器的连线状态不稳定，无法对码"};
-inline constexpr LocalText kReceiverGone{
-    "the receiver went away",
-    "接收器已移除",
-    "接收器已移除"};
 inline constexpr LocalText kUnknownOption{
     "'%1' is not an option; the options are: %2",
     "'%1' 不是可設定的項目；可設定的項目為：%2",

@@ -94,7 +94,9 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
              choice ? ValueNames(option).value(*choice) : QStringLiteral("unknown"));
     }
     if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
-        out.error(Localized(result.receiverGone ? CliText::kReceiverGone : CliText::kMouseSilent));
+        if (result.receiverGone)
+            return CliExit::kNoReceiver;  // main says why
+        out.error(Localized(CliText::kMouseSilent));
         return CliExit::kDeviceFailed;
     }
     return CliExit::kDone;
@@ -148,10 +150,10 @@ int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
         const OptionChange::Result result =
             OptionChange(channel).Run(option->group, [c = *choice] { return c; });
         done = result.outcome == OptionChange::Outcome::Taken;
+        if (result.outcome == OptionChange::Outcome::ReceiverGone)
+            return CliExit::kNoReceiver;  // main says why
         if (!done)
-            out.error(result.outcome == OptionChange::Outcome::ReceiverGone
-                          ? Localized(CliText::kReceiverGone)
-                          : Localized(CliText::kNotTaken).arg(QString::fromLatin1(option->name), shown));
+            out.error(Localized(CliText::kNotTaken).arg(QString::fromLatin1(option->name), shown));
         break;
     }
     if (!done)

@@ -61,8 +61,7 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
             out.error(Localized(CliText::kNoStableReading));
             return CliExit::kDeviceFailed;
         case Pairing::Outcome::Gone:
-            out.error(Localized(CliText::kReceiverGone));
-            return CliExit::kNoReceiver;
+            return CliExit::kNoReceiver;  // main says why
         }
     }
     out.document().insert(QStringLiteral("paired"), false);

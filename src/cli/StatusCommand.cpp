@@ -46,6 +46,8 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
     const std::optional<BatteryLevels> battery = readouts.ReadBattery();
     const std::optional<int> cpi = readouts.ReadCpi();
     const std::optional<SpecialReply> binding = special.Run(Cmd::Special::kBindingStatus);
+    if (!(battery && cpi && binding) && session.ReceiverRemoved())
+        return CliExit::kNoReceiver;  // not "unknown": main says why
 
     THidDevice* receiver = session.receiver();
     QJsonObject& doc = out.document();

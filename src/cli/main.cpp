@@ -2,6 +2,7 @@
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
 #include "protocol/i18n/Lang.h"
+#include "protocol/i18n/ReceiverLinkTexts.h"
 #include "protocol/i18n/SettingsLanguageStore.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,7 @@ QString Usage()
         "  --help             this text; after a command, that command's use\n"
         "  --version          the version\n\n"
         "Exit status: 0 done, 1 the device refused or did not answer (or the window was busy\n"
-        "with it), 2 usage error, 3 no receiver or no access.\n");
+        "with it), 2 usage error, 3 no receiver, no access, or the receiver was removed.\n");
     return text;
 }
 
@@ -123,6 +124,12 @@ int Run(const CliOptions& options)
         status = OpenFailure(opened, session, options, out);
     else
         status = command->second.run(session, options, out);
+    if (status != CliExit::kDone && session.ReceiverRemoved()) {
+        // Whatever the command made of its failed exchanges, the reason is the removal.
+        out.discard();
+        out.error(Localized(ReceiverLinkText::kRemoved));
+        status = CliExit::kNoReceiver;
+    }
     if (session.channel().lockRefused()) {
         out.error(Localized(CliText::kWindowBusy));
         status = CliExit::kDeviceFailed;

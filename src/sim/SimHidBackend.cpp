@@ -102,10 +102,12 @@ bool SimHidBackend::Bus::exchange(SimDevice& device, const SimCollection& c,
         unplug(device);
         return false;
     }
-    if (!data || length != c.featureLength || (c.reportId != 0 && data[0] != c.reportId))
+    if (!data || length <= 0 || c.featureLength == 0 || (c.reportId != 0 && data[0] != c.reportId))
         return false;
     const qint64 now = clock->nowMs();
     if (direction == ReportLogEntry::Direction::Set) {
+        if (length != c.featureLength)
+            return false;
         if (device.faults.takeSetFailure())
             return false;
         if (device.firmware)
@@ -122,8 +124,11 @@ bool SimHidBackend::Bus::exchange(SimDevice& device, const SimCollection& c,
             reply = device.firmware->reply(now);
         device.faults.spoil(reply);
     }
+    // As the kernel answers a get: the report as the device sent it, cut to a shorter buffer;
+    // a longer one gets the report alone, the rest zero as the platform layer leaves it.
+    const int delivered = std::min<int>(c.featureLength, int(reply.size()));
     for (int i = 0; i < length; ++i)
-        data[i] = i < int(reply.size()) ? reply[size_t(i)] : 0;
+        data[i] = i < delivered ? reply[size_t(i)] : 0;
     return true;
 }
 
@@ -169,15 +174,18 @@ public:
     bool setFeature(const quint8* data, int len) override
     {
         // The simulated device never writes through the request buffer.
-        return transfer_ && bus_->transfer(*device_, collection_, ReportLogEntry::Direction::Set,
-                                           const_cast<quint8*>(data), len);
+        return transfer_ && noted(bus_->transfer(*device_, collection_,
+                                                 ReportLogEntry::Direction::Set,
+                                                 const_cast<quint8*>(data), len));
     }
 
     bool getFeature(quint8* data, int len) override
     {
-        return transfer_ &&
-               bus_->transfer(*device_, collection_, ReportLogEntry::Direction::Get, data, len);
+        return transfer_ && noted(bus_->transfer(*device_, collection_,
+                                                 ReportLogEntry::Direction::Get, data, len));
     }
+
+    bool removed() const override { return removed_; }
 
     bool getProductString(QString& out) override { return text(device_->profile.product, out); }
     bool getSerialNumberString(QString& out) override { return text(device_->profile.serial, out); }
@@ -190,6 +198,12 @@ public:
     }
 
 private:
+    bool noted(bool ok)
+    {
+        removed_ = removed_ || (!ok && !device_->plugged);
+        return ok;
+    }
+
     const SimCollection& collection() const
     {
         return device_->profile.collections[size_t(collection_)];
@@ -207,6 +221,7 @@ private:
     std::shared_ptr<SimDevice> device_;
     int collection_;
     bool transfer_;
+    bool removed_ = false;
 };
 
 }  // namespace

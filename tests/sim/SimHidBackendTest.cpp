@@ -163,6 +163,48 @@ TEST_F(SimHidBackendTest, TransfersNeedTheCollectionsReportIdAndLength)
     EXPECT_NE(id, silent);
 }
 
+// What a program sees of the kernel's hidraw node, and so of the simulated one: a get answers
+// the device's report, cut to a shorter buffer, alone in a longer one (a set must be the whole
+// report: above); and once the device is gone, every call fails as removed, not refused.
+TEST_F(SimHidBackendTest, TransfersBehaveAsOnTheKernelsHidrawNode)
+{
+    enum class Call { Get, Set };
+    struct Row {
+        const char* what;
+        Call call;
+        int length;
+        quint8 reportId;
+        bool ok;
+        const char* bytes;  // the buffer afterwards, for a get
+        bool removed;       // the device was unplugged before the call
+    };
+    const Row rows[] = {
+        {"get into a shorter buffer", Call::Get, 4, 1, true, "28 21 43 00", false},
+        {"get into a longer buffer", Call::Get, 12, 1, true, "28 21 43 00 00 00 00 CC 00 00 00 00", false},
+        {"get of another report ID", Call::Get, 8, 2, false, "02 09 00 00 00 00 00 00", false},
+        {"get after the unplug", Call::Get, 8, 1, false, "01 09 00 00 00 00 00 00", true},
+        {"set after the unplug", Call::Set, 8, 1, false, nullptr, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
+        auto handle = openNode(0);
+        quint8 link[8] = {1, 0x09};
+        ASSERT_TRUE(handle->setFeature(link, 8));  // the link status is the next reply
+        if (row.removed)
+            backend->unplug(id);
+        quint8 buffer[16] = {row.reportId, 0x09};
+        const bool ok = row.call == Call::Get ? handle->getFeature(buffer, row.length)
+                                              : handle->setFeature(buffer, row.length);
+        EXPECT_EQ(ok, row.ok);
+        if (row.bytes) {
+            EXPECT_EQ(ReportLog::hex(buffer, row.length), row.bytes);
+        }
+        EXPECT_EQ(handle->removed(), row.removed);
+        backend->unplug(id);
+    }
+}
+
 TEST_F(SimHidBackendTest, LogRecordsEveryCallWithTimeDeviceAndBytes)
 {
     const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());

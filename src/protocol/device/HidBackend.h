@@ -55,6 +55,9 @@ public:
     virtual bool getSerialNumberString(QString& out) = 0;
     // String index 0 is the device's language list.
     virtual bool getIndexedString(int index, QString& out) = 0;
+    // True once a transfer failed because the device is gone (the kernel's ENODEV), as
+    // opposed to one it refused: nothing reaches the device through this handle any more.
+    virtual bool removed() const { return false; }
 };
 
 // The platform's HID facilities. Notifications of added or removed devices reach the change

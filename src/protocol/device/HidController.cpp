@@ -64,7 +64,12 @@ bool THidDevice::OpenFile()
         return true;
     if (!pluggedIn_ || !(checkedOut_ || enumerating_))
         return false;
-    return OpenHandle(handle_, nullptr);
+    HidOpenError error = HidOpenError::None;
+    if (OpenHandle(handle_, &error))
+        return true;
+    if (error == HidOpenError::NotFound)
+        ReportRemoval();
+    return false;
 }
 
 void THidDevice::CloseFile()
@@ -122,14 +127,31 @@ bool THidDevice::WriteFeature(const quint8* buffer, int length)
 {
     if (!buffer || length <= 0 || !OpenFile() || !handle_->canTransfer())
         return false;
-    return handle_->setFeature(buffer, length);
+    const bool ok = handle_->setFeature(buffer, length);
+    if (!ok && handle_->removed())
+        ReportRemoval();
+    return ok;
 }
 
 bool THidDevice::ReadFeature(quint8* buffer, int length)
 {
     if (!buffer || length <= 0 || !OpenFile() || !handle_->canTransfer())
         return false;
-    return handle_->getFeature(buffer, length);
+    const bool ok = handle_->getFeature(buffer, length);
+    if (!ok && handle_->removed())
+        ReportRemoval();
+    return ok;
+}
+
+void THidDevice::ReportRemoval()
+{
+    // The platform's own notification of the removal comes later, or never where no device
+    // manager announces it; until the change handling runs, every exchange of the holder fails
+    // slowly, through all its attempts and waits.
+    if (removalReported_ || !controller_)
+        return;
+    removalReported_ = true;
+    controller_->PostNotification(0);
 }
 
 void THidDevice::SetThreadSleepTime(int ms)

@@ -73,6 +73,8 @@ private:
                                               HidOpenError* openError = nullptr);
     bool OpenHandle(std::unique_ptr<HidConnection>& out, HidOpenError* openError);
     void MarkUnplugged();
+    // A transfer or an open found the device removed: the controller lists again.
+    void ReportRemoval();
 
     THidDeviceController* controller_;
     HidBackend& backend_;
@@ -84,6 +86,7 @@ private:
     bool checkedOut_ = false;
     bool enumerating_ = false;
     bool readWrite_ = false;
+    bool removalReported_ = false;
     bool capsFetched_ = false;
     HidCaps caps_;
     QString productName_;

@@ -21,7 +21,7 @@ public:
 
     class Connection final : public HidConnection {
     public:
-        explicit Connection(Device d) : d_(std::move(d)) {}
+        Connection(const HandBackend& backend, Device d) : backend_(backend), d_(std::move(d)) {}
         bool canTransfer() const override { return true; }
         bool getAttributes(HidAttributes& out) override { out = d_.attributes; return true; }
         bool getCaps(HidCaps& out) override
@@ -31,14 +31,23 @@ public:
             out.FeatureReportByteLength = 8;
             return true;
         }
-        bool setFeature(const quint8*, int) override { return true; }
-        bool getFeature(quint8*, int) override { return true; }
+        bool setFeature(const quint8*, int) override { return transfer(); }
+        bool getFeature(quint8*, int) override { return transfer(); }
+        bool removed() const override { return removed_; }
         bool getProductString(QString& out) override { out = QStringLiteral("P"); return true; }
         bool getSerialNumberString(QString& out) override { out = d_.serial; return true; }
         bool getIndexedString(int, QString& out) override { out = d_.languages; return true; }
 
     private:
+        bool transfer()
+        {
+            removed_ = !backend_.devices.count(d_.node.instanceId);
+            return !removed_ && !backend_.refuseTransfers;
+        }
+
+        const HandBackend& backend_;
         Device d_;
+        bool removed_ = false;
     };
 
     bool available() const override { return true; }
@@ -61,7 +70,7 @@ public:
         }
         if (access == HidAccess::NoAccess)
             return nullptr;
-        return std::make_unique<Connection>(it->second);
+        return std::make_unique<Connection>(*this, it->second);
     }
 
     Device& add(const QString& instance, quint16 pid = 0x0E41)
@@ -79,6 +88,7 @@ public:
 
     std::map<QString, Device> devices;  // listed in instance order
     int opens = 0;
+    bool refuseTransfers = false;  // every report refused, as a device refuses it
 };
 
 class HidControllerTest : public ::testing::Test {
@@ -158,6 +168,34 @@ TEST_F(HidControllerTest, UnpluggedHeldDeviceStaysListedUntilReturned)
     EXPECT_EQ(held, nullptr);
     EXPECT_EQ(controller->Count(), 1);
     EXPECT_EQ(controller->UnpluggedCount(), 0);
+}
+
+// A platform may announce a removal late or never (no device manager running): a transfer
+// that finds the held device removed has the controller look again, a refused one does not.
+TEST_F(HidControllerTest, TransferFindingTheDeviceRemovedListsAgainWithoutANotification)
+{
+    // Removed with its handle open, removed before it was opened, refusing the reports.
+    for (const auto& [handleOpen, removed] : {std::pair{true, true}, {false, true}, {true, false}}) {
+        SCOPED_TRACE(testing::Message() << handleOpen << removed);
+        SetUp();
+        backend->add(QStringLiteral("a"));
+        deliverPosted();
+        THidDevice* held = lend(0);
+        changes = 0;
+        quint8 report[8] = {1};
+        if (handleOpen) {
+            EXPECT_TRUE(held->ReadFeature(report, 8));
+        }
+        if (removed)
+            backend->devices.clear();
+        backend->refuseTransfers = !removed;
+        EXPECT_FALSE(held->ReadFeature(report, 8));
+        EXPECT_FALSE(held->WriteFeature(report, 8));
+        deliverPosted();
+        EXPECT_EQ(changes, removed ? 1 : 0);
+        EXPECT_EQ(held->IsPluggedIn(), !removed);
+        controller->ReturnDevice(held);
+    }
 }
 
 TEST_F(HidControllerTest, DestroyingAHeldPluggedDeviceLeavesAFreshOneInItsSlot)

@@ -87,7 +87,10 @@ bool LinuxHidConnection::setFeature(const quint8* data, int len)
     if (!data || len <= 0 || len > kMaxReportLength)
         return false;
     // hidapi returns the number of bytes written: only the whole report counts as sent.
-    return hid_send_feature_report(device_, data, size_t(len)) >= len;
+    const int written = hid_send_feature_report(device_, data, size_t(len));
+    if (written < 0)
+        noteFailure(errno);
+    return written >= len;
 }
 
 bool LinuxHidConnection::getFeature(quint8* data, int len)
@@ -97,12 +100,22 @@ bool LinuxHidConnection::getFeature(quint8* data, int len)
     std::vector<quint8> reply(size_t(len), 0);
     reply[0] = data[0];  // the report ID to read
     const int read = hid_get_feature_report(device_, reply.data(), reply.size());
+    if (read < 0)
+        noteFailure(errno);
     if (read <= 0)
         return false;
     // The bytes come back as the device sent them; behind a short reply stay zeros, never the
     // request's bytes.
     std::copy(reply.begin(), reply.end(), data);
     return true;
+}
+
+void LinuxHidConnection::noteFailure(int transferErrno)
+{
+    // A refused report fails with EIO; a removed node with ENODEV, except for a request the
+    // removal cut short (EIO again). The node's absence from sysfs tells those apart, and
+    // covers an errno that hidapi's error bookkeeping changed.
+    removed_ = removed_ || transferErrno == ENODEV || !nodeStillListedDevice(node_, *sysfs_);
 }
 
 bool LinuxHidConnection::readString(int (*reader)(hid_device_*, wchar_t*, size_t), QString& out)

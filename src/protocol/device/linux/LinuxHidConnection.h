@@ -32,14 +32,18 @@ public:
     bool getProductString(QString& out) override;
     bool getSerialNumberString(QString& out) override;
     bool getIndexedString(int index, QString& out) override;
+    bool removed() const override { return removed_; }
 
 private:
     bool readString(int (*reader)(hid_device_*, wchar_t*, size_t), QString& out);
+    // After a failed transfer: whether the node went away rather than refused the report.
+    void noteFailure(int transferErrno);
 
     hid_device_* device_;
     HidNodeInfo node_;
     quint16 listedRelease_;
     std::shared_ptr<const HidrawSysfs> sysfs_;
+    bool removed_ = false;
 };
 
 // True when the node at the node's path still belongs to the HID device the node was listed
