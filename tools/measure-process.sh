@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Whole-process figures of the tool under Xvfb, against a bare Qt window built beside it:
+# Whole-process figures of the tool under Xvfb, beside the floors built with it
+# (tools/timing/bare-window.cpp): a bare Qt window, the window with one line of text (the font
+# database every window with text loads: the floor of start-up and memory), and that window
+# with a one-second timer doing only a status tick's six sleeps of 2 ms and five pumps (the
+# floor of idle). Printed, with the tool's ratios to its floors:
 #   - start to window shown, from the start of the process to the X server's MapNotify of its
-#     window, in interleaved runs of the bare window, the bare window holding one edit box (its
-#     creation loads the font database, as any window with text must), the tool on the
-#     simulated receiver and the tool with no receiver (after one warm-up round);
+#     window, in interleaved runs (after one warm-up round) of the bare window, the window
+#     with text, the tool on the simulated receiver and the tool with no receiver;
 #   - resident memory two seconds after start (VmRSS) and its peak (VmHWM);
-#   - CPU time and wake-ups over 60 s of idle polling, the simulated receiver attached.
+#   - CPU time (the scheduler's count, schedstat) and wake-ups of the tool attached to the
+#     simulated receiver and of the tick floor, both idling over the same seconds: once on a
+#     quiet machine and once while another process keeps a core busy.
 #
 #     tools/measure-process.sh [runs (default 20)] [idle seconds (default 60)]
 #
 # With EARLIER=<another build of karvelo-rf-tool>, that build runs interleaved with the others
-# on the simulated receiver ("earlier"), and idles after it: before and after a change in one
-# run.
+# on the simulated receiver ("earlier"), and idles beside them: before and after a change in
+# one run. With SOLAAR=1 and Solaar installed, its start to window shown joins the start-up
+# runs (it shows its window without a device of its own).
 # 0 runs leaves out start-up and memory, 0 seconds the idle figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,11 +49,16 @@ export DISPLAY=:$(cat "$work/display")
 
 declare -A command=(
     [bare]="$OLDPWD/build/bin/bare-window"
-    [bare+edit]="$OLDPWD/build/bin/bare-window --edit"
+    [text]="$OLDPWD/build/bin/bare-window --text"
+    [tick]="$OLDPWD/build/bin/bare-window --tick"
     [simulated]="$work/karvelo-rf-timing --simulate"
     [none]="$work/karvelo-rf-timing"
 )
-order=(bare bare+edit simulated none)
+order=(bare text simulated none)
+if [ "${SOLAAR:-}" = 1 ] && command -v solaar >/dev/null; then
+    command[solaar]="solaar --window=show"
+    order+=(solaar)
+fi
 if [ -n "${EARLIER:-}" ]; then
     cp "$EARLIER" "$work/karvelo-rf-earlier"
     command[earlier]="$work/karvelo-rf-earlier --simulate"
@@ -113,28 +124,57 @@ if [ "$runs" -gt 0 ]; then
     printf '%-12s %10s %10s %10s %10s\n' "" "start ms" "(min)" "RSS MB" "peak MB"
     for name in "${order[@]}"; do
         read -r rss hwm < <(memory "$name")
+        echo "$hwm" > "$work/peak-$name"
         printf '%-12s %10s %10s %10s %10s\n' "$name" "$(median "$work/start-$name")" \
             "$(minimum "$work/start-$name")" "$rss" "$hwm"
     done
-    bare=$(median "$work/start-bare") edit=$(median "$work/start-bare+edit")
-    for name in "${order[@]:2}"; do
-        awk -v t="$(median "$work/start-$name")" -v b="$bare" -v e="$edit" -v n="$name" \
-            'BEGIN {printf "start of %s: %.2f times the bare window, %.2f times bare+edit\n", n, t / b, t / e}'
+    text=$(median "$work/start-text")
+    for name in simulated none earlier; do
+        [ -s "$work/start-$name" ] || continue
+        awk -v t="$(median "$work/start-$name")" -v f="$text" -v n="$name" \
+            -v m="$(cat "$work/peak-$name")" -v fm="$(cat "$work/peak-text")" \
+            'BEGIN {printf "%s: start %.2f times the window with text, peak memory %.2f times\n", n, t / f, m / fm}'
+        [ -s "$work/start-solaar" ] && awk -v t="$(median "$work/start-$name")" \
+            -v s="$(median "$work/start-solaar")" -v n="$name" \
+            'BEGIN {printf "%s: start %.2f times Solaar'"'"'s\n", n, t / s}'
     done
 fi
 [ "$idle" -gt 0 ] || exit 0
 
-# Idle, one program at a time (two copies of the tool would share the simulated receiver's
-# lock and skip each other's ticks): the tool attached to the simulated receiver, the bare
-# window, and the earlier build when given.
-idlers=(simulated bare)
-[ -n "${EARLIER:-}" ] && idlers+=(earlier)
-for name in "${idlers[@]}"; do
-    read -r _ pid < <(start "$name")
+# Idle: the tick floor and the tool (and the earlier build) over the same seconds, so that the
+# machine's load falls on all alike. Two copies of the tool would share the simulated
+# receiver's lock and skip each other's ticks, so the earlier build idles in a round of its own
+# beside the floor. "busy": another process keeps one core busy meanwhile.
+idle_round() { # label, busy (0/1), programs...
+    local label=$1 busy=$2 spinner= name
+    shift 2
+    local pids=()
+    for name in "$@"; do
+        read -r _ pid < <(start "$name")
+        pids+=("$pid")
+    done
+    [ "$busy" = 1 ] && { while :; do :; done & spinner=$!; }
     sleep 3  # past the start-up and the settings read-back
-    threads "$pid" > "$work/idle0"
+    for i in "${!pids[@]}"; do threads "${pids[$i]}" > "$work/idle0-$i"; done
     sleep "$idle"
-    threads "$pid" > "$work/idle1"
-    stop "$pid"
-    printf 'idle, %-10s %s\n' "$name:" "$(usage "$work/idle0" "$work/idle1" "$idle")"
-done
+    for i in "${!pids[@]}"; do threads "${pids[$i]}" > "$work/idle1-$i"; done
+    [ -n "$spinner" ] && kill "$spinner"
+    local floor=
+    for i in "${!pids[@]}"; do
+        stop "${pids[$i]}"
+        name=${*:$((i + 1)):1}
+        line=$(usage "$work/idle0-$i" "$work/idle1-$i" "$idle")
+        printf 'idle %-6s %-10s %s\n' "$label" "$name:" "$line"
+        cpu=$(echo "$line" | awk '{print $1}')
+        if [ "$name" = tick ]; then floor=$cpu; else
+            awk -v c="$cpu" -v f="$floor" -v n="$name" -v l="$label" \
+                'BEGIN {if (f > 0) printf "idle %-6s %s: %.2f times the tick floor\n", l, n, c / f}'
+        fi
+    done
+}
+idle_round quiet 0 tick simulated
+idle_round busy 1 tick simulated
+if [ -n "${EARLIER:-}" ]; then
+    idle_round quiet 0 tick earlier
+    idle_round busy 1 tick earlier
+fi

@@ -8,6 +8,7 @@
 #include "protocol/receiver/EepromMap.h"
 #include "protocol/receiver/OptionChange.h"
 #include "protocol/receiver/Pairing.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "protocol/receiver/SettingsReadBack.h"
 #include "protocol/receiver/StatusReadouts.h"
 #include "protocol/receiver/UsbIdentity.h"

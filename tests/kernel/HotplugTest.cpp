@@ -4,6 +4,7 @@
 // shows no receiver and attaches again on the next add.
 #include "GuestSequences.h"
 
+#include "protocol/device/DeviceList.h"
 #include "protocol/device/HidController.h"
 #include "protocol/device/linux/LinuxHidBackend.h"
 #include "sim/ReceiverModel.h"

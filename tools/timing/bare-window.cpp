@@ -1,11 +1,55 @@
-// The floor of the tool's start-up figures: a Qt Widgets window of the main window's size and
-// style with nothing in it. With --edit it holds one line edit, whose creation loads the font
-// database as the tool's first edit box does: the floor of any window that shows text.
+// The floors of the tool's whole-process figures, a Qt Widgets window of the main window's
+// size and style:
+//   bare-window           nothing in it;
+//   bare-window --text    one line of text, whose first showing loads the font database as any
+//                         window with text must (the floor of the start-up and memory figures);
+//   bare-window --tick    one line of text and a one-second timer doing only what the protocol
+//                         asks of a status tick: six sleeps of 2 ms and five event pumps, the
+//                         sleeps made as the tool makes them (the floor of the idle figures).
 #include <QApplication>
-#include <QLineEdit>
+#include <QLabel>
+#include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstring>
+
+#include <sys/prctl.h>
+
+namespace {
+
+// As the tool's device clock sleeps: without timer slack, which it keeps for the event loop.
+void ProtocolSleep(unsigned long ms)
+{
+    const int slack = prctl(PR_GET_TIMERSLACK);
+    prctl(PR_SET_TIMERSLACK, 1UL);
+    QThread::msleep(ms);
+    if (slack > 0)
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
+}
+
+// Battery, CPI and binding status: set, 2 ms, get, 2 ms, and a pump, each; the CPI read-out
+// and the end of the tick pump once more.
+void StatusTickFloor()
+{
+    for (int exchange = 0; exchange < 3; ++exchange) {
+        ProtocolSleep(2);
+        ProtocolSleep(2);
+        QCoreApplication::processEvents();
+        if (exchange > 0)
+            QCoreApplication::processEvents();
+    }
+}
+
+bool Has(int argc, char** argv, const char* option)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,8 +58,19 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.setFixedSize(725, 410);
-    if (argc > 1 && std::strcmp(argv[1], "--edit") == 0)
-        (new QLineEdit(QStringLiteral("0E41"), &window))->setGeometry(10, 10, 100, 22);
+    const bool tick = Has(argc, argv, "--tick");
+    if (tick || Has(argc, argv, "--text"))
+        (new QLabel(QStringLiteral("Karvelo 2.4G RF SoC Setting Tool"), &window))
+            ->setGeometry(10, 10, 300, 22);
+    QTimer timer;
+    timer.setInterval(1000);
+    QObject::connect(&timer, &QTimer::timeout, [&timer] {
+        timer.stop();  // as the status tick: the next one comes a second after this one ends
+        StatusTickFloor();
+        timer.start();
+    });
+    if (tick)
+        timer.start();
     window.show();
     return app.exec();
 }
