@@ -3,14 +3,13 @@
 #pragma once
 
 #include "BenchSupport.h"
-
-#include "window/app/Application.h"
-#include "window/app/MainWindow.h"
-#include "window/app/UserPrompts.h"
 #include "protocol/i18n/MemoryLanguageStore.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "window/app/Application.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,6 @@
 // read-back, on the simulated receiver with the real clock, each against the sum of the waits
 // its protocol asks for (an option change: about a quarter of a second).
 #include "BenchSupport.h"
-
 #include "protocol/device/CommandChannel.h"
 #include "protocol/device/HidController.h"
 #include "protocol/receiver/OptionChange.h"

@@ -7,9 +7,7 @@
 //
 //     bench_real_stack [runs]
 #include "BenchSupport.h"
-
 #include "GuestRig.h"
-
 #include "protocol/device/linux/LinuxHidBackend.h"
 #include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverModel.h"

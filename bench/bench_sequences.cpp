@@ -4,7 +4,6 @@
 //
 //     bench_sequences [runs] [part of a sequence's name: only those]
 #include "SimWindow.h"
-
 #include "protocol/receiver/ReceiverState.h"
 
 #include <QAbstractButton>

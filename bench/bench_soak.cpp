@@ -5,7 +5,6 @@
 // window is gone.
 //
 //     bench_soak [ticks = 100000] [seed = 1]
-#include "window/app/MainWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"
@@ -14,19 +13,19 @@
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
 
-#include <malloc.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <limits>
+#include <malloc.h>
 #include <map>
 #include <random>
 #include <string>

@@ -4,7 +4,6 @@
 //
 //     bench_status_tick [ticks]
 #include "SimWindow.h"
-
 #include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
 

@@ -1,14 +1,14 @@
 #include "testing/SimSession.h"
 
-#include "window/app/MainWindow.h"
-#include "window/app/Application.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/i18n/MemoryLanguageStore.h"
-#include "testing/FakeProcessList.h"
 #include "sim/ReceiverModel.h"
-#include "testing/RecordingPrompts.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "testing/FakeProcessList.h"
+#include "testing/RecordingPrompts.h"
+#include "window/app/Application.h"
+#include "window/app/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

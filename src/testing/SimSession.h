@@ -7,9 +7,8 @@
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FakeProcessList;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "window/app/AppServices.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/i18n/MemoryLanguageStore.h"
 #include "testing/FakeProcessList.h"
 #include "testing/RecordingPrompts.h"
+#include "window/app/AppServices.h"
 
 #include <QString>
 

@@ -4,13 +4,12 @@
 #include "sim/ReceiverModel.h"
 #include "virtual/DescriptorFromProfile.h"
 
-#include <linux/uhid.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/uhid.h>
 #include <poll.h>
 #include <unistd.h>
 

@@ -3,11 +3,9 @@
 // must end within the sequence's bound of virtual time (docs/device-loops.md), neither exchange
 // nor wait once the window knows the receiver is gone, and leave the window right after the next
 // device change, with nothing set that blocks a later sequence.
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "window/app/ProgressWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"
@@ -15,6 +13,8 @@
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,7 +2,6 @@
 // both collection profiles under both product IDs, the feature report length parsed from the
 // descriptor the kernel keeps, and a plain mouse of another vendor beside it left out.
 #include "GuestRig.h"
-
 #include "protocol/device/DeviceList.h"
 #include "protocol/device/HidController.h"
 #include "protocol/device/ReceiverSelection.h"

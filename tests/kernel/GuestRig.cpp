@@ -1,7 +1,7 @@
 #include "GuestRig.h"
 
-#include "window/app/Application.h"
 #include "protocol/device/HidController.h"
+#include "window/app/Application.h"
 #include "window/app/MainWindow.h"
 
 #include <QCoreApplication>

@@ -14,9 +14,9 @@
 
 #include <atomic>
 #include <cstdint>
-#include <string>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 

@@ -3,7 +3,6 @@
 // removal in the middle of any sequence ends that sequence at once, after which the window
 // shows no receiver and attaches again on the next add.
 #include "GuestSequences.h"
-
 #include "protocol/device/DeviceList.h"
 #include "protocol/device/HidController.h"
 #include "protocol/device/linux/LinuxHidBackend.h"

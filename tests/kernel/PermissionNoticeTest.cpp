@@ -1,7 +1,6 @@
 // Run as a user the node is not given to (guest/permissions.sh starts the receiver as root,
 // without the udev rule): the window says so once, naming the node, and attaches nothing.
 #include "GuestRig.h"
-
 #include "protocol/device/linux/LinuxHidBackend.h"
 #include "window/app/MainWindow.h"
 

@@ -1,5 +1,4 @@
 #include "ModelProbe.h"
-
 #include "sim/SimReceivers.h"
 
 #include <gtest/gtest.h>

@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <cstring>
-
 #include <sys/prctl.h>
 
 namespace {

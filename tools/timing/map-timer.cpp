@@ -7,7 +7,6 @@
 // Exit status 0 with "<ms> <pid>" on standard output; 1 when no window was mapped in time (the
 // program is then ended).
 #include <X11/Xlib.h>
-
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>

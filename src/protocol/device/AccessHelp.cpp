@@ -1,8 +1,8 @@
 #include "protocol/device/AccessHelp.h"
 
+#include "UdevRuleText.h"
 #include "protocol/device/ReceiverIdentity.h"
 #include "protocol/i18n/PermissionTexts.h"
-#include "UdevRuleText.h"
 
 QString AccessHelp::plainText() const
 {

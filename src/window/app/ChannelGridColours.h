@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/controls/TColor.h"
 #include "protocol/device/SpecialCommands.h"
+#include "window/controls/TColor.h"
 
 // How the channel grids paint a channel: red when its bit is set, light green when clear.
 constexpr TColor kChannelSetColour = 0x0000FF;

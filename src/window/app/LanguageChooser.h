@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/controls/KARVComboBox.h"
 #include "protocol/i18n/Lang.h"
+#include "window/controls/KARVComboBox.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImageReader>
 
-
 namespace {
 
 // Far above any bitmap of the logo's largest size, so that a huge file is never read whole.

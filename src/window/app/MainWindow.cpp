@@ -1,6 +1,12 @@
 #include "window/app/MainWindow.h"
 
+#include "protocol/device/DeviceClock.h"
+#include "protocol/device/HidController.h"
 #include "window/app/BatteryTray.h"
+#include "window/app/SkinFrame.h"
+#include "window/app/UserPrompts.h"
+#include "window/controls/HexEdit.h"
+#include "window/controls/Pictures.h"
 #include "window/device/ReceiverAttachHandlers.h"
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/engineering/EngineeringUnlockHandlers.h"
@@ -10,12 +16,6 @@
 #include "window/receiver/OptionHandlers.h"
 #include "window/receiver/PairingHandlers.h"
 #include "window/receiver/StatusHandlers.h"
-#include "window/app/SkinFrame.h"
-#include "window/app/UserPrompts.h"
-#include "window/controls/HexEdit.h"
-#include "window/controls/Pictures.h"
-#include "protocol/device/DeviceClock.h"
-#include "protocol/device/HidController.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,6 +1,5 @@
-#include "window/app/MainWindow.h"
-
 #include "window/app/ImagePanel.h"
+#include "window/app/MainWindow.h"
 
 #include <QEvent>
 #include <QListWidget>

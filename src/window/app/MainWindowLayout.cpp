@@ -1,10 +1,9 @@
-#include "window/app/MainWindow.h"
-
-#include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/app/ImagePanel.h"
 #include "window/app/InputLimit.h"
+#include "window/app/MainWindow.h"
 #include "window/app/PlayWhileShown.h"
 #include "window/app/SkinFrame.h"
+#include "window/engineering/ChannelDiagnosticsHandlers.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,15 +1,13 @@
 // The main window's start-up and shutdown sequences.
-#include "window/app/MainWindow.h"
-
 #include "protocol/device/CommandChannel.h"
-
-#include "window/app/LogoBitmap.h"
-#include "window/app/SettingsFile.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/platform/ExecutableName.h"
 #include "protocol/platform/ProcessList.h"
-#include "window/app/PrimaryScreenSize.h"
 #include "protocol/receiver/BatteryLowLevels.h"
+#include "window/app/LogoBitmap.h"
+#include "window/app/MainWindow.h"
+#include "window/app/PrimaryScreenSize.h"
+#include "window/app/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "window/app/ProgressWindow.h"
 
+#include "protocol/i18n/Lang.h"
 #include "window/app/MainWindow.h"
-#include "window/app/ProgressWindowLanguage.h"
 #include "window/app/PrimaryScreenSize.h"
+#include "window/app/ProgressWindowLanguage.h"
 #include "window/app/SkinFrame.h"
 #include "window/controls/FlatProgressBar.h"
 #include "window/controls/Pictures.h"
-#include "protocol/i18n/Lang.h"
 
 #include <QCloseEvent>
 #include <QLabel>

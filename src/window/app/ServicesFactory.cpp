@@ -1,6 +1,5 @@
 #include "window/app/ServicesFactory.h"
 
-#include "window/app/UserPrompts.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/linux/FileReceiverLock.h"
 #include "protocol/device/linux/LinuxHidBackend.h"
@@ -8,6 +7,7 @@
 #include "protocol/platform/linux/LinuxProcessList.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "window/app/UserPrompts.h"
 
 #include <QCoreApplication>
 

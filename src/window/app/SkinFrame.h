@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/app/SkinTitleBar.h"
 #include "window/app/SkinColours.h"
+#include "window/app/SkinTitleBar.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
+#include "protocol/device/AccessHelp.h"
 #include "window/app/Application.h"
 #include "window/app/CloseOnSignals.h"
 #include "window/app/CommandLine.h"
 #include "window/app/DisplayCheck.h"
-#include "window/app/ServicesFactory.h"
 #include "window/app/MainWindow.h"
+#include "window/app/ServicesFactory.h"
 #include "window/controls/Pictures.h"
-#include "protocol/device/AccessHelp.h"
 
 #include <QIcon>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "window/controls/KARVComboBox.h"
 
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 
 namespace {
 

@@ -1,21 +1,21 @@
 // The window's side of choosing the receiver, attaching it and detaching it: the device list
 // box, the controls reset on attach and detach, and the read-outs of the attach sequence.
-#include "window/app/MainWindow.h"
-
 #include "window/device/ReceiverAttachHandlers.h"
-#include "window/app/BatteryTray.h"
-#include "window/app/UserPrompts.h"
+
 #include "protocol/device/AccessHelp.h"
 #include "protocol/device/Commands.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "protocol/i18n/Lang.h"
 #include "protocol/i18n/PermissionTexts.h"
-#include "protocol/receiver/StatusReadouts.h"
-#include "window/i18n/ConnectionTexts.h"
-#include "window/controls/ProgBar.h"
 #include "protocol/receiver/EepromMap.h"
 #include "protocol/receiver/Pairing.h"
+#include "protocol/receiver/StatusReadouts.h"
+#include "window/app/BatteryTray.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
+#include "window/controls/ProgBar.h"
+#include "window/i18n/ConnectionTexts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The console's special command buttons, the channel grids they paint, and the mouse /
 // keyboard selection.
-#include "window/app/MainWindow.h"
-
-#include "window/device/ReceiverAttachHandlers.h"
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
+
 #include "window/app/ChannelGridColours.h"
+#include "window/app/MainWindow.h"
+#include "window/device/ReceiverAttachHandlers.h"
 
 #include <QLineEdit>
 #include <QPalette>

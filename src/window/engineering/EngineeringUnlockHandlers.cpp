@@ -1,7 +1,7 @@
 // The hidden gesture and password that open the engineering size of the window.
-#include "window/app/MainWindow.h"
-
 #include "window/engineering/EngineeringUnlockHandlers.h"
+
+#include "window/app/MainWindow.h"
 #include "window/app/UserPrompts.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // The console's register, sensor and RF EEPROM boxes, the access-mode buttons and the
 // receiver's own control commands.
 #include "window/app/MainWindow.h"
-
 #include "window/device/ReceiverAttachHandlers.h"
 namespace {
 

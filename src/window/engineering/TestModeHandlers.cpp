@@ -1,7 +1,7 @@
 // The console's RF test mode controls: on/off, transmit data, test frequency and mode number.
-#include "window/app/MainWindow.h"
-
 #include "window/engineering/TestModeHandlers.h"
+
+#include "window/app/MainWindow.h"
 #include "window/app/UserPrompts.h"
 
 #include <QLineEdit>

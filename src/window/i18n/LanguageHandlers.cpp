@@ -1,16 +1,14 @@
 // The main window's language: restoring or asking for it at start, switching it, storing it.
 
-#include "window/app/MainWindow.h"
-
-#include "window/app/SkinFrame.h"
-
-#include "window/app/BatteryTray.h"
-#include "window/app/UserPrompts.h"
-#include "window/controls/KARVComboBox.h"
 #include "protocol/i18n/Lang.h"
 #include "protocol/i18n/LanguageStore.h"
-#include "window/app/ProgressWindowLanguage.h"
+#include "window/app/BatteryTray.h"
 #include "window/app/LanguageChooser.h"
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindowLanguage.h"
+#include "window/app/SkinFrame.h"
+#include "window/app/UserPrompts.h"
+#include "window/controls/KARVComboBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The two programmable hotkeys: their lists, storing a choice and reading the stored ones back.
-#include "window/app/MainWindow.h"
-
-#include "window/device/ReceiverAttachHandlers.h"
 #include "window/receiver/HotkeyHandlers.h"
-#include "window/app/UserPrompts.h"
+
 #include "protocol/device/ReentryGuard.h"
-#include "window/i18n/HotkeyTexts.h"
 #include "protocol/receiver/CustomKeys.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
+#include "window/device/ReceiverAttachHandlers.h"
+#include "window/i18n/HotkeyTexts.h"
 #include "window/receiver/StatusTickHold.h"
 
 #include <QComboBox>

@@ -1,15 +1,15 @@
 // EEPROM words and the receiver's USB identity: VID, PID and string descriptor. Every byte
 // passes through the value box of its word on the EEPROM page.
-#include "window/app/MainWindow.h"
+#include "window/receiver/IdentityHandlers.h"
 
 #include "protocol/device/CommandChannel.h"
-#include "window/receiver/IdentityHandlers.h"
-#include "window/app/UserPrompts.h"
 #include "protocol/device/ReentryGuard.h"
-#include "window/i18n/IdentityTexts.h"
 #include "protocol/receiver/EepromMap.h"
-#include "window/receiver/StatusTickHold.h"
 #include "protocol/receiver/UsbIdentity.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
+#include "window/i18n/IdentityTexts.h"
+#include "window/receiver/StatusTickHold.h"
 
 THexEdit* TForm1::EepromByteBox(const QObject* button) const
 {

@@ -1,10 +1,10 @@
 // The mouse's options: the radio buttons, the battery-low list and the direct register writes.
-#include "window/app/MainWindow.h"
-
-#include "window/device/ReceiverAttachHandlers.h"
 #include "window/receiver/OptionHandlers.h"
-#include "window/app/UserPrompts.h"
+
 #include "protocol/i18n/Lang.h"
+#include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
+#include "window/device/ReceiverAttachHandlers.h"
 
 #include <QComboBox>
 #include <QMutexLocker>

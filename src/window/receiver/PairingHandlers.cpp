@@ -1,14 +1,14 @@
 // Pairing a new mouse or keyboard: the Connect button and the pairing timer.
-#include "window/app/MainWindow.h"
-
-#include "window/device/ReceiverAttachHandlers.h"
 #include "window/receiver/PairingHandlers.h"
-#include "window/receiver/StatusHandlers.h"
+
+#include "protocol/i18n/Lang.h"
+#include "window/app/MainWindow.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/ALed.h"
-#include "window/receiver/ReceiverRunGuard.h"
-#include "protocol/i18n/Lang.h"
+#include "window/device/ReceiverAttachHandlers.h"
 #include "window/i18n/PairingTexts.h"
+#include "window/receiver/ReceiverRunGuard.h"
+#include "window/receiver/StatusHandlers.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 // Reading the mouse's settings back into the controls, with the progress window shown.
-#include "window/app/MainWindow.h"
-
-#include "window/device/ReceiverAttachHandlers.h"
-#include "window/app/ProgressWindow.h"
 #include "protocol/receiver/SettingsReadBack.h"
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindow.h"
+#include "window/device/ReceiverAttachHandlers.h"
 
 #include <QPointer>
 #include <QProgressBar>

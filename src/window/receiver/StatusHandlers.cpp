@@ -1,12 +1,12 @@
 // The status tick, the battery and CPI read-outs, and the mouse link check.
-#include "window/app/MainWindow.h"
+#include "window/receiver/StatusHandlers.h"
 
+#include "window/app/BatteryTray.h"
+#include "window/app/LanguageChooser.h"
+#include "window/app/MainWindow.h"
 #include "window/device/ReceiverAttachHandlers.h"
 #include "window/engineering/EngineeringUnlockHandlers.h"
 #include "window/receiver/PairingHandlers.h"
-#include "window/receiver/StatusHandlers.h"
-#include "window/app/BatteryTray.h"
-#include "window/app/LanguageChooser.h"
 #include "window/receiver/ReceiverRunGuard.h"
 
 #include <QMutexLocker>

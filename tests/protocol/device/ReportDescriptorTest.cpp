@@ -1,6 +1,5 @@
-#include "protocol/device/SampleDescriptors.h"
-
 #include "protocol/device/ReportDescriptor.h"
+#include "protocol/device/SampleDescriptors.h"
 
 #include <gtest/gtest.h>
 

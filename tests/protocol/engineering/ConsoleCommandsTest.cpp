@@ -1,5 +1,5 @@
-#include "protocol/engineering/ReceiverControl.h"
 #include "protocol/device/RfAccess.h"
+#include "protocol/engineering/ReceiverControl.h"
 #include "protocol/engineering/TestModeCommands.h"
 #include "support/SimRig.h"
 

@@ -6,9 +6,9 @@
 
 #include <QSet>
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 

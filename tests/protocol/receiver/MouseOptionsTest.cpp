@@ -1,5 +1,5 @@
-#include "window/receiver/ChoiceHistory.h"
 #include "protocol/receiver/MouseOptions.h"
+#include "window/receiver/ChoiceHistory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "window/app/BatteryTray.h"
-#include "window/app/MainWindow.h"
 #include "protocol/i18n/Lang.h"
 #include "sim/ReceiverModel.h"
 #include "testing/SimSession.h"
+#include "window/app/BatteryTray.h"
+#include "window/app/MainWindow.h"
 
 #include <QAction>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "window/controls/KARVComboBox.h"
 #include "window/app/LanguageChooser.h"
 #include "window/app/PrimaryScreenSize.h"
+#include "window/controls/KARVComboBox.h"
 
 #include <QApplication>
 #include <QKeyEvent>

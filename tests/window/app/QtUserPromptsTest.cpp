@@ -1,6 +1,6 @@
-#include "window/app/UserPrompts.h"
 #include "window/app/LanguageChooser.h"
 #include "window/app/PrimaryScreenSize.h"
+#include "window/app/UserPrompts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

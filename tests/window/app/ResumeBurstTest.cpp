@@ -1,9 +1,9 @@
-#include "window/app/MainWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>

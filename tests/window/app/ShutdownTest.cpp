@@ -1,7 +1,7 @@
-#include "window/app/MainWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "sim/SimFaults.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QListWidget>
 

@@ -1,10 +1,10 @@
-#include "window/app/Application.h"
-#include "window/app/ProgressWindow.h"
-#include "window/app/LogoBitmap.h"
-#include "window/app/SettingsFile.h"
-#include "window/app/MainWindow.h"
 #include "protocol/platform/ExecutableName.h"
 #include "testing/TestServices.h"
+#include "window/app/Application.h"
+#include "window/app/LogoBitmap.h"
+#include "window/app/MainWindow.h"
+#include "window/app/ProgressWindow.h"
+#include "window/app/SettingsFile.h"
 
 #include <QBuffer>
 #include <QComboBox>

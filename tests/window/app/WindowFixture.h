@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/app/MainWindow.h"
 #include "testing/TestServices.h"
+#include "window/app/MainWindow.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
+#include "protocol/i18n/Lang.h"
+#include "testing/SimSession.h"
 #include "window/app/LanguageChooser.h"
 #include "window/app/MainWindow.h"
 #include "window/app/SkinFrame.h"
-#include "protocol/i18n/Lang.h"
-#include "testing/SimSession.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QAction>
 #include <QMenu>
 #include <QToolButton>
 

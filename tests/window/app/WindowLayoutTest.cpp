@@ -1,5 +1,4 @@
 #include "WindowFixture.h"
-
 #include "window/app/Application.h"
 #include "window/app/ImagePanel.h"
 #include "window/controls/HexEdit.h"

@@ -1,6 +1,7 @@
 #include "window/controls/FlatProgressBar.h"
 
 #include <QImage>
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWindow>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
-#include "window/app/MainWindow.h"
-#include "protocol/device/ReceiverSelection.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "protocol/i18n/Lang.h"
-#include "window/controls/ProgBar.h"
 #include "protocol/device/DeviceClock.h"
+#include "protocol/device/ReceiverSelection.h"
+#include "protocol/i18n/Lang.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
@@ -11,6 +9,8 @@
 #include "sim/SimReceivers.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
+#include "window/controls/ProgBar.h"
 
 #include <QApplication>
 #include <QComboBox>

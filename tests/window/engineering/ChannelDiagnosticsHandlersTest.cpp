@@ -1,6 +1,5 @@
-#include "window/engineering/ConsoleFixture.h"
-
 #include "window/app/ChannelGridColours.h"
+#include "window/engineering/ConsoleFixture.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "window/app/MainWindow.h"
 #include "sim/ReceiverModel.h"
-#include "testing/RecordingPrompts.h"
 #include "sim/SimFaults.h"
+#include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QLineEdit>
 #include <QString>

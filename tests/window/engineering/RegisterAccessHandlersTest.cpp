@@ -1,7 +1,6 @@
-#include "window/engineering/ConsoleFixture.h"
-
 #include "protocol/device/DeviceClock.h"
 #include "sim/MouseModel.h"
+#include "window/engineering/ConsoleFixture.h"
 
 #include <QSpinBox>
 

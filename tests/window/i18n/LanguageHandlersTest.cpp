@@ -1,7 +1,6 @@
 #include "LanguageSession.h"
-
-#include "window/app/MainWindow.h"
 #include "protocol/i18n/MemoryLanguageStore.h"
+#include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
 
 #include <QAbstractButton>

@@ -1,11 +1,10 @@
 #include "LanguageSession.h"
-
-#include "window/app/MainWindow.h"
 #include "protocol/i18n/MemoryLanguageStore.h"
-#include "window/app/LanguageChooser.h"
 #include "sim/ReceiverEeprom.h"
 #include "sim/ReceiverModel.h"
 #include "testing/RecordingPrompts.h"
+#include "window/app/LanguageChooser.h"
+#include "window/app/MainWindow.h"
 
 #include <QComboBox>
 

@@ -1,12 +1,12 @@
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/receiver/CustomKeys.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimReceivers.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QComboBox>
 #include <QListWidget>

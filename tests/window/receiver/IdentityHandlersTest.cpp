@@ -1,9 +1,9 @@
-#include "window/app/MainWindow.h"
 #include "protocol/device/DeviceClock.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QLineEdit>
 

@@ -1,16 +1,17 @@
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
 #include "protocol/device/DeviceClock.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,13 +1,13 @@
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "window/controls/ALed.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/i18n/Lang.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimReceivers.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
+#include "window/controls/ALed.h"
 
 #include <QLabel>
 #include <QListWidget>

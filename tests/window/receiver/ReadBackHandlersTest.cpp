@@ -1,15 +1,15 @@
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "window/app/ProgressWindow.h"
-#include "window/app/SkinTitleBar.h"
-#include "window/app/PrimaryScreenSize.h"
 #include "protocol/device/DeviceClock.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimReceivers.h"
 #include "testing/RecordingPrompts.h"
 #include "testing/SimSession.h"
+#include "window/app/MainWindow.h"
+#include "window/app/PrimaryScreenSize.h"
+#include "window/app/ProgressWindow.h"
+#include "window/app/SkinTitleBar.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,11 +1,11 @@
-#include "window/app/LanguageChooser.h"
-#include "window/app/MainWindow.h"
-#include "protocol/receiver/ReceiverState.h"
-#include "window/controls/ProgBar.h"
 #include "protocol/device/DeviceClock.h"
+#include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "testing/SimSession.h"
+#include "window/app/LanguageChooser.h"
+#include "window/app/MainWindow.h"
+#include "window/controls/ProgBar.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

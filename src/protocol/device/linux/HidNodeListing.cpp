@@ -1,7 +1,7 @@
 #include "protocol/device/linux/HidNodeListing.h"
 
-#include "protocol/device/linux/HidrawSysfs.h"
 #include "protocol/device/ReportDescriptor.h"
+#include "protocol/device/linux/HidrawSysfs.h"
 
 #include <QHash>
 

@@ -5,9 +5,8 @@
 #include "protocol/device/linux/LinuxHidConnection.h"
 #include "protocol/device/linux/UdevMonitor.h"
 
-#include <hidapi/hidapi.h>
-
 #include <cerrno>
+#include <hidapi/hidapi.h>
 #include <unistd.h>
 
 namespace {

@@ -1,15 +1,14 @@
 #include "protocol/device/linux/LinuxHidConnection.h"
 
+#include "protocol/device/ReportDescriptor.h"
 #include "protocol/device/linux/HidNodeListing.h"
 #include "protocol/device/linux/HidrawSysfs.h"
-#include "protocol/device/ReportDescriptor.h"
-
-#include <hidapi/hidapi.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cwchar>
+#include <hidapi/hidapi.h>
 #include <vector>
 
 HidOpenError classifyOpenErrno(int error)

@@ -2,9 +2,8 @@
 
 #include <QSocketNotifier>
 
-#include <libudev.h>
-
 #include <cstring>
+#include <libudev.h>
 
 UdevMonitor::UdevMonitor(const char* subsystem, const char* source, QObject* parent)
     : QObject(parent)

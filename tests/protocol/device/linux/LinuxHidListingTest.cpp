@@ -1,5 +1,4 @@
 #include "protocol/device/SampleDescriptors.h"
-
 #include "protocol/device/linux/HidNodeListing.h"
 #include "protocol/device/linux/HidrawSysfs.h"
 #include "protocol/device/linux/LinuxHidConnection.h"
