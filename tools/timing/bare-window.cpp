@@ -1,8 +1,9 @@
 // The floors of the tool's whole-process figures, a Qt Widgets window of the main window's
 // size and style:
 //   bare-window           nothing in it;
-//   bare-window --text    one line of text, whose first showing loads the font database as any
-//                         window with text must (the floor of the start-up and memory figures);
+//   bare-window --text    one line of text, laid out before the window shows: it loads the font
+//                         database, as any window with text must (the floor of the start-up
+//                         and memory figures);
 //   bare-window --tick    one line of text and a one-second timer doing only what the protocol
 //                         asks of a status tick: six sleeps of 2 ms and five event pumps, the
 //                         sleeps made as the tool makes them (the floor of the idle figures).
@@ -58,9 +59,11 @@ int main(int argc, char** argv)
     window.setWindowTitle(QStringLiteral("Bare window"));
     window.setFixedSize(725, 410);
     const bool tick = Has(argc, argv, "--tick");
-    if (tick || Has(argc, argv, "--text"))
-        (new QLabel(QStringLiteral("Karvelo 2.4G RF SoC Setting Tool"), &window))
-            ->setGeometry(10, 10, 300, 22);
+    if (tick || Has(argc, argv, "--text")) {
+        auto* line = new QLabel(QStringLiteral("Karvelo 2.4G RF SoC Setting Tool"), &window);
+        line->move(10, 10);
+        line->adjustSize();  // laid out before the window shows, as any layout of text is
+    }
     QTimer timer;
     timer.setInterval(1000);
     QObject::connect(&timer, &QTimer::timeout, [&timer] {

@@ -42,6 +42,8 @@ QTimer* NewTimer(QObject* owner, const char* name)
 
 TForm1::TForm1(AppServices services, QWidget* parent)
     : QWidget(parent),
+      Ui::Form1Layout(),
+      Ui::EngineeringAreas(),
       trayBattery(new TBatteryTray(this)),
       tmrSoftBind(NewTimer(this, "tmrSoftBind")),
       tmrStatus(NewTimer(this, "tmrStatus")),
@@ -58,7 +60,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
       diagnostics_(std::make_unique<DiagnosticsState>())
 {
     InitPictureResources();
-    setupUi(this);
+    Ui::Form1Layout::setupUi(this);
     FinishLayout();
 
     HidDeviceController1 = new THidDeviceController(services_.hid, this);
@@ -79,7 +81,6 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     if (services_.receiverLock)
         Channel().setLock(services_.receiverLock, kReceiverLockWaitMs);
 
-    BuildGrids();
     BindEvents();
     TrackOptionSelections();
     // The size is fixed: no maximise button.
@@ -119,7 +120,13 @@ QObject* TForm1::FindComponent(const QString& name) const
 {
     if (name.isEmpty())
         return nullptr;
-    return findChild<QObject*>(name);
+    QObject* found = findChild<QObject*>(name);
+    if (!found && !areasBuilt_) {
+        // A name of the areas built after the first paint: they are built now.
+        const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+        found = findChild<QObject*>(name);
+    }
+    return found;
 }
 
 void TForm1::SetChecked(QRadioButton* button, bool checked)

@@ -3,6 +3,7 @@
 #include "window/app/AppServices.h"
 #include "window/controls/TColor.h"
 
+#include "ui_EngineeringAreas.h"
 #include "ui_MainWindow.h"
 
 #include <QString>
@@ -15,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+class ChoiceHistory;
 class CommandChannel;
 class DeviceClock;
 class DeviceList;
@@ -50,13 +52,16 @@ struct UnlockState;          // window/engineering/EngineeringUnlockHandlers.h
 struct TestModeState;        // window/engineering/TestModeHandlers.h
 struct DiagnosticsState;     // window/engineering/ChannelDiagnosticsHandlers.h
 
-// The main window. Its controls come from the form description (MainWindow.ui) and keep
-// their names as object names. Its handlers live in the window's folder of the feature they
+// The main window. Its controls come from the form descriptions and keep their names as object
+// names: MainWindow.ui holds what the normal size shows, EngineeringAreas.ui the areas only the
+// engineering size shows and the page control that is never shown. Those areas are built
+// after the window's first paint (or when a name lookup asks for one of their controls
+// first); until then their members are null. Its handlers live in the window's folder of the feature they
 // belong to (files named *Handlers.cpp): each reads the value boxes, calls the feature's
 // protocol half and shows the result. Each feature keeps its own state in a structure its
 // handler header declares, so that a change of a protocol header rebuilds only the handlers
 // that use it.
-class TForm1 : public QWidget, protected Ui::Form1Layout {
+class TForm1 : public QWidget, protected Ui::Form1Layout, protected Ui::EngineeringAreas {
     Q_OBJECT
 public:
     explicit TForm1(AppServices services, QWidget* parent = nullptr);
@@ -256,6 +261,8 @@ private:
     // Follows what each option group shows, so that a handler knows the choice before the
     // click and whether the click changed anything; prepares the writes of an option change.
     void TrackOptionSelections();
+    void TrackAutoConnectSelection();  // its buttons lie in the engineering areas
+    void TrackChoices(const std::vector<QRadioButton*>& buttons, ChoiceHistory& history);
     void OptionChosen(OptionGroup group);
     void AutoConnectChosen(bool enable);
     std::vector<QRadioButton*> OptionButtons(OptionGroup group) const;
@@ -328,6 +335,14 @@ private:
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
     void FinishLayout();
+    // Builds the areas of EngineeringAreas.ui once: their controls, their settings and
+    // handlers, the grids, and the state the window is in (receiver, language, reach).
+    void EnsureEngineeringAreas();
+    bool AreasBuilt() const { return areasBuilt_; }
+    void FinishEngineeringAreas();
+    void BindEngineeringAreaEvents();
+    // The areas' controls as the receiver's presence leaves them.
+    void ResetEngineeringAreas(bool receiverAttached);
     void BuildGrids();
     // Special command n's box of reply byte `field`, or null.
     THexEdit* SpecialReplyBox(int command, int field) const;
@@ -343,6 +358,7 @@ private:
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
     std::vector<QWidget*> outOfReach_;  // hidden by ReachOnlyShownAreas, not by design
+    bool areasBuilt_ = false;
     TSkinFrame* skinForm1 = nullptr;
     QLabel* lblLinkState = nullptr;
     // The size the window is held to.

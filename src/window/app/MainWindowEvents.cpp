@@ -47,6 +47,28 @@ void TForm1::BindEvents()
         {rbRF_DR_45, &TForm1::rbRF_DR_45Click},
         {rbRF_DR_4A, &TForm1::rbRF_DR_4AClick},
         {rbRF_DR_4F, &TForm1::rbRF_DR_4FClick},
+    };
+    for (const auto& [button, handler] : clicks)
+        BindClick(button, handler);
+
+    BindChange(cbbLang, &TForm1::cbbLangChange);
+    BindChange(cbCustKey1, &TForm1::cbCustKey1Change);
+    BindChange(cbCustKey2, &TForm1::cbCustKey2Change);
+    BindChange(cbRF_Set_BTY_Low_Level, &TForm1::cbRF_Set_BTY_Low_LevelChange);
+
+    connect(tmrSoftBind, &QTimer::timeout, this,
+            [this] { Guarded([this] { tmrSoftBindTimer(tmrSoftBind); }); });
+    connect(tmrStatus, &QTimer::timeout, this,
+            [this] { Guarded([this] { tmrStatusTimer(tmrStatus); }); });
+
+    for (TImagePanel* logo : {imgLogo, imgCust})
+        connect(logo, &TImagePanel::doubleClicked, this,
+                [this, logo] { Guarded([&] { imgLogoDblClick(logo); }); });
+}
+
+void TForm1::BindEngineeringAreaEvents()
+{
+    const std::pair<QAbstractButton*, Handler> clicks[] = {
         // USB identity
         {btnEEPROM_R_VID, &TForm1::btnEEPROM_R_VIDClick},
         {btnEEPROM_W_VID, &TForm1::btnEEPROM_W_VIDClick},
@@ -86,29 +108,19 @@ void TForm1::BindEvents()
         BindClick(button, handler);
 
     // Handlers shared by name: the sender's name tells them their target.
+    const auto named = [this](const QString& name) { return findChild<QAbstractButton*>(name); };
     for (int n = 1; n <= 12; ++n)
-        BindClick(Find<QAbstractButton>(QStringLiteral("btnTestMode%1").arg(n)), &TForm1::btnTestMode1Click);
+        BindClick(named(QStringLiteral("btnTestMode%1").arg(n)), &TForm1::btnTestMode1Click);
     for (int n = 1; n <= 4; ++n)
-        BindClick(Find<QAbstractButton>(QStringLiteral("btnSpecialCmd%1").arg(n)), &TForm1::btnSpecialCmd1Click);
+        BindClick(named(QStringLiteral("btnSpecialCmd%1").arg(n)), &TForm1::btnSpecialCmd1Click);
     for (const char* word : {"00", "01", "02", "15", "16", "17", "18", "19"}) {
         const QString digits = QString::fromLatin1(word);
-        BindClick(Find<QAbstractButton>(QStringLiteral("btnEEPROM_R_") + digits), &TForm1::btnEEPROM_R_00Click);
-        BindClick(Find<QAbstractButton>(QStringLiteral("btnEEPROM_W_") + digits), &TForm1::btnEEPROM_W_00Click);
+        BindClick(named(QStringLiteral("btnEEPROM_R_") + digits), &TForm1::btnEEPROM_R_00Click);
+        BindClick(named(QStringLiteral("btnEEPROM_W_") + digits), &TForm1::btnEEPROM_W_00Click);
     }
     // The RF EEPROM write yields a value, so it cannot share the plain handler binding.
     connect(btnC_RF_Wrt_EEPROM, &QAbstractButton::clicked, this,
             [this] { Guarded([this] { btnC_RF_Wrt_EEPROMClick(btnC_RF_Wrt_EEPROM); }); });
-
-    BindChange(cbbLang, &TForm1::cbbLangChange);
-    BindChange(cbCustKey1, &TForm1::cbCustKey1Change);
-    BindChange(cbCustKey2, &TForm1::cbCustKey2Change);
-    BindChange(cbRF_Set_BTY_Low_Level, &TForm1::cbRF_Set_BTY_Low_LevelChange);
-
-    connect(tmrSoftBind, &QTimer::timeout, this, [this] { Guarded([this] { tmrSoftBindTimer(tmrSoftBind); }); });
-    connect(tmrStatus, &QTimer::timeout, this, [this] { Guarded([this] { tmrStatusTimer(tmrStatus); }); });
-
-    for (TImagePanel* logo : {imgLogo, imgCust})
-        connect(logo, &TImagePanel::doubleClicked, this, [this, logo] { Guarded([&] { imgLogoDblClick(logo); }); });
     new DoubleClickWatcher(DevListBox->viewport(),
                            [this] { Guarded([this] { DevListBoxDblClick(DevListBox); }); });
 }

@@ -142,6 +142,15 @@ TImageList LanguageImages()
     return list;
 }
 
+// No value box of this window filters keys: they accept any text and report a conversion error
+// when read. Boxes with limits in the form description get them.
+void SetUpValueBoxes(QWidget* root)
+{
+    for (THexEdit* box : root->findChildren<THexEdit*>())
+        box->setIsFilter(false);
+    InputLimit::InstallFromProperties(root);
+}
+
 // Shrinks an edit's font until the sample text fits without scrolling (at most to 8 px).
 void FitFontToText(QLineEdit* edit, const QString& sample)
 {
@@ -166,23 +175,11 @@ void TForm1::FinishLayout()
     linePen.Color = clGrayText;
     shpBty->setPen(linePen);
     shpBty->setShadow(false);
-    ledTX->setLEDStyle(LEDSqLarge);
-    ledTX->setBlink(false);
-    ledTX->setInterval(300);
     cbbLang->setImageList(LanguageImages());
-    FitFontToText(edtEEPROM_20, edtEEPROM_20->text());
-    // Every line added schedules a layout of the list, which runs at the next message pump:
-    // with lines of their own sizes that measures all of its thousands of lines each time.
-    lstDebug->setUniformItemSizes(true);
-
-    // No value box of this window filters keys: they accept any text and report a conversion
-    // error when read.
-    for (THexEdit* box : findChildren<THexEdit*>())
-        box->setIsFilter(false);
-    InputLimit::InstallFromProperties(this);
+    SetUpValueBoxes(this);
     // Read-outs are written by code only: a click still reaches them (to copy), but the
     // keyboard's first focus and Tab pass them by.
-    for (QLineEdit* readOut : {static_cast<QLineEdit*>(edtVID), edtPID, edtCPI, edtTX})
+    for (QLineEdit* readOut : {static_cast<QLineEdit*>(edtVID), edtPID, edtCPI})
         readOut->setFocusPolicy(Qt::ClickFocus);
 
     // Says how the window stands with its receiver: none, not accessible, pairing.
@@ -193,7 +190,48 @@ void TForm1::FinishLayout()
 
     imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
     PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
+}
 
+void TForm1::EnsureEngineeringAreas()
+{
+    if (areasBuilt_)
+        return;
+    areasBuilt_ = true;
+    const QList<QWidget*> before = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    Ui::EngineeringAreas::setupUi(this);
+    FinishEngineeringAreas();
+    BuildGrids();
+    BindEngineeringAreaEvents();
+    TrackAutoConnectSelection();
+    // Built before the window first shows (a name lookup asked), the areas wait for its
+    // start-up like every other control. Built on a window that shows, an area that its
+    // design does not hide shows when the present size shows it, and the areas take the
+    // state the window is in.
+    if (!isVisible())
+        return;
+    for (QWidget* area : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!before.contains(area) && !area->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            outOfReach_.push_back(area);
+    ReachOnlyShownAreas();
+    if (!Receiver())
+        ResetEngineeringAreas(false);
+    ApplyLanguage();
+}
+
+void TForm1::FinishEngineeringAreas()
+{
+    ledTX->setLEDStyle(LEDSqLarge);
+    ledTX->setBlink(false);
+    ledTX->setInterval(300);
+    FitFontToText(edtEEPROM_20, edtEEPROM_20->text());
+    edtEEPROM_20->clear();
+    // Every line added schedules a layout of the list, which runs at the next message pump:
+    // with lines of their own sizes that measures all of its thousands of lines each time.
+    lstDebug->setUniformItemSizes(true);
+    for (QWidget* area : {static_cast<QWidget*>(DevListBox), static_cast<QWidget*>(gbVIDPID),
+                          static_cast<QWidget*>(gbHide), static_cast<QWidget*>(spgcntrl1)})
+        SetUpValueBoxes(area);
+    edtTX->setFocusPolicy(Qt::ClickFocus);
     // The engineering pages are disabled as tabs only: their controls keep their own enabled
     // state, because the handlers use them as senders and value holders.
     for (QWidget* page : {stbsht1, stbsht3, sht1, sht2})
@@ -239,6 +277,7 @@ QLineEdit* TForm1::FindGridCell(const QString& prefix, int row, int column) cons
 
 THexEdit* TForm1::SpecialReplyBox(int command, int field) const
 {
+    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
     if (command < 1 || command > kSpecialCommands || field < 0 || field >= kReplyFields)
         return nullptr;
     return diagnostics_->specialReplyBoxes[size_t(command - 1)][size_t(field)];
@@ -246,16 +285,19 @@ THexEdit* TForm1::SpecialReplyBox(int command, int field) const
 
 QLineEdit* TForm1::FHSSCell(int row, int column) const
 {
+    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtFHSS"), row, column);
 }
 
 QLineEdit* TForm1::KBDFHSSCell(int row, int column) const
 {
+    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtKBDFHSS"), row, column);
 }
 
 QLineEdit* TForm1::RSSICell(int row, int column) const
 {
+    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtRSSI"), row, column);
 }
 

@@ -67,7 +67,6 @@ void TForm1::FormCreate(QObject*)
     FillBatteryLowList();
     imgConnected->move(gifBind->pos());
     imgNoneDev->move(gifBind->pos());
-    edtEEPROM_20->clear();
     pbMseBattery->setValue(0);
     pbKbdBattery->setValue(0);
     LoadCustomLogo();
@@ -82,6 +81,9 @@ void TForm1::FormCreate(QObject*)
     // Old systems needed a device-change broadcast here; none of ours does.
     show();
     repaint();
+    // What only the engineering size shows is built once the window stands on screen, before
+    // anything can use it: the first device change, a handler, a name lookup.
+    EnsureEngineeringAreas();
     QCoreApplication::processEvents();
     ClearChannelGrids();
 }

@@ -77,6 +77,7 @@ void TForm1::ShowAccessHelp(bool onlyIfOpen)
 
 void TForm1::HidDeviceController1DeviceChange(QObject*)
 {
+    EnsureEngineeringAreas();  // the device list box and the controls an attach resets
     const bool wasPairing = tmrSoftBind->isActive();
     link_->receiver.ForgetReceiver();
     ledTX->setEnabled(false);
@@ -106,7 +107,8 @@ void TForm1::FreeDevListObjects()
         if (link_->devices.At(row) == Channel().receiver())
             Channel().setReceiver(nullptr);
     link_->devices.Clear();
-    DevListBox->clear();
+    if (DevListBox)
+        DevListBox->clear();
 }
 
 void TForm1::DevListBoxDblClick(QObject*)
@@ -168,6 +170,7 @@ void TForm1::ResetIdentityControls(bool enabled)
 
 void TForm1::AttachReceiver()
 {
+    EnsureEngineeringAreas();
     // A receiver chosen by double click is as new as one found by a device change: its mouse
     // is read back afresh, and a pairing of the previous one ends here.
     link_->receiver.ForgetReceiver();
@@ -303,9 +306,9 @@ void TForm1::ShowNoReceiver()
     edtVID->clear();
     edtPID->clear();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             rbKB, rbMSE, cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A,
-             rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, rbRF_CPI_H, rbRF_CPI_L,
-             cbRF_Set_BTY_Low_Level, btnCombo_Cmd_Soft_Bind_SW})
+             cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_DR_45,
+             rbRF_DR_4A, rbRF_DR_4F, rbRF_CPI_H, rbRF_CPI_L, cbRF_Set_BTY_Low_Level,
+             btnCombo_Cmd_Soft_Bind_SW})
         control->setEnabled(false);
     btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
     pbMseBattery->setValue(0);
@@ -314,9 +317,8 @@ void TForm1::ShowNoReceiver()
     for (QComboBox* list : {cbRF_Set_BTY_Low_Level, cbCustKey1, cbCustKey2})
         list->setCurrentIndex(-1);
     UncheckOptionButtons();
-    ResetTestModeControls(false);
-    ResetMouseChannelGrids();
-    ResetIdentityControls(false);
+    if (areasBuilt_)
+        ResetEngineeringAreas(false);
     ShowBatteryRows(false);
     ShowBatteryTips();
     const bool denied = std::any_of(
@@ -325,4 +327,14 @@ void TForm1::ShowNoReceiver()
     link_->line = denied ? ReceiverLinkState::Line::NotAccessible
                          : ReceiverLinkState::Line::NoReceiver;
     ShowLinkLine();
+}
+
+void TForm1::ResetEngineeringAreas(bool receiverAttached)
+{
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{rbKB, rbMSE, rbRF_DR_55, rbRF_DR_5A})
+        control->setEnabled(receiverAttached);
+    ResetTestModeControls(receiverAttached);
+    ResetMouseChannelGrids();
+    ResetIdentityControls(receiverAttached);
 }

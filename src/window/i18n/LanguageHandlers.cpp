@@ -84,7 +84,8 @@ void TForm1::LoadLanguage()
 void TForm1::ApplyLanguage()
 {
     const auto setCaption = [this](const CaptionTerm& step) {
-        SetCaption(FindComponent(QString::fromLatin1(step.control)), Term(step.id));
+        // Not FindComponent: the engineering areas' captions are set once they are built.
+        SetCaption(findChild<QObject*>(QString::fromLatin1(step.control)), Term(step.id));
     };
     setCaption({"gbSysStatus", 0});
     const bool pairing = tmrSoftBind && tmrSoftBind->isActive();

@@ -128,6 +128,25 @@ void TForm1::ShowChoice(OptionGroup group, int choice)
     options_->history[size_t(GroupIndex(group))].settle();
 }
 
+void TForm1::TrackChoices(const std::vector<QRadioButton*>& buttons, ChoiceHistory& history)
+{
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        connect(buttons[i], &QAbstractButton::toggled, this, [buttons, &history, i](bool on) {
+            // A button that loses its selection to another tells it first, when the other is
+            // already checked.
+            if (on)
+                history.selected(int(i));
+            else
+                history.unselected(int(i), CheckedIndex(buttons));
+        });
+    }
+}
+
+void TForm1::TrackAutoConnectSelection()
+{
+    TrackChoices({rbRF_DR_5A, rbRF_DR_55}, options_->autoConnect);
+}
+
 void TForm1::TrackOptionSelections()
 {
     OptionChange::Writes& writes = options_->writes;
@@ -141,21 +160,8 @@ void TForm1::TrackOptionSelections()
         edtRF_IndexRegData->setValue(value);
         btnC_RF_Wrt_Index_RegClick(btnC_RF_Wrt_Index_Reg);
     };
-    const auto track = [this](const std::vector<QRadioButton*>& buttons, ChoiceHistory& history) {
-        for (size_t i = 0; i < buttons.size(); ++i) {
-            connect(buttons[i], &QAbstractButton::toggled, this, [buttons, &history, i](bool on) {
-                // A button that loses its selection to another tells it first, when the other
-                // is already checked.
-                if (on)
-                    history.selected(int(i));
-                else
-                    history.unselected(int(i), CheckedIndex(buttons));
-            });
-        }
-    };
     for (int group = 0; group < kOptionGroupCount; ++group)
-        track(OptionButtons(OptionGroup(group)), options_->history[size_t(group)]);
-    track({rbRF_DR_5A, rbRF_DR_55}, options_->autoConnect);
+        TrackChoices(OptionButtons(OptionGroup(group)), options_->history[size_t(group)]);
     ChoiceHistory& batteryLow = options_->history[size_t(GroupIndex(OptionGroup::BatteryLow))];
     connect(cbRF_Set_BTY_Low_Level, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [&batteryLow](int index) { batteryLow.selected(index); });
