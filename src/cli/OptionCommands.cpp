@@ -47,10 +47,13 @@ int CheckGet(const CliOptions& options, CliOutput& out)
 {
     const QString filter = options.arguments.value(0);
     const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
-    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
-    if (options.arguments.size() > 1 ||
-        (!filter.isEmpty() && (!only || only->kind == CliOptionName::Kind::AutoConnect))) {
+    if (!filter.isEmpty() && !only) {
         out.error(Localized(CliText::kUnknownOption).arg(filter, CliOptionNameList().join(", ")));
+        return CliExit::kUsage;
+    }
+    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
+    if (only && only->kind == CliOptionName::Kind::AutoConnect) {
+        out.error(Localized(CliText::kNotReadable));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -104,7 +107,7 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
 
 int CheckSet(const CliOptions& options, CliOutput& out)
 {
-    if (options.arguments.size() != 2) {
+    if (options.arguments.size() < 2) {
         out.error(Localized(CliText::kSetUsage));
         return CliExit::kUsage;
     }

@@ -12,9 +12,26 @@ namespace {
 struct Case {
     QStringList arguments;
     int status;
-    const char* inOut;  // text standard output must hold ("" for none)
-    const char* inErr;  // text standard error must hold ("" for none)
+    const char* inOut;  // text standard output must hold; "": it stays empty
+    const char* inErr;  // text standard error must hold; "": it stays empty
 };
+
+void ExpectHolds(const QString& text, const char* wanted)
+{
+    if (*wanted == 0)
+        EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    else
+        EXPECT_TRUE(text.contains(QString::fromUtf8(wanted))) << text.toStdString();
+}
+
+void ExpectRuns(const CliRunner& cli, const Case& c, const QStringList& variables = {})
+{
+    SCOPED_TRACE((variables + c.arguments).join(' ').toStdString());
+    const CliRun run = cli.run(c.arguments, variables);
+    EXPECT_EQ(run.status, c.status);
+    ExpectHolds(run.out, c.inOut);
+    ExpectHolds(run.err, c.inErr);
+}
 
 TEST(CliTest, UsageListAndExitStatuses)
 {
@@ -30,7 +47,15 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
         {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/hidraw9"},
         {{"--simulate", "get"}, 0, "hotkey1 = CALCULATOR\nhotkey2 = PLAY/PAUSE\ncpi = low", ""},
-        {{"--simulate", "get", "auto-connect"}, 2, "", "'auto-connect' is not an option"},
+        {{"--simulate", "get", "auto-connect"}, 2, "", "auto-connect can be set, not read"},
+        {{"--simulate", "get", "cpi", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "status", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "pair", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "set", "cpi", "high", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "list", "--timeout", "3"}, 2, "", "'--timeout' is not an option of list"},
+        {{"--simulate", "--vid", "7A3C", "status"}, 2, "", "'--vid' is not an option of status"},
+        {{"--simulate", "list", "--receiver", "sim:hidraw1"}, 2, "", "'--receiver' is not an option of list"},
+        {{"--simulate", "status", "--json", "--json"}, 2, "", "'--json' is given twice"},
         {{"--simulate", "set", "cpi", "HIGH"}, 0, "cpi = high", ""},
         {{"--simulate", "set", "battery-low", "2.4V"}, 0, "battery-low = 2.4", ""},
         {{"--simulate", "set", "hotkey2", "www home"}, 0, "hotkey2 = WWW HOME", ""},
@@ -44,13 +69,8 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "pair", "--timeout", "0"}, 2, "", "--timeout takes seconds"},
     };
     CliRunner cli;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CliRun run = cli.run(c.arguments);
-        EXPECT_EQ(run.status, c.status);
-        EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.inOut))) << run.out.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
-    }
+    for (const Case& c : cases)
+        ExpectRuns(cli, c);
 }
 
 TEST(CliTest, ListAsJsonParsesBack)
