@@ -2,6 +2,9 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliTexts.h"
+#include "protocol/receiver/Pairing.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -28,21 +31,31 @@ const OptionSpelling* FindSpelling(const QString& arg)
     return nullptr;
 }
 
+// Pairing runs in ticks of a second, and the receiver ends it itself after its last tick: a
+// time-out is a whole number of ticks, none beyond the receiver's. Digits only, no sign.
+std::optional<int> PairingSeconds(const QString& value)
+{
+    const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    const int seconds = digits ? value.toInt() : 0;
+    if (seconds < 1 || seconds > Pairing::kTimeoutTick)
+        return std::nullopt;
+    return seconds;
+}
+
 // Keeps an option's value; false (with the error set) for a value the option does not take.
 bool StoreValue(unsigned bit, const QString& value, CliOptions& options)
 {
     switch (bit) {
     case CliOption::kReceiver: options.receiver = value; break;
-    case CliOption::kTimeout: {
-        bool ok = false;
-        const double seconds = value.toDouble(&ok);
-        if (!ok || !(seconds > 0 && seconds <= 3600)) {
-            options.error = Localized(CliText::kTimeoutRange).arg(value);
+    case CliOption::kTimeout:
+        options.timeoutSeconds = PairingSeconds(value);
+        if (!options.timeoutSeconds) {
+            options.error = Localized(CliText::kTimeoutRange).arg(Pairing::kTimeoutTick).arg(value);
             return false;
         }
-        options.timeoutSeconds = seconds;
         break;
-    }
     case CliOption::kVid: options.vid = value; break;
     case CliOption::kPid: options.pid = value; break;
     case CliOption::kString: options.text = value; break;

@@ -34,7 +34,7 @@ struct CliOptions {
     bool version = false;
     bool force = false;       // identity --force
     QString receiver;         // node path chosen with --receiver
-    std::optional<double> timeoutSeconds;  // pair --timeout
+    std::optional<int> timeoutSeconds;     // pair --timeout
     std::optional<QString> vid;            // identity --vid
     std::optional<QString> pid;            // identity --pid
     std::optional<QString> text;           // identity --string

@@ -31,9 +31,9 @@ inline constexpr LocalText kExtraArgument{
     "'%1' 是多餘的引數（用法：karvelo-rf %2）",
     "'%1' 是多余的参数（用法：karvelo-rf %2）"};
 inline constexpr LocalText kTimeoutRange{
-    "--timeout takes seconds from 1 to 3600, not '%1'",
-    "--timeout 需要 1 到 3600 秒，而不是 '%1'",
-    "--timeout 需要 1 到 3600 秒，而不是 '%1'"};
+    "--timeout takes whole seconds from 1 to %1, not '%2'",
+    "--timeout 需要 1 到 %1 的整數秒數，而不是 '%2'",
+    "--timeout 需要 1 到 %1 的整数秒数，而不是 '%2'"};
 inline constexpr LocalText kNotReadable{
     "auto-connect can be set, not read: the mouse keeps no answer to it",
     "auto-connect 只能設定，無法讀取：滑鼠不回報這項設定",
@@ -175,9 +175,13 @@ inline constexpr LocalText kStatusSummary{
     "頻道、滑鼠與鍵盤 ID、電池電量、CPI、綁定狀態",
     "信道、鼠标与键盘 ID、电池电量、CPI、绑定状态"};
 inline constexpr LocalText kPairSummary{
-    "pairs a new mouse or keyboard; exit status 0 paired, 1 timed out",
-    "連線新的滑鼠或鍵盤；結束狀態 0 連線成功，1 逾時",
-    "对码新的鼠标或键盘；退出状态 0 对码成功，1 超时"};
+    "pairs a new mouse or keyboard; exit status 0 paired, 1 timed out;\n"
+    "      --timeout S gives up after S whole seconds, from 1 to 16\n"
+    "      (the default: 16, the receiver's own time-out)",
+    "連線新的滑鼠或鍵盤；結束狀態 0 連線成功，1 逾時；\n"
+    "      --timeout S 在 S 秒後放棄，S 為 1 到 16 的整數（預設為接收器自己的 16 秒）",
+    "对码新的鼠标或键盘；退出状态 0 对码成功，1 超时；\n"
+    "      --timeout S 在 S 秒后放弃，S 为 1 到 16 的整数（默认为接收器自己的 16 秒）"};
 inline constexpr LocalText kGetSummary{
     "the mouse's options and the hotkeys, read back",
     "讀回滑鼠的設定與熱鍵",

@@ -6,7 +6,6 @@
 #include "cli/CliTexts.h"
 #include "protocol/receiver/Pairing.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -33,10 +32,7 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
         return CliExit::kDeviceFailed;
     }
     // --timeout ends the pairing earlier than the receiver's own time-out, never later.
-    const int ticks = options.timeoutSeconds
-                          ? std::min(Pairing::kTimeoutTick,
-                                     std::max(1, int(std::ceil(*options.timeoutSeconds))))
-                          : Pairing::kTimeoutTick;
+    const int ticks = options.timeoutSeconds.value_or(Pairing::kTimeoutTick);
     for (int tick = 1; tick <= ticks; ++tick) {
         session.clock().sleep(kTickMs);
         if (!options.json)
