@@ -11,8 +11,8 @@ const std::vector<CliCommand>& CliCommandTable()
         {"pair", RunPair, nullptr, true, kTimeout, 0, "pair [--timeout S]", &CliText::kPairSummary},
         {"get", RunGet, CheckGet, true, 0, 1, "get [OPTION]", &CliText::kGetSummary},
         {"set", RunSet, CheckSet, true, 0, 2, "set OPTION VALUE", &CliText::kSetSummary},
-        {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString, 0,
-         "identity [--vid X] [--pid Y] [--string S]", &CliText::kIdentitySummary},
+        {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
+         "identity [--vid X] [--pid Y] [--string S] [--force]", &CliText::kIdentitySummary},
     };
     return commands;
 }

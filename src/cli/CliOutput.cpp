@@ -11,6 +11,12 @@ void CliOutput::discard()
     document_ = QJsonObject();
 }
 
+void CliOutput::warnNow(const QString& text)
+{
+    std::fprintf(stderr, "karvelo-rf: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 void CliOutput::flush()
 {
     if (json_) {

@@ -14,6 +14,8 @@ public:
     void line(const QString& text) { lines_ << text; }
     QJsonObject& document() { return document_; }
     void error(const QString& text) { errors_ << text; }
+    // Writes a message to standard error at once: before what the command goes on to do.
+    void warnNow(const QString& text);
 
     // Forgets what was collected so far: lines, document and errors.
     void discard();

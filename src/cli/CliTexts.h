@@ -124,6 +124,26 @@ inline constexpr LocalText kStringTooLong{
     "the string descriptor holds at most 46 characters, not %1",
     "字串描述符最多 46 個字元，而不是 %1 個",
     "字串描述符最多 46 个字符，而不是 %1 个"};
+inline constexpr LocalText kOutsideProducts{
+    "%1 is not a Karvelo receiver's identity (%2): after the next plug-in neither karvelo-rf, "
+    "karvelo-rf-tool nor the udev rule would find the receiver, and nothing could write it "
+    "back; give --force to write it all the same",
+    "%1 不是 Karvelo 接收器的識別碼（%2）：下次插上後，karvelo-rf、karvelo-rf-tool 與 udev "
+    "規則都將找不到接收器，也無法再寫回；若仍要寫入，請加上 --force",
+    "%1 不是 Karvelo 接收器的标识（%2）：下次插上后，karvelo-rf、karvelo-rf-tool 与 udev "
+    "规则都将找不到接收器，也无法再写回；若仍要写入，请加上 --force"};
+inline constexpr LocalText kForcedIdentity{
+    "warning: writing %1, which is not a Karvelo receiver's identity: after the next plug-in "
+    "neither karvelo-rf, karvelo-rf-tool nor the udev rule will find the receiver, and nothing "
+    "here can write it back",
+    "警告：寫入 %1，這不是 Karvelo 接收器的識別碼：下次插上後，karvelo-rf、karvelo-rf-tool 與 "
+    "udev 規則都將找不到接收器，本工具也無法再寫回",
+    "警告：写入 %1，这不是 Karvelo 接收器的标识：下次插上后，karvelo-rf、karvelo-rf-tool 与 "
+    "udev 规则都将找不到接收器，本工具也无法再写回"};
+inline constexpr LocalText kForceAlone{
+    "--force goes with --vid or --pid",
+    "--force 只能與 --vid 或 --pid 一起使用",
+    "--force 只能与 --vid 或 --pid 一起使用"};
 
 // The help: the commands' summaries, between a head and a tail.
 inline constexpr LocalText kUsageHead{
@@ -203,8 +223,12 @@ inline constexpr LocalText kSetSummary{
     "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8、auto-connect off|on、\n"
     "      hotkey1|hotkey2 功能名称（如窗口所列，不分大小写）"};
 inline constexpr LocalText kIdentitySummary{
-    "reads the receiver's stored USB identity, or writes what is given",
-    "讀取接收器儲存的 USB 識別資料，或寫入所給的部分",
-    "读取接收器存储的 USB 标识，或写入所给的部分"};
+    "reads the receiver's stored USB identity, or writes what is given; a VID and PID\n"
+    "      that are not a Karvelo receiver's (7A3C:0E41, 7A3C:0E42) need --force: after the\n"
+    "      next plug-in nothing finds the receiver, and nothing can write them back",
+    "讀取接收器儲存的 USB 識別碼，或寫入所給的部分；不是 Karvelo 接收器的 VID 與 PID\n"
+    "      （7A3C:0E41、7A3C:0E42）需加上 --force：下次插上後將找不到接收器，也無法再寫回",
+    "读取接收器存储的 USB 标识，或写入所给的部分；不是 Karvelo 接收器的 VID 与 PID\n"
+    "      （7A3C:0E41、7A3C:0E42）需加上 --force：下次插上后将找不到接收器，也无法再写回"};
 
 }  // namespace CliText

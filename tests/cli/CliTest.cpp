@@ -62,13 +62,39 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "set", "cpi", "medium"}, 2, "", "the values are: high, low"},
         {{"--simulate", "set", "colour", "red"}, 2, "", "the options are: cpi, lr-cpi-switch"},
         {{"--simulate", "set", "cpi"}, 2, "", "set OPTION VALUE"},
-        {{"--simulate", "identity", "--vid", "1A2B", "--string", "Hello"}, 0, "vid     1A2B\npid     0E41\nstring  Hello", ""},
         {{"--simulate", "identity", "--vid", "FFFFF"}, 2, "", "from 0 to FFFF, not 'FFFFF'"},
         {{"--simulate", "identity", "--string", "\u6F22"}, 2, "", "(U+6F22) does not fit"},
     };
     CliRunner cli;
     for (const Case& c : cases)
         ExpectRuns(cli, c);
+}
+
+// An identity no receiver of the product table has makes the receiver unreachable after the
+// next plug-in: refused before anything is sent, written with --force after a warning.
+TEST(CliTest, IdentityOutsideTheProductTableNeedsForce)
+{
+    const Case cases[] = {
+        {{"--vid", "1234"}, 2, "", "1234:0E41 is not a Karvelo receiver's identity"},
+        {{"--pid", "0000", "--string", "Hello"}, 2, "", "7A3C:0000 is not a Karvelo receiver's"},
+        {{"--force"}, 2, "", "--force goes with --vid or --pid"},
+        {{"--pid", "0e42"}, 0, "vid     7A3C\npid     0E42", "trace: set"},
+        {{"--vid", "1A2B", "--string", "Hello", "--force"}, 0, "vid     1A2B\npid     0E41\nstring  Hello",
+         "karvelo-rf: warning: writing 1A2B:0E41"},
+    };
+    CliRunner cli;
+    for (Case c : cases) {
+        c.arguments = QStringList{"--simulate", "identity"} + c.arguments;
+        const CliRun run = cli.run(c.arguments, {"KARVELO_RF_TRACE=1"});
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run.status, c.status);
+        ExpectHolds(run.out, c.inOut);
+        ExpectHolds(run.err, c.inErr);
+        if (run.status == 2)
+            EXPECT_FALSE(run.err.contains("trace:"));
+        else
+            EXPECT_LT(run.err.indexOf("warning"), run.err.indexOf("trace: set"));
+    }
 }
 
 // Whole seconds up to the receiver's own time-out, as the help says; the simulated receiver

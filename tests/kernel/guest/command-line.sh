@@ -33,7 +33,7 @@ removed() { # expected message, command...
     check "$* says the receiver was removed" grep -q "^karvelo-rf: $message$" /tmp/removed.err
     check "$* prints nothing of what it read" test ! -s /tmp/removed.out
 }
-for command in "status" "--json status" "pair --timeout 3" "get" "set cpi high" "identity" "identity --vid 7A3D"; do
+for command in "status" "--json status" "pair --timeout 3" "get" "set cpi high" "identity" "identity --pid 0E42"; do
     # shellcheck disable=SC2086
     removed "the receiver was removed" karvelo-rf $command
 done
