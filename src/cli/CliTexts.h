@@ -145,6 +145,31 @@ inline constexpr LocalText kForceAlone{
     "--force 只能與 --vid 或 --pid 一起使用",
     "--force 只能与 --vid 或 --pid 一起使用"};
 
+// The labels and values of what the commands print for people (the options of get and set
+// keep their names: they are what set takes).
+inline constexpr LocalText kReceiverLabel{"receiver", "接收器", "接收器"};
+inline constexpr LocalText kChannelLabel{"channel", "頻道", "信道"};
+inline constexpr LocalText kMouseIdLabel{"mouse ID", "滑鼠 ID", "鼠标 ID"};
+inline constexpr LocalText kKeyboardIdLabel{"keyboard ID", "鍵盤 ID", "键盘 ID"};
+inline constexpr LocalText kBatteryLabel{"battery", "電量", "电量"};
+inline constexpr LocalText kCpiLabel{"CPI", "CPI", "CPI"};
+inline constexpr LocalText kBindingLabel{"binding", "綁定", "绑定"};
+inline constexpr LocalText kBatteryValue{
+    "mouse %1 of 7 (%2), keyboard %3",
+    "滑鼠 %1 / 7（%2），鍵盤 %3",
+    "鼠标 %1 / 7（%2），键盘 %3"};
+inline constexpr LocalText kBandGood{"good", "良好", "良好"};
+inline constexpr LocalText kBandLow{"low", "偏低", "偏低"};
+inline constexpr LocalText kBandCritical{"critical", "極低", "极低"};
+inline constexpr LocalText kUnsettled{" (unsettled)", "（未穩定）", "（未稳定）"};
+inline constexpr LocalText kUnknown{"unknown", "未知", "未知"};
+inline constexpr LocalText kUnset{"unset", "未設定", "未设定"};
+inline constexpr LocalText kKeyCode{"code %1", "代碼 %1", "代码 %1"};
+inline constexpr LocalText kVidLabel{"vid", "VID", "VID"};
+inline constexpr LocalText kPidLabel{"pid", "PID", "PID"};
+inline constexpr LocalText kStringLabel{"string", "字串描述符", "字符串描述符"};
+inline constexpr LocalText kTheIdentity{"the identity", "識別碼", "标识"};
+
 // The help: the commands' summaries, between a head and a tail.
 inline constexpr LocalText kUsageHead{
     "Usage: %1 [--json] [--simulate] [--receiver NODE] COMMAND [ARGUMENTS]\n"

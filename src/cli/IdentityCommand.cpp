@@ -87,9 +87,9 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
     }
     const QString vidText = QString::asprintf("%04X", unsigned(vid));
     const QString pidText = QString::asprintf("%04X", unsigned(pid));
-    out.line(QStringLiteral("vid     %1").arg(vidText));
-    out.line(QStringLiteral("pid     %1").arg(pidText));
-    out.line(QStringLiteral("string  %1").arg(*text));
+    out.fields({{Localized(CliText::kVidLabel), vidText},
+                {Localized(CliText::kPidLabel), pidText},
+                {Localized(CliText::kStringLabel), *text}});
     out.document().insert(QStringLiteral("vid"), vidText);
     out.document().insert(QStringLiteral("pid"), pidText);
     out.document().insert(QStringLiteral("string"), *text);
@@ -139,7 +139,7 @@ int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out)
                  UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(*options.text));
     }
     if (!stored) {
-        out.error(Localized(CliText::kNotStored).arg(QStringLiteral("the identity")));
+        out.error(Localized(CliText::kNotStored).arg(Localized(CliText::kTheIdentity)));
         return CliExit::kDeviceFailed;
     }
     return ReadIdentity(channel, out);

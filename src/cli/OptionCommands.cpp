@@ -23,22 +23,34 @@ bool MouseHeard(CommandChannel& channel)
     return StatusReadouts(channel, special, rf).CheckMouseLink().linked;
 }
 
-QString HotkeyCaption(std::optional<quint16> code)
+// A value as people read it, and as JSON gives it (in English, as set takes it).
+struct Shown {
+    QString text;
+    QString json;
+};
+
+Shown Local(const LocalText& text)
 {
-    if (!code)
-        return QStringLiteral("unset");
-    for (const CustomKey& key : kCustomKeys)
-        if (key.code == *code)
-            return QString::fromLatin1(key.caption);
-    return QString::asprintf("code %04X", unsigned(*code));
+    return {Localized(text), QString::fromUtf8(text.eng)};
 }
 
-void Show(CliOutput& out, const QString& filter, const char* name, const QString& value)
+Shown HotkeyCaption(std::optional<quint16> code)
+{
+    if (!code)
+        return Local(CliText::kUnset);
+    for (const CustomKey& key : kCustomKeys)
+        if (key.code == *code)
+            return {QString::fromLatin1(key.caption), QString::fromLatin1(key.caption)};
+    const QString hex = QString::asprintf("%04X", unsigned(*code));
+    return {Localized(CliText::kKeyCode).arg(hex), QString::fromUtf8(CliText::kKeyCode.eng).arg(hex)};
+}
+
+void Show(CliOutput& out, const QString& filter, const char* name, const Shown& value)
 {
     if (!filter.isEmpty() && filter.compare(QLatin1String(name), Qt::CaseInsensitive) != 0)
         return;
-    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(name), value));
-    out.document().insert(QString::fromLatin1(name), value);
+    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(name), value.text));
+    out.document().insert(QString::fromLatin1(name), value.json);
 }
 
 }  // namespace
@@ -93,8 +105,8 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
         if (option.kind != CliOptionName::Kind::MouseOption)
             continue;
         const std::optional<int> choice = choices[size_t(GroupIndex(option.group))];
-        Show(out, filter, option.name,
-             choice ? ValueNames(option).value(*choice) : QStringLiteral("unknown"));
+        const QString value = choice ? ValueNames(option).value(*choice) : QString();
+        Show(out, filter, option.name, choice ? Shown{value, value} : Local(CliText::kUnknown));
     }
     if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
         if (result.receiverGone)

@@ -11,14 +11,15 @@
 
 namespace {
 
-QString BandName(BatteryBand band)
+// Its English wording is also the band's name in JSON.
+const LocalText& BandText(BatteryBand band)
 {
     switch (band) {
-    case BatteryBand::Good: return QStringLiteral("good");
-    case BatteryBand::Low: return QStringLiteral("low");
-    case BatteryBand::Critical: return QStringLiteral("critical");
+    case BatteryBand::Good: break;
+    case BatteryBand::Low: return CliText::kBandLow;
+    case BatteryBand::Critical: return CliText::kBandCritical;
     }
-    return QString();
+    return CliText::kBandGood;
 }
 
 QString Hex2(int value)
@@ -57,37 +58,38 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
     doc.insert(QStringLiteral("channel"), link->channel);
     doc.insert(QStringLiteral("mouseId"), Hex2(link->mouseId));
     doc.insert(QStringLiteral("keyboardId"), Hex2(link->keyboardId));
-    out.line(QStringLiteral("receiver     %1 (%2:%3)")
-                 .arg(receiver->PnPInfo().DevicePath, doc.value("vendorId").toString(),
-                      doc.value("productId").toString()));
-    out.line(QStringLiteral("channel      %1").arg(link->channel));
-    out.line(QStringLiteral("mouse ID     %1").arg(Hex2(link->mouseId)));
-    out.line(QStringLiteral("keyboard ID  %1").arg(Hex2(link->keyboardId)));
+    const QString unknown = Localized(CliText::kUnknown);
+    QString batteryText = unknown;
     if (battery) {
+        const BatteryBand band = MouseBatteryBand(battery->mouse);
         doc.insert(QStringLiteral("mouseBattery"), battery->mouse);
-        doc.insert(QStringLiteral("mouseBatteryBand"), BandName(MouseBatteryBand(battery->mouse)));
+        doc.insert(QStringLiteral("mouseBatteryBand"), QString::fromLatin1(BandText(band).eng));
         doc.insert(QStringLiteral("keyboardBattery"), battery->keyboard);
-        out.line(QStringLiteral("battery      mouse %1 of 7 (%2), keyboard %3")
-                     .arg(battery->mouse)
-                     .arg(BandName(MouseBatteryBand(battery->mouse)))
-                     .arg(battery->keyboard));
-    } else {
-        out.line(QStringLiteral("battery      unknown"));
+        batteryText = Localized(CliText::kBatteryValue)
+                          .arg(battery->mouse)
+                          .arg(Localized(BandText(band)))
+                          .arg(battery->keyboard);
     }
-    if (cpi) {
+    if (cpi)
         doc.insert(QStringLiteral("cpi"), *cpi * 100);
-        out.line(QStringLiteral("CPI          %1").arg(*cpi * 100));
-    } else {
-        out.line(QStringLiteral("CPI          unknown"));
-    }
+    QString bindingText = unknown;
     if (binding) {
         doc.insert(QStringLiteral("bindingStatus"), Hex2(binding->bytes[1]));
         doc.insert(QStringLiteral("bindingSettled"), binding->bindingSettled);
-        out.line(QStringLiteral("binding      %1%2").arg(Hex2(binding->bytes[1]),
-                                                     binding->bindingSettled ? QString()
-                                                                             : QStringLiteral(" (unsettled)")));
-    } else {
-        out.line(QStringLiteral("binding      unknown"));
+        bindingText = Hex2(binding->bytes[1]) +
+                      (binding->bindingSettled ? QString() : Localized(CliText::kUnsettled));
     }
+    out.fields({
+        {Localized(CliText::kReceiverLabel),
+         QStringLiteral("%1 (%2:%3)").arg(receiver->PnPInfo().DevicePath,
+                                          doc.value("vendorId").toString(),
+                                          doc.value("productId").toString())},
+        {Localized(CliText::kChannelLabel), QString::number(link->channel)},
+        {Localized(CliText::kMouseIdLabel), Hex2(link->mouseId)},
+        {Localized(CliText::kKeyboardIdLabel), Hex2(link->keyboardId)},
+        {Localized(CliText::kBatteryLabel), batteryText},
+        {Localized(CliText::kCpiLabel), cpi ? QString::number(*cpi * 100) : unknown},
+        {Localized(CliText::kBindingLabel), bindingText},
+    });
     return CliExit::kDone;
 }

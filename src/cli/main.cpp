@@ -1,9 +1,8 @@
 #include "cli/CliCommands.h"
+#include "cli/CliLanguage.h"
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
-#include "protocol/i18n/Lang.h"
 #include "protocol/i18n/ReceiverLinkTexts.h"
-#include "protocol/i18n/SettingsLanguageStore.h"
 
 #include <QCoreApplication>
 
@@ -27,13 +26,6 @@ QString Usage()
         text += QStringLiteral("  %1\n      %2\n")
                     .arg(QString::fromLatin1(command.usage), Localized(*command.summary));
     return text + Localized(CliText::kUsageTail);
-}
-
-void UseStoredLanguage()
-{
-    SettingsLanguageStore store;
-    const auto stored = ParseStoredLanguage(store.Read().value_or(QString()));
-    CurrentLanguage = stored.value_or(LanguageForCodePage(SystemCodePage()));
 }
 
 int OpenFailure(CliSession::Open result, CliSession& session, const CliOptions& options,
@@ -98,6 +90,7 @@ int Run(const CliCommand& command, const CliOptions& options)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    CurrentLanguage = MessagesLanguage();
     const CliOptions options = ParseCliOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(options.error));
@@ -111,7 +104,6 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(Usage()), options.help ? stdout : stderr);
         return options.help ? CliExit::kDone : CliExit::kUsage;
     }
-    UseStoredLanguage();
     try {
         return Run(*FindCliCommand(options.command), options);
     } catch (const std::exception& e) {

@@ -1,6 +1,8 @@
 #include "cli/CliRunner.h"
 #include "protocol/device/linux/FileReceiverLock.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -119,6 +121,36 @@ TEST(CliTest, PairingTimeOutTakesWholeSecondsFrom1To16)
     for (auto [seconds, c] : cases) {
         c.arguments = QStringList{"--simulate", "pair", "--timeout", seconds};
         ExpectRuns(cli, c);
+    }
+}
+
+// The locale that governs messages, in the POSIX order, not the window's stored language.
+TEST(CliTest, MessagesLabelsAndHelpFollowTheLocale)
+{
+    const std::pair<QStringList, Case> cases[] = {
+        {{"LANG=C.UTF-8"}, {{"pair", "--timeout", "1"}, 1, "", "karvelo-rf: pairing timed out"}},
+        {{"LANG=C.UTF-8"}, {{"status"}, 0, "channel      40\nmouse ID     21", ""}},
+        {{"LANG=en_US.UTF-8"}, {{"identity"}, 0, "string  2.4G RF Receiver", ""}},
+        {{"LC_ALL=zh_TW.UTF-8"}, {{"status"}, 0, "頻道     40\n滑鼠 ID  21", ""}},
+        {{"LC_ALL=zh_TW.UTF-8"}, {{"status"}, 0, "電量     滑鼠 6 / 7（良好），鍵盤 4", ""}},
+        {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=zh_TW.UTF-8"}, {{"status"}, 0, "信道     40", ""}},
+        {{"LC_ALL=C", "LC_MESSAGES=zh_TW.UTF-8"}, {{"status"}, 0, "channel      40", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"}, {{"get", "hotkey1"}, 0, "hotkey1 = CALCULATOR", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"}, {{"identity"}, 0, "字串描述符  2.4G RF Receiver", ""}},
+        {{"LANG=zh_SG.UTF-8"}, {{"status", "extra"}, 2, "", "'extra' 是多余的参数"}},
+        {{"LANG=zh"}, {{"pair", "--timeout", "1"}, 1, "", "对码中：第 1 / 16 秒"}},
+        {{"LANG=zh_TW.Big5"}, {{"--help"}, 0, "用法：karvelo-rf [--json]", ""}},
+        {{"LANG=zh_CN.UTF-8"}, {{"set", "--help"}, 0, "变更一项设定", ""}},
+    };
+    CliRunner cli;
+    QDir(cli.folder()).mkpath(QStringLiteral("KARVELO"));
+    QFile stored(cli.folder() + QStringLiteral("/KARVELO/RF_BIND.conf"));
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly));
+    stored.write("[General]\nLngSection=lkCht\n");
+    stored.close();
+    for (auto [variables, c] : cases) {
+        c.arguments.prepend(QStringLiteral("--simulate"));
+        ExpectRuns(cli, c, variables);
     }
 }
 
