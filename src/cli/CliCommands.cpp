@@ -27,5 +27,6 @@ const CliCommand* FindCliCommand(const QString& name)
 
 unsigned TakenOptions(const CliCommand& command)
 {
-    return CliOption::kGlobal | command.options | (command.needsReceiver ? CliOption::kReceiver : 0);
+    return CliOption::kGlobal | command.options |
+           (command.needsReceiver ? CliOption::kReceiver : 0);
 }

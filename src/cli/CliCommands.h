@@ -24,9 +24,9 @@ struct CliCommand {
     const char* name;
     int (*run)(CliSession&, const CliOptions&, CliOutput&);
     int (*check)(const CliOptions&, CliOutput&);  // may be null
-    bool needsReceiver;  // and so takes --receiver
-    unsigned options;    // the CliOption bits it takes besides the global ones and --receiver
-    int maxArguments;    // words after the command's name
+    bool needsReceiver;                           // and so takes --receiver
+    unsigned options;  // the CliOption bits it takes besides the global ones and --receiver
+    int maxArguments;  // words after the command's name
     const char* usage;
     const LocalText* summary;
 };

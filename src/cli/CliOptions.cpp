@@ -15,11 +15,11 @@ struct OptionSpelling {
 };
 
 constexpr OptionSpelling kSpellings[] = {
-    {"--json", CliOption::kJson, false},         {"--simulate", CliOption::kSimulate, false},
-    {"--help", CliOption::kHelp, false},         {"-h", CliOption::kHelp, false},
-    {"--version", CliOption::kVersion, false},   {"--receiver", CliOption::kReceiver, true},
-    {"--timeout", CliOption::kTimeout, true},    {"--vid", CliOption::kVid, true},
-    {"--pid", CliOption::kPid, true},            {"--string", CliOption::kString, true},
+    {"--json", CliOption::kJson, false},       {"--simulate", CliOption::kSimulate, false},
+    {"--help", CliOption::kHelp, false},       {"-h", CliOption::kHelp, false},
+    {"--version", CliOption::kVersion, false}, {"--receiver", CliOption::kReceiver, true},
+    {"--timeout", CliOption::kTimeout, true},  {"--vid", CliOption::kVid, true},
+    {"--pid", CliOption::kPid, true},          {"--string", CliOption::kString, true},
     {"--force", CliOption::kForce, false},
 };
 

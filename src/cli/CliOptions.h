@@ -25,20 +25,20 @@ constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
 // COMMAND [ARGUMENTS]`; options may stand anywhere, each at most once, and only those the
 // command takes.
 struct CliOptions {
-    QString command;          // list, status, pair, get, set, identity; empty: none given
-    QStringList arguments;    // the command's own words (set OPTION VALUE, get [OPTION])
-    unsigned given = 0;       // CliOption bits
+    QString command;        // list, status, pair, get, set, identity; empty: none given
+    QStringList arguments;  // the command's own words (set OPTION VALUE, get [OPTION])
+    unsigned given = 0;     // CliOption bits
     bool json = false;
     bool simulate = false;
     bool help = false;
     bool version = false;
-    bool force = false;       // identity --force
-    QString receiver;         // node path chosen with --receiver
-    std::optional<int> timeoutSeconds;     // pair --timeout
-    std::optional<QString> vid;            // identity --vid
-    std::optional<QString> pid;            // identity --pid
-    std::optional<QString> text;           // identity --string
-    QString error;            // a usage error, already worded for the user
+    bool force = false;                 // identity --force
+    QString receiver;                   // node path chosen with --receiver
+    std::optional<int> timeoutSeconds;  // pair --timeout
+    std::optional<QString> vid;         // identity --vid
+    std::optional<QString> pid;         // identity --pid
+    std::optional<QString> text;        // identity --string
+    QString error;                      // a usage error, already worded for the user
 };
 
 CliOptions ParseCliOptions(const QStringList& arguments);

@@ -49,7 +49,8 @@ void CliOutput::flush()
 {
     if (json_) {
         if (!document_.isEmpty())
-            std::fputs(QJsonDocument(document_).toJson(QJsonDocument::Indented).constData(), stdout);
+            std::fputs(QJsonDocument(document_).toJson(QJsonDocument::Indented).constData(),
+                       stdout);
     } else {
         for (const QString& text : lines_)
             std::printf("%s\n", text.toLocal8Bit().constData());

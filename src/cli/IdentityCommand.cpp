@@ -1,5 +1,4 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
 #include "protocol/device/HidController.h"
@@ -90,8 +89,8 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
     out.fields({{Localized(CliText::kVidLabel), vidText},
                 {Localized(CliText::kPidLabel), pidText},
                 {Localized(CliText::kStringLabel), *text}});
-    out.document().insert(QStringLiteral("vid"), vidText);
-    out.document().insert(QStringLiteral("pid"), pidText);
+    out.document().insert(QStringLiteral("vendorId"), vidText);
+    out.document().insert(QStringLiteral("productId"), pidText);
     out.document().insert(QStringLiteral("string"), *text);
     return CliExit::kDone;
 }
@@ -100,7 +99,8 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
 
 int CheckIdentity(const CliOptions& options, CliOutput& out)
 {
-    for (const auto& [flag, value] : {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
+    for (const auto& [flag, value] :
+         {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
         if (value && UsbIdentity::FitHexField(*value, 0xFFFF) != UsbIdentity::Fit::Fits) {
             out.error(Localized(CliText::kHexField).arg(QString::fromLatin1(flag), *value));
             return CliExit::kUsage;

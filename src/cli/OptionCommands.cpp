@@ -1,14 +1,15 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
+#include "cli/CliTexts.h"
 #include "cli/OptionNames.h"
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
-#include "cli/CliTexts.h"
 #include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/OptionChange.h"
 #include "protocol/receiver/SettingsReadBack.h"
 #include "protocol/receiver/StatusReadouts.h"
+
+#include <QJsonValue>
 
 #include <array>
 
@@ -23,10 +24,11 @@ bool MouseHeard(CommandChannel& channel)
     return StatusReadouts(channel, special, rf).CheckMouseLink().linked;
 }
 
-// A value as people read it, and as JSON gives it (in English, as set takes it).
+// A value as people read it, and as JSON gives it (in English, as set takes it; null when the
+// mouse did not tell).
 struct Shown {
     QString text;
-    QString json;
+    QJsonValue json;
 };
 
 Shown Local(const LocalText& text)
@@ -42,15 +44,17 @@ Shown HotkeyCaption(std::optional<quint16> code)
         if (key.code == *code)
             return {QString::fromLatin1(key.caption), QString::fromLatin1(key.caption)};
     const QString hex = QString::asprintf("%04X", unsigned(*code));
-    return {Localized(CliText::kKeyCode).arg(hex), QString::fromUtf8(CliText::kKeyCode.eng).arg(hex)};
+    return {Localized(CliText::kKeyCode).arg(hex),
+            QString::fromUtf8(CliText::kKeyCode.eng).arg(hex)};
 }
 
-void Show(CliOutput& out, const QString& filter, const char* name, const Shown& value)
+void Show(CliOutput& out, const CliOptionName* only, const CliOptionName& option,
+          const Shown& value)
 {
-    if (!filter.isEmpty() && filter.compare(QLatin1String(name), Qt::CaseInsensitive) != 0)
+    if (only && only != &option)
         return;
-    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(name), value.text));
-    out.document().insert(QString::fromLatin1(name), value.json);
+    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option.name), value.text));
+    out.document().insert(QString::fromLatin1(option.jsonKey), value.json);
 }
 
 }  // namespace
@@ -80,8 +84,9 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
     std::array<std::optional<quint16>, Hotkeys::kCount> hotkeys;
     for (int hotkey = 0; hotkey < Hotkeys::kCount; ++hotkey)
         hotkeys[size_t(hotkey)] = Hotkeys::Read(channel, hotkey, {});
-    Show(out, filter, "hotkey1", HotkeyCaption(hotkeys[0]));
-    Show(out, filter, "hotkey2", HotkeyCaption(hotkeys[1]));
+    for (const CliOptionName& option : CliOptionNames())
+        if (option.kind == CliOptionName::Kind::Hotkey)
+            Show(out, only, option, HotkeyCaption(hotkeys[size_t(option.hotkey)]));
     if (only && only->kind == CliOptionName::Kind::Hotkey)
         return run.live() ? CliExit::kDone : CliExit::kDeviceFailed;
     if (!MouseHeard(channel)) {
@@ -96,17 +101,21 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
     hooks.readHotkeys = [] {};
     hooks.readCpi = [&] {
         if (const std::optional<int> cpi = readouts.ReadCpi())
-            choices[size_t(GroupIndex(OptionGroup::Cpi))] = CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
+            choices[size_t(GroupIndex(OptionGroup::Cpi))] =
+                CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
         return choices[size_t(GroupIndex(OptionGroup::Cpi))].has_value();
     };
-    hooks.show = [&](OptionGroup group, int choice) { choices[size_t(GroupIndex(group))] = choice; };
+    hooks.show = [&](OptionGroup group, int choice) {
+        choices[size_t(GroupIndex(group))] = choice;
+    };
     const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
     for (const CliOptionName& option : CliOptionNames()) {
         if (option.kind != CliOptionName::Kind::MouseOption)
             continue;
         const std::optional<int> choice = choices[size_t(GroupIndex(option.group))];
         const QString value = choice ? ValueNames(option).value(*choice) : QString();
-        Show(out, filter, option.name, choice ? Shown{value, value} : Local(CliText::kUnknown));
+        Show(out, only, option,
+             choice ? Shown{value, value} : Shown{Localized(CliText::kUnknown), QJsonValue()});
     }
     if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
         if (result.receiverGone)
@@ -132,8 +141,9 @@ int CheckSet(const CliOptions& options, CliOutput& out)
     }
     const std::optional<int> choice = ChoiceOf(*option, value);
     if (!choice) {
-        out.error(Localized(CliText::kBadValue)
-                      .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
+        out.error(
+            Localized(CliText::kBadValue)
+                .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -174,6 +184,6 @@ int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
     if (!done)
         return CliExit::kDeviceFailed;
     out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option->name), shown));
-    out.document().insert(QString::fromLatin1(option->name), shown);
+    out.document().insert(QString::fromLatin1(option->jsonKey), shown);
     return CliExit::kDone;
 }

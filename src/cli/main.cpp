@@ -34,14 +34,13 @@ int OpenFailure(CliSession::Open result, CliSession& session, const CliOptions& 
     switch (result) {
     case CliSession::Open::NoAccess:
         out.error(Localized(CliText::kNoAccess)
-                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front() : options.receiver));
+                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front()
+                                                      : options.receiver));
         break;
     case CliSession::Open::NotFound:
         out.error(Localized(CliText::kReceiverNotFound).arg(options.receiver));
         break;
-    default:
-        out.error(Localized(CliText::kNoReceiver));
-        break;
+    default: out.error(Localized(CliText::kNoReceiver)); break;
     }
     return CliExit::kNoReceiver;
 }

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,10 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"list", "--help"}, 0, "Usage: karvelo-rf", ""},
         {{"--simulate", "list"}, 0, "sim:hidraw1  7A3C:0E41  ok", ""},
         {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
-        {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/hidraw9"},
+        {{"--simulate", "--receiver", "/dev/hidraw9", "status"},
+         3,
+         "",
+         "no receiver at /dev/hidraw9"},
         {{"--simulate", "get"}, 0, "hotkey1 = CALCULATOR\nhotkey2 = PLAY/PAUSE\ncpi = low", ""},
         {{"--simulate", "get", "auto-connect"}, 2, "", "auto-connect can be set, not read"},
         {{"--simulate", "get", "cpi", "extra"}, 2, "", "'extra' is one argument too many"},
@@ -56,7 +60,10 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "set", "cpi", "high", "extra"}, 2, "", "'extra' is one argument too many"},
         {{"--simulate", "list", "--timeout", "3"}, 2, "", "'--timeout' is not an option of list"},
         {{"--simulate", "--vid", "7A3C", "status"}, 2, "", "'--vid' is not an option of status"},
-        {{"--simulate", "list", "--receiver", "sim:hidraw1"}, 2, "", "'--receiver' is not an option of list"},
+        {{"--simulate", "list", "--receiver", "sim:hidraw1"},
+         2,
+         "",
+         "'--receiver' is not an option of list"},
         {{"--simulate", "status", "--json", "--json"}, 2, "", "'--json' is given twice"},
         {{"--simulate", "set", "cpi", "HIGH"}, 0, "cpi = high", ""},
         {{"--simulate", "set", "battery-low", "2.4V"}, 0, "battery-low = 2.4", ""},
@@ -81,7 +88,9 @@ TEST(CliTest, IdentityOutsideTheProductTableNeedsForce)
         {{"--pid", "0000", "--string", "Hello"}, 2, "", "7A3C:0000 is not a Karvelo receiver's"},
         {{"--force"}, 2, "", "--force goes with --vid or --pid"},
         {{"--pid", "0e42"}, 0, "vid     7A3C\npid     0E42", "trace: set"},
-        {{"--vid", "1A2B", "--string", "Hello", "--force"}, 0, "vid     1A2B\npid     0E41\nstring  Hello",
+        {{"--vid", "1A2B", "--string", "Hello", "--force"},
+         0,
+         "vid     1A2B\npid     0E41\nstring  Hello",
          "karvelo-rf: warning: writing 1A2B:0E41"},
     };
     CliRunner cli;
@@ -135,8 +144,10 @@ TEST(CliTest, MessagesLabelsAndHelpFollowTheLocale)
         {{"LC_ALL=zh_TW.UTF-8"}, {{"status"}, 0, "電量     滑鼠 6 / 7（良好），鍵盤 4", ""}},
         {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=zh_TW.UTF-8"}, {{"status"}, 0, "信道     40", ""}},
         {{"LC_ALL=C", "LC_MESSAGES=zh_TW.UTF-8"}, {{"status"}, 0, "channel      40", ""}},
-        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"}, {{"get", "hotkey1"}, 0, "hotkey1 = CALCULATOR", ""}},
-        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"}, {{"identity"}, 0, "字串描述符  2.4G RF Receiver", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"},
+         {{"get", "hotkey1"}, 0, "hotkey1 = CALCULATOR", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"},
+         {{"identity"}, 0, "字串描述符  2.4G RF Receiver", ""}},
         {{"LANG=zh_SG.UTF-8"}, {{"status", "extra"}, 2, "", "'extra' 是多余的参数"}},
         {{"LANG=zh"}, {{"pair", "--timeout", "1"}, 1, "", "对码中：第 1 / 16 秒"}},
         {{"LANG=zh_TW.Big5"}, {{"--help"}, 0, "用法：karvelo-rf [--json]", ""}},
@@ -154,31 +165,59 @@ TEST(CliTest, MessagesLabelsAndHelpFollowTheLocale)
     }
 }
 
-TEST(CliTest, ListAsJsonParsesBack)
+std::string Text(const QJsonValue& value)
 {
-    const CliRun run = CliRunner().run({"--simulate", "--json", "list"});
-    ASSERT_EQ(run.status, 0);
-    const QJsonArray receivers = QJsonDocument::fromJson(run.out.toUtf8()).object()["receivers"].toArray();
-    ASSERT_EQ(receivers.size(), 1);
-    const QJsonObject receiver = receivers.at(0).toObject();
-    EXPECT_EQ(receiver["node"].toString(), "sim:hidraw1");
-    EXPECT_EQ(receiver["vendorId"].toString(), "7A3C");
-    EXPECT_EQ(receiver["productId"].toString(), "0E41");
-    EXPECT_TRUE(receiver["access"].toBool());
+    return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
 }
 
-TEST(CliTest, ReadCommandsAsJsonParseBack)
+// One style for every key (camelCase); IDs as upper-case hex strings, channel and CPI numbers.
+void ExpectJsonForms(const QJsonObject& object)
 {
+    static const QRegularExpression camelCase("^[a-z][a-zA-Z0-9]*$");
+    static const QRegularExpression hex4("^[0-9A-F]{4}$");
+    static const QRegularExpression hex2("^[0-9A-F]{2}$");
+    const QStringList ids4{"vendorId", "productId"};
+    const QStringList ids2{"mouseId", "keyboardId", "bindingStatus"};
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        EXPECT_TRUE(camelCase.match(it.key()).hasMatch());
+        if (ids4.contains(it.key())) {
+            EXPECT_TRUE(hex4.match(it->toString()).hasMatch());
+        } else if (ids2.contains(it.key())) {
+            EXPECT_TRUE(hex2.match(it->toString()).hasMatch());
+        } else if (it.key() == "channel") {
+            EXPECT_TRUE(it->isDouble());
+        }
+        for (const QJsonValue& element : it->toArray())
+            ExpectJsonForms(element.toObject());
+    }
+}
+
+TEST(CliTest, JsonOfEveryCommandInOneForm)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"list"}, R"({"receivers": [{"node": "sim:hidraw1", "vendorId": "7A3C",
+                       "productId": "0E41", "access": true}]})"},
+        {{"status"}, R"({"channel": 40, "mouseId": "21", "keyboardId": "43", "mouseBattery": 6,
+                         "cpi": 800, "vendorId": "7A3C", "productId": "0E41"})"},
+        {{"get"}, R"({"lrCpiSwitch": "enable", "powerSaving": "button-wakeup", "cpi": "low",
+                      "batteryLow": "2.8", "hotkey2": "PLAY/PAUSE"})"},
+        {{"set", "lr-cpi-switch", "disable"}, R"({"lrCpiSwitch": "disable"})"},
+        {{"identity"},
+         R"({"vendorId": "7A3C", "productId": "0E41", "string": "2.4G RF Receiver"})"},
+        {{"pair"}, R"({"paired": true, "mouseId": "22", "keyboardId": "43"})"},
+    };
     CliRunner cli;
-    const QJsonObject status = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "status"}).out.toUtf8()).object();
-    EXPECT_EQ(status["channel"].toInt(), 40);
-    EXPECT_EQ(status["mouseBattery"].toInt(), 6);
-    EXPECT_EQ(status["cpi"].toInt(), 800);
-    const QJsonObject options = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "get"}).out.toUtf8()).object();
-    EXPECT_EQ(options["wakeup"].toString(), "motion-and-button");
-    EXPECT_EQ(options["hotkey2"].toString(), "PLAY/PAUSE");
-    const QJsonObject identity = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "identity"}).out.toUtf8()).object();
-    EXPECT_EQ(identity["string"].toString(), "2.4G RF Receiver");
+    for (const auto& [arguments, expected] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run = cli.run(QStringList{"--simulate", "--json"} + arguments);
+        ASSERT_EQ(run.status, 0);
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonObject wanted = QJsonDocument::fromJson(expected).object();
+        for (auto it = wanted.begin(); it != wanted.end(); ++it)
+            EXPECT_EQ(Text(document.value(it.key())), Text(*it)) << it.key().toStdString();
+        ExpectJsonForms(document);
+    }
 }
 
 TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
@@ -190,7 +229,8 @@ TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
     ASSERT_TRUE(window.acquire(QStringLiteral("sim:hidraw1"), 0));
     const CliRun busy = cli.run({"--simulate", "status"});
     EXPECT_EQ(busy.status, 1);
-    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver")) << busy.err.toStdString();
+    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver"))
+        << busy.err.toStdString();
     EXPECT_TRUE(busy.out.isEmpty());
     window.release();
     EXPECT_EQ(cli.run({"--simulate", "status"}).status, 0);
