@@ -47,6 +47,9 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"list", "--receiver"}, 2, "", "--receiver needs a value"},
         {{"list", "--help"}, 0, "Usage: karvelo-rf", ""},
         {{"--simulate", "list"}, 0, "sim:hidraw1  7A3C:0E41  ok", ""},
+        // No Karvelo receiver on the machine that runs the tests.
+        {{"list"}, 3, "", "karvelo-rf: no receiver present\n"},
+        {{"--json", "list"}, 3, "\"receivers\": [", "karvelo-rf: no receiver present\n"},
         {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
         {{"--simulate", "--receiver", "/dev/hidraw9", "status"},
          3,
