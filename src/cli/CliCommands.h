@@ -2,6 +2,9 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "protocol/i18n/LocalText.h"
+
+#include <vector>
 
 class CliSession;
 
@@ -16,3 +19,21 @@ int CheckSet(const CliOptions& options, CliOutput& out);
 int RunSet(CliSession& session, const CliOptions& options, CliOutput& out);
 int CheckIdentity(const CliOptions& options, CliOutput& out);
 int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out);
+
+struct CliCommand {
+    const char* name;
+    int (*run)(CliSession&, const CliOptions&, CliOutput&);
+    int (*check)(const CliOptions&, CliOutput&);  // may be null
+    bool needsReceiver;                           // and so takes --receiver
+    unsigned options;  // the CliOption bits it takes besides the global ones and --receiver
+    int maxArguments;  // words after the command's name
+    const char* usage;
+    const LocalText* summary;
+};
+
+// The commands, in the order --help lists them.
+const std::vector<CliCommand>& CliCommandTable();
+// The command of this name, or null.
+const CliCommand* FindCliCommand(const QString& name);
+// The options the command takes: the global ones, --receiver when it needs a receiver, its own.
+unsigned TakenOptions(const CliCommand& command);

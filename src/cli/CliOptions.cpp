@@ -1,78 +1,120 @@
 #include "cli/CliOptions.h"
 
+#include "cli/CliCommands.h"
+#include "cli/CliTexts.h"
+#include "protocol/receiver/Pairing.h"
+
+#include <algorithm>
+
 namespace {
 
-// An option that takes the next word as its value; false (with the error set) when none follows.
-bool TakeValue(const QStringList& arguments, int& i, QString& value, CliOptions& options)
+struct OptionSpelling {
+    const char* name;
+    unsigned bit;
+    bool takesValue;
+};
+
+constexpr OptionSpelling kSpellings[] = {
+    {"--json", CliOption::kJson, false},       {"--simulate", CliOption::kSimulate, false},
+    {"--help", CliOption::kHelp, false},       {"-h", CliOption::kHelp, false},
+    {"--version", CliOption::kVersion, false}, {"--receiver", CliOption::kReceiver, true},
+    {"--timeout", CliOption::kTimeout, true},  {"--vid", CliOption::kVid, true},
+    {"--pid", CliOption::kPid, true},          {"--string", CliOption::kString, true},
+    {"--force", CliOption::kForce, false},
+};
+
+const OptionSpelling* FindSpelling(const QString& arg)
 {
-    if (i + 1 >= arguments.size()) {
-        options.error = QStringLiteral("%1 needs a value").arg(arguments.at(i));
-        return false;
+    for (const OptionSpelling& spelling : kSpellings)
+        if (arg == QLatin1String(spelling.name))
+            return &spelling;
+    return nullptr;
+}
+
+// Pairing runs in ticks of a second, and the receiver ends it itself after its last tick: a
+// time-out is a whole number of ticks, none beyond the receiver's. Digits only, no sign.
+std::optional<int> PairingSeconds(const QString& value)
+{
+    const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    const int seconds = digits ? value.toInt() : 0;
+    if (seconds < 1 || seconds > Pairing::kTimeoutTick)
+        return std::nullopt;
+    return seconds;
+}
+
+// Keeps an option's value; false (with the error set) for a value the option does not take.
+bool StoreValue(unsigned bit, const QString& value, CliOptions& options)
+{
+    switch (bit) {
+    case CliOption::kReceiver: options.receiver = value; break;
+    case CliOption::kTimeout:
+        options.timeoutSeconds = PairingSeconds(value);
+        if (!options.timeoutSeconds) {
+            options.error = Localized(CliText::kTimeoutRange).arg(Pairing::kTimeoutTick).arg(value);
+            return false;
+        }
+        break;
+    case CliOption::kVid: options.vid = value; break;
+    case CliOption::kPid: options.pid = value; break;
+    case CliOption::kString: options.text = value; break;
     }
-    value = arguments.at(++i);
     return true;
 }
 
 bool ParseOption(const QStringList& arguments, int& i, CliOptions& options)
 {
     const QString& arg = arguments.at(i);
-    QString value;
-    if (arg == QLatin1String("--json")) {
-        options.json = true;
-    } else if (arg == QLatin1String("--simulate")) {
-        options.simulate = true;
-    } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-        options.help = true;
-    } else if (arg == QLatin1String("--version")) {
-        options.version = true;
-    } else if (arg == QLatin1String("--receiver")) {
-        if (!TakeValue(arguments, i, options.receiver, options))
-            return false;
-    } else if (arg == QLatin1String("--timeout")) {
-        if (!TakeValue(arguments, i, value, options))
-            return false;
-        bool ok = false;
-        const double seconds = value.toDouble(&ok);
-        if (!ok || !(seconds > 0 && seconds <= 3600)) {
-            options.error = QStringLiteral("--timeout takes seconds from 1 to 3600, not '%1'").arg(value);
-            return false;
-        }
-        options.timeoutSeconds = seconds;
-    } else if (arg == QLatin1String("--vid") || arg == QLatin1String("--pid") ||
-               arg == QLatin1String("--string")) {
-        if (!TakeValue(arguments, i, value, options))
-            return false;
-        (arg == QLatin1String("--vid") ? options.vid
-         : arg == QLatin1String("--pid") ? options.pid
-                                         : options.text) = value;
-    } else {
-        options.error = QStringLiteral("unknown option '%1' (try --help)").arg(arg);
+    const OptionSpelling* spelling = FindSpelling(arg);
+    if (!spelling) {
+        options.error = Localized(CliText::kUnknownFlag).arg(arg);
         return false;
     }
-    return true;
+    if (options.given & spelling->bit) {
+        options.error = Localized(CliText::kGivenTwice).arg(arg);
+        return false;
+    }
+    options.given |= spelling->bit;
+    if (!spelling->takesValue)
+        return true;
+    if (i + 1 >= arguments.size()) {
+        options.error = Localized(CliText::kNeedsValue).arg(arg);
+        return false;
+    }
+    return StoreValue(spelling->bit, arguments.at(++i), options);
+}
+
+// The first option or word the command does not take, worded for the user; empty when none.
+QString Superfluous(const CliOptions& options, const QStringList& spelled)
+{
+    const CliCommand* command = FindCliCommand(options.command);
+    if (!command)
+        return QString();
+    for (const QString& arg : spelled)
+        if (!(FindSpelling(arg)->bit & TakenOptions(*command)))
+            return Localized(CliText::kNotAnOptionOf).arg(arg, options.command);
+    if (options.arguments.size() > command->maxArguments)
+        return Localized(CliText::kExtraArgument)
+            .arg(options.arguments.at(command->maxArguments), QString::fromLatin1(command->usage));
+    return QString();
 }
 
 }  // namespace
 
-const QStringList& CliCommands()
-{
-    static const QStringList commands{QStringLiteral("list"), QStringLiteral("status"),
-                                      QStringLiteral("pair"), QStringLiteral("get"),
-                                      QStringLiteral("set"), QStringLiteral("identity")};
-    return commands;
-}
-
 CliOptions ParseCliOptions(const QStringList& arguments)
 {
     CliOptions options;
+    QStringList spelled;  // the options as given, in their order
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg.startsWith(QLatin1String("-")) && arg.size() > 1) {
             if (!ParseOption(arguments, i, options))
                 return options;
+            spelled << arg;
         } else if (options.command.isEmpty()) {
-            if (!CliCommands().contains(arg)) {
-                options.error = QStringLiteral("unknown command '%1' (try --help)").arg(arg);
+            if (!FindCliCommand(arg)) {
+                options.error = Localized(CliText::kUnknownCommand).arg(arg);
                 return options;
             }
             options.command = arg;
@@ -80,5 +122,11 @@ CliOptions ParseCliOptions(const QStringList& arguments)
             options.arguments << arg;
         }
     }
+    options.error = Superfluous(options, spelled);
+    options.json = options.given & CliOption::kJson;
+    options.simulate = options.given & CliOption::kSimulate;
+    options.help = options.given & CliOption::kHelp;
+    options.version = options.given & CliOption::kVersion;
+    options.force = options.given & CliOption::kForce;
     return options;
 }

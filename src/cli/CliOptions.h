@@ -5,24 +5,40 @@
 
 #include <optional>
 
+// The options, as bits: what a command takes and what was given.
+namespace CliOption {
+constexpr unsigned kJson = 1u << 0;
+constexpr unsigned kSimulate = 1u << 1;
+constexpr unsigned kHelp = 1u << 2;
+constexpr unsigned kVersion = 1u << 3;
+constexpr unsigned kReceiver = 1u << 4;
+constexpr unsigned kTimeout = 1u << 5;
+constexpr unsigned kVid = 1u << 6;
+constexpr unsigned kPid = 1u << 7;
+constexpr unsigned kString = 1u << 8;
+constexpr unsigned kForce = 1u << 9;
+// Taken by every command.
+constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
+}  // namespace CliOption
+
 // What the command line asked for: `karvelo-rf [--json] [--simulate] [--receiver NODE]
-// COMMAND [ARGUMENTS]`; global options may stand anywhere.
+// COMMAND [ARGUMENTS]`; options may stand anywhere, each at most once, and only those the
+// command takes.
 struct CliOptions {
-    QString command;          // list, status, pair, get, set, identity; empty: none given
-    QStringList arguments;    // the command's own words (set OPTION VALUE, get [OPTION])
+    QString command;        // list, status, pair, get, set, identity; empty: none given
+    QStringList arguments;  // the command's own words (set OPTION VALUE, get [OPTION])
+    unsigned given = 0;     // CliOption bits
     bool json = false;
     bool simulate = false;
     bool help = false;
     bool version = false;
-    QString receiver;         // node path chosen with --receiver
-    std::optional<double> timeoutSeconds;  // pair --timeout
-    std::optional<QString> vid;            // identity --vid
-    std::optional<QString> pid;            // identity --pid
-    std::optional<QString> text;           // identity --string
-    QString error;            // a usage error, already worded for the user
+    bool force = false;                 // identity --force
+    QString receiver;                   // node path chosen with --receiver
+    std::optional<int> timeoutSeconds;  // pair --timeout
+    std::optional<QString> vid;         // identity --vid
+    std::optional<QString> pid;         // identity --pid
+    std::optional<QString> text;        // identity --string
+    QString error;                      // a usage error, already worded for the user
 };
 
 CliOptions ParseCliOptions(const QStringList& arguments);
-
-// The commands, in the order --help lists them.
-const QStringList& CliCommands();

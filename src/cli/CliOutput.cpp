@@ -2,7 +2,35 @@
 
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// Columns a text takes on a terminal: two for the East Asian wide characters.
+int DisplayWidth(const QString& text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4())
+        width += (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                         (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                         (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                         (c >= 0xFFE0 && c <= 0xFFE6)
+                     ? 2
+                     : 1;
+    return width;
+}
+
+}  // namespace
+
+void CliOutput::fields(const std::vector<std::pair<QString, QString>>& rows)
+{
+    int column = 0;
+    for (const auto& row : rows)
+        column = std::max(column, DisplayWidth(row.first) + 2);
+    for (const auto& [label, value] : rows)
+        line(label + QString(column - DisplayWidth(label), QLatin1Char(' ')) + value);
+}
 
 void CliOutput::discard()
 {
@@ -11,11 +39,18 @@ void CliOutput::discard()
     document_ = QJsonObject();
 }
 
+void CliOutput::warnNow(const QString& text)
+{
+    std::fprintf(stderr, "karvelo-rf: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 void CliOutput::flush()
 {
     if (json_) {
         if (!document_.isEmpty())
-            std::fputs(QJsonDocument(document_).toJson(QJsonDocument::Indented).constData(), stdout);
+            std::fputs(QJsonDocument(document_).toJson(QJsonDocument::Indented).constData(),
+                       stdout);
     } else {
         for (const QString& text : lines_)
             std::printf("%s\n", text.toLocal8Bit().constData());

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+#include <vector>
+
 // What a command prints: lines for people, or one JSON document for scripts (--json). Errors
 // always go to standard error as text.
 class CliOutput {
@@ -12,8 +15,12 @@ public:
 
     bool json() const { return json_; }
     void line(const QString& text) { lines_ << text; }
+    // Lines of a label and a value, the values in one column (Chinese characters take two).
+    void fields(const std::vector<std::pair<QString, QString>>& rows);
     QJsonObject& document() { return document_; }
     void error(const QString& text) { errors_ << text; }
+    // Writes a message to standard error at once: before what the command goes on to do.
+    void warnNow(const QString& text);
 
     // Forgets what was collected so far: lines, document and errors.
     void discard();

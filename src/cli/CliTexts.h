@@ -5,6 +5,40 @@
 // What the command line tells its user.
 namespace CliText {
 
+// Usage errors of the command line's words.
+inline constexpr LocalText kUnknownCommand{
+    "unknown command '%1' (try --help)",
+    "沒有 '%1' 這個命令（請見 --help）",
+    "没有 '%1' 这个命令（请见 --help）"};
+inline constexpr LocalText kUnknownFlag{
+    "unknown option '%1' (try --help)",
+    "沒有 '%1' 這個選項（請見 --help）",
+    "没有 '%1' 这个选项（请见 --help）"};
+inline constexpr LocalText kNeedsValue{
+    "%1 needs a value",
+    "%1 需要一個值",
+    "%1 需要一个值"};
+inline constexpr LocalText kGivenTwice{
+    "'%1' is given twice",
+    "'%1' 重複出現",
+    "'%1' 重复出现"};
+inline constexpr LocalText kNotAnOptionOf{
+    "'%1' is not an option of %2 (see 'karvelo-rf %2 --help')",
+    "'%1' 不是 %2 的選項（請見 'karvelo-rf %2 --help'）",
+    "'%1' 不是 %2 的选项（请见 'karvelo-rf %2 --help'）"};
+inline constexpr LocalText kExtraArgument{
+    "'%1' is one argument too many (usage: karvelo-rf %2)",
+    "'%1' 是多餘的引數（用法：karvelo-rf %2）",
+    "'%1' 是多余的参数（用法：karvelo-rf %2）"};
+inline constexpr LocalText kTimeoutRange{
+    "--timeout takes whole seconds from 1 to %1, not '%2'",
+    "--timeout 需要 1 到 %1 的整數秒數，而不是 '%2'",
+    "--timeout 需要 1 到 %1 的整数秒数，而不是 '%2'"};
+inline constexpr LocalText kNotReadable{
+    "auto-connect can be set, not read: the mouse keeps no answer to it",
+    "auto-connect 只能設定，無法讀取：滑鼠不回報這項設定",
+    "auto-connect 只能设定，无法读取：鼠标不回报这项设定"};
+
 inline constexpr LocalText kNoReceiver{
     "no receiver found (is it plugged in?)",
     "找不到接收器（是否已插上？）",
@@ -90,5 +124,136 @@ inline constexpr LocalText kStringTooLong{
     "the string descriptor holds at most 46 characters, not %1",
     "字串描述符最多 46 個字元，而不是 %1 個",
     "字串描述符最多 46 个字符，而不是 %1 个"};
+inline constexpr LocalText kOutsideProducts{
+    "%1 is not a Karvelo receiver's identity (%2): after the next plug-in neither karvelo-rf, "
+    "karvelo-rf-tool nor the udev rule would find the receiver, and nothing could write it "
+    "back; give --force to write it all the same",
+    "%1 不是 Karvelo 接收器的識別碼（%2）：下次插上後，karvelo-rf、karvelo-rf-tool 與 udev "
+    "規則都將找不到接收器，也無法再寫回；若仍要寫入，請加上 --force",
+    "%1 不是 Karvelo 接收器的标识（%2）：下次插上后，karvelo-rf、karvelo-rf-tool 与 udev "
+    "规则都将找不到接收器，也无法再写回；若仍要写入，请加上 --force"};
+inline constexpr LocalText kForcedIdentity{
+    "warning: writing %1, which is not a Karvelo receiver's identity: after the next plug-in "
+    "neither karvelo-rf, karvelo-rf-tool nor the udev rule will find the receiver, and nothing "
+    "here can write it back",
+    "警告：寫入 %1，這不是 Karvelo 接收器的識別碼：下次插上後，karvelo-rf、karvelo-rf-tool 與 "
+    "udev 規則都將找不到接收器，本工具也無法再寫回",
+    "警告：写入 %1，这不是 Karvelo 接收器的标识：下次插上后，karvelo-rf、karvelo-rf-tool 与 "
+    "udev 规则都将找不到接收器，本工具也无法再写回"};
+inline constexpr LocalText kForceAlone{
+    "--force goes with --vid or --pid",
+    "--force 只能與 --vid 或 --pid 一起使用",
+    "--force 只能与 --vid 或 --pid 一起使用"};
+
+// The labels and values of what the commands print for people (the options of get and set
+// keep their names: they are what set takes).
+inline constexpr LocalText kReceiverLabel{"receiver", "接收器", "接收器"};
+inline constexpr LocalText kChannelLabel{"channel", "頻道", "信道"};
+inline constexpr LocalText kMouseIdLabel{"mouse ID", "滑鼠 ID", "鼠标 ID"};
+inline constexpr LocalText kKeyboardIdLabel{"keyboard ID", "鍵盤 ID", "键盘 ID"};
+inline constexpr LocalText kBatteryLabel{"battery", "電量", "电量"};
+inline constexpr LocalText kCpiLabel{"CPI", "CPI", "CPI"};
+inline constexpr LocalText kBindingLabel{"binding", "綁定", "绑定"};
+inline constexpr LocalText kBatteryValue{
+    "mouse %1 of 7 (%2), keyboard %3",
+    "滑鼠 %1 / 7（%2），鍵盤 %3",
+    "鼠标 %1 / 7（%2），键盘 %3"};
+inline constexpr LocalText kBandGood{"good", "良好", "良好"};
+inline constexpr LocalText kBandLow{"low", "偏低", "偏低"};
+inline constexpr LocalText kBandCritical{"critical", "極低", "极低"};
+inline constexpr LocalText kUnsettled{" (unsettled)", "（未穩定）", "（未稳定）"};
+inline constexpr LocalText kUnknown{"unknown", "未知", "未知"};
+inline constexpr LocalText kUnset{"unset", "未設定", "未设定"};
+inline constexpr LocalText kKeyCode{"code %1", "代碼 %1", "代码 %1"};
+inline constexpr LocalText kVidLabel{"vid", "VID", "VID"};
+inline constexpr LocalText kPidLabel{"pid", "PID", "PID"};
+inline constexpr LocalText kStringLabel{"string", "字串描述符", "字符串描述符"};
+inline constexpr LocalText kTheIdentity{"the identity", "識別碼", "标识"};
+
+// The help: the commands' summaries, between a head and a tail.
+inline constexpr LocalText kUsageHead{
+    "Usage: %1 [--json] [--simulate] [--receiver NODE] COMMAND [ARGUMENTS]\n"
+    "Reads and sets up a Karvelo 2.4G wireless keyboard and mouse through its USB receiver.\n\n"
+    "Commands:\n",
+    "用法：%1 [--json] [--simulate] [--receiver NODE] COMMAND [ARGUMENTS]\n"
+    "透過 USB 接收器讀取並設定 Karvelo 2.4G 無線鍵盤與滑鼠。\n\n"
+    "命令：\n",
+    "用法：%1 [--json] [--simulate] [--receiver NODE] COMMAND [ARGUMENTS]\n"
+    "通过 USB 接收器读取并设定 Karvelo 2.4G 无线键盘与鼠标。\n\n"
+    "命令：\n"};
+inline constexpr LocalText kUsageTail{
+    "\nOptions:\n"
+    "  --json             machine-readable output\n"
+    "  --simulate         use the built-in simulated receiver\n"
+    "  --receiver NODE    the receiver at this node (see list), when there are several\n"
+    "  --help             this text; after a command, that command's use\n"
+    "  --version          the version\n\n"
+    "Exit status: 0 done, 1 the device refused or did not answer (or the window was busy\n"
+    "with it), 2 usage error, 3 no receiver, no access, or the receiver was removed.\n",
+    "\n選項：\n"
+    "  --json             供程式讀取的輸出\n"
+    "  --simulate         使用內建的模擬接收器\n"
+    "  --receiver NODE    有多個接收器時，使用此節點的接收器（請見 list）\n"
+    "  --help             本說明；放在命令之後則說明該命令\n"
+    "  --version          版本\n\n"
+    "結束狀態：0 完成，1 裝置拒絕或沒有回應（或視窗正在使用接收器），\n"
+    "2 用法錯誤，3 沒有接收器、沒有權限，或接收器已被拔下。\n",
+    "\n选项：\n"
+    "  --json             供程序读取的输出\n"
+    "  --simulate         使用内置的模拟接收器\n"
+    "  --receiver NODE    有多个接收器时，使用此节点的接收器（请见 list）\n"
+    "  --help             本说明；放在命令之后则说明该命令\n"
+    "  --version          版本\n\n"
+    "退出状态：0 完成，1 设备拒绝或没有响应（或窗口正在使用接收器），\n"
+    "2 用法错误，3 没有接收器、没有权限，或接收器已被拔下。\n"};
+// One command's use: the program and its options (%1), the command (%2), its summary (%3).
+inline constexpr LocalText kCommandUsage{
+    "Usage: %1 %2\n%3\n",
+    "用法：%1 %2\n%3\n",
+    "用法：%1 %2\n%3\n"};
+inline constexpr LocalText kListSummary{
+    "the receivers present, with node, IDs and access",
+    "目前插上的接收器，含節點、ID 與存取權限",
+    "当前插上的接收器，含节点、ID 与访问权限"};
+inline constexpr LocalText kStatusSummary{
+    "channel, mouse and keyboard IDs, battery levels, CPI, binding status",
+    "頻道、滑鼠與鍵盤 ID、電池電量、CPI、綁定狀態",
+    "信道、鼠标与键盘 ID、电池电量、CPI、绑定状态"};
+inline constexpr LocalText kPairSummary{
+    "pairs a new mouse or keyboard; exit status 0 paired, 1 timed out;\n"
+    "      --timeout S gives up after S whole seconds, from 1 to 16\n"
+    "      (the default: 16, the receiver's own time-out)",
+    "連線新的滑鼠或鍵盤；結束狀態 0 連線成功，1 逾時；\n"
+    "      --timeout S 在 S 秒後放棄，S 為 1 到 16 的整數（預設為接收器自己的 16 秒）",
+    "对码新的鼠标或键盘；退出状态 0 对码成功，1 超时；\n"
+    "      --timeout S 在 S 秒后放弃，S 为 1 到 16 的整数（默认为接收器自己的 16 秒）"};
+inline constexpr LocalText kGetSummary{
+    "the mouse's options and the hotkeys, read back",
+    "讀回滑鼠的設定與熱鍵",
+    "读回鼠标的设定与热键"};
+inline constexpr LocalText kSetSummary{
+    "changes an option (verified as the window verifies it) or a hotkey;\n"
+    "      options: cpi high|low, lr-cpi-switch enable|disable,\n"
+    "      power-saving off|button-wakeup|on, wakeup motion-and-button|button-only,\n"
+    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8, auto-connect off|on,\n"
+    "      hotkey1|hotkey2 CAPTION (as the window lists them, any letter case)",
+    "變更一項設定（如視窗般確認滑鼠已接受）或熱鍵；\n"
+    "      項目：cpi high|low、lr-cpi-switch enable|disable、\n"
+    "      power-saving off|button-wakeup|on、wakeup motion-and-button|button-only、\n"
+    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8、auto-connect off|on、\n"
+    "      hotkey1|hotkey2 功能名稱（如視窗所列，不分大小寫）",
+    "变更一项设定（如窗口般确认鼠标已接受）或热键；\n"
+    "      项目：cpi high|low、lr-cpi-switch enable|disable、\n"
+    "      power-saving off|button-wakeup|on、wakeup motion-and-button|button-only、\n"
+    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8、auto-connect off|on、\n"
+    "      hotkey1|hotkey2 功能名称（如窗口所列，不分大小写）"};
+inline constexpr LocalText kIdentitySummary{
+    "reads the receiver's stored USB identity, or writes what is given; a VID and PID\n"
+    "      that are not a Karvelo receiver's (7A3C:0E41, 7A3C:0E42) need --force: after the\n"
+    "      next plug-in nothing finds the receiver, and nothing can write them back",
+    "讀取接收器儲存的 USB 識別碼，或寫入所給的部分；不是 Karvelo 接收器的 VID 與 PID\n"
+    "      （7A3C:0E41、7A3C:0E42）需加上 --force：下次插上後將找不到接收器，也無法再寫回",
+    "读取接收器存储的 USB 标识，或写入所给的部分；不是 Karvelo 接收器的 VID 与 PID\n"
+    "      （7A3C:0E41、7A3C:0E42）需加上 --force：下次插上后将找不到接收器，也无法再写回"};
 
 }  // namespace CliText

@@ -1,7 +1,8 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
+#include "protocol/device/HidController.h"
+#include "protocol/device/ReceiverIdentity.h"
 #include "protocol/receiver/EepromMap.h"
 #include "protocol/receiver/UsbIdentity.h"
 
@@ -40,6 +41,37 @@ bool WritePair(CommandChannel& channel, quint8 highWord, quint8 lowWord, quint16
            UsbIdentity::WriteByte(channel, lowWord, quint8(value & 0xFF));
 }
 
+// The VID and PID the receiver presents after the next plug-in: those given, its present ones
+// for any not given. Both are written, so that what is stored is what was checked.
+ReceiverId Resulting(const CliOptions& options, const THidDevice& receiver)
+{
+    return {quint16(options.vid ? options.vid->toUInt(nullptr, 16) : receiver.VendorID()),
+            quint16(options.pid ? options.pid->toUInt(nullptr, 16) : receiver.ProductID())};
+}
+
+QString IdText(const ReceiverId& id)
+{
+    return QString::asprintf("%04X:%04X", unsigned(id.vendorId), unsigned(id.productId));
+}
+
+// Neither this program nor the window nor the udev rule finds a receiver whose IDs are not in
+// the product table, so no command could write them back: only --force writes them, and says so
+// first.
+bool IntendedIdentity(const ReceiverId& id, const CliOptions& options, CliOutput& out)
+{
+    if (IsReceiverId(id.vendorId, id.productId))
+        return true;
+    if (!options.force) {
+        QStringList known;
+        for (const ReceiverId& receiver : kReceiverIds)
+            known << IdText(receiver);
+        out.error(Localized(CliText::kOutsideProducts).arg(IdText(id), known.join(", ")));
+        return false;
+    }
+    out.warnNow(Localized(CliText::kForcedIdentity).arg(IdText(id)));
+    return true;
+}
+
 int ReadIdentity(CommandChannel& channel, CliOutput& out)
 {
     const int vid = ReadPair(channel, EepromWord::kVidHigh, EepromWord::kVidLow);
@@ -54,11 +86,11 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
     }
     const QString vidText = QString::asprintf("%04X", unsigned(vid));
     const QString pidText = QString::asprintf("%04X", unsigned(pid));
-    out.line(QStringLiteral("vid     %1").arg(vidText));
-    out.line(QStringLiteral("pid     %1").arg(pidText));
-    out.line(QStringLiteral("string  %1").arg(*text));
-    out.document().insert(QStringLiteral("vid"), vidText);
-    out.document().insert(QStringLiteral("pid"), pidText);
+    out.fields({{Localized(CliText::kVidLabel), vidText},
+                {Localized(CliText::kPidLabel), pidText},
+                {Localized(CliText::kStringLabel), *text}});
+    out.document().insert(QStringLiteral("vendorId"), vidText);
+    out.document().insert(QStringLiteral("productId"), pidText);
     out.document().insert(QStringLiteral("string"), *text);
     return CliExit::kDone;
 }
@@ -67,11 +99,16 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
 
 int CheckIdentity(const CliOptions& options, CliOutput& out)
 {
-    for (const auto& [flag, value] : {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
+    for (const auto& [flag, value] :
+         {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
         if (value && UsbIdentity::FitHexField(*value, 0xFFFF) != UsbIdentity::Fit::Fits) {
             out.error(Localized(CliText::kHexField).arg(QString::fromLatin1(flag), *value));
             return CliExit::kUsage;
         }
+    }
+    if (options.force && !options.vid && !options.pid) {
+        out.error(Localized(CliText::kForceAlone));
+        return CliExit::kUsage;
     }
     if (options.text) {
         if (const std::optional<QString> refusal = StringRefusal(*options.text)) {
@@ -84,24 +121,25 @@ int CheckIdentity(const CliOptions& options, CliOutput& out)
 
 int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out)
 {
+    const bool ids = options.vid || options.pid;
+    const ReceiverId id = Resulting(options, *session.receiver());
+    if (ids && !IntendedIdentity(id, options, out))
+        return CliExit::kUsage;
     CommandChannel& channel = session.channel();
     const CommandChannel::Sequence run(channel);
     if (!Writing(options))
         return ReadIdentity(channel, out);
     bool stored = true;
-    if (options.vid)
-        stored = WritePair(channel, EepromWord::kVidHigh, EepromWord::kVidLow,
-                           quint16(options.vid->toUInt(nullptr, 16)));
-    if (stored && options.pid)
-        stored = WritePair(channel, EepromWord::kPidHigh, EepromWord::kPidLow,
-                           quint16(options.pid->toUInt(nullptr, 16)));
+    if (ids)
+        stored = WritePair(channel, EepromWord::kVidHigh, EepromWord::kVidLow, id.vendorId) &&
+                 WritePair(channel, EepromWord::kPidHigh, EepromWord::kPidLow, id.productId);
     if (stored && options.text) {
         stored = UsbIdentity::WriteByte(channel, EepromWord::kStringLength,
                                         UsbIdentity::LengthByte(int(options.text->size()))) &&
                  UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(*options.text));
     }
     if (!stored) {
-        out.error(Localized(CliText::kNotStored).arg(QStringLiteral("the identity")));
+        out.error(Localized(CliText::kNotStored).arg(Localized(CliText::kTheIdentity)));
         return CliExit::kDeviceFailed;
     }
     return ReadIdentity(channel, out);

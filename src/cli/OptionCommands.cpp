@@ -1,14 +1,15 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
+#include "cli/CliTexts.h"
 #include "cli/OptionNames.h"
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
-#include "cli/CliTexts.h"
 #include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/OptionChange.h"
 #include "protocol/receiver/SettingsReadBack.h"
 #include "protocol/receiver/StatusReadouts.h"
+
+#include <QJsonValue>
 
 #include <array>
 
@@ -23,22 +24,37 @@ bool MouseHeard(CommandChannel& channel)
     return StatusReadouts(channel, special, rf).CheckMouseLink().linked;
 }
 
-QString HotkeyCaption(std::optional<quint16> code)
+// A value as people read it, and as JSON gives it (in English, as set takes it; null when the
+// mouse did not tell).
+struct Shown {
+    QString text;
+    QJsonValue json;
+};
+
+Shown Local(const LocalText& text)
 {
-    if (!code)
-        return QStringLiteral("unset");
-    for (const CustomKey& key : kCustomKeys)
-        if (key.code == *code)
-            return QString::fromLatin1(key.caption);
-    return QString::asprintf("code %04X", unsigned(*code));
+    return {Localized(text), QString::fromUtf8(text.eng)};
 }
 
-void Show(CliOutput& out, const QString& filter, const char* name, const QString& value)
+Shown HotkeyCaption(std::optional<quint16> code)
 {
-    if (!filter.isEmpty() && filter.compare(QLatin1String(name), Qt::CaseInsensitive) != 0)
+    if (!code)
+        return Local(CliText::kUnset);
+    for (const CustomKey& key : kCustomKeys)
+        if (key.code == *code)
+            return {QString::fromLatin1(key.caption), QString::fromLatin1(key.caption)};
+    const QString hex = QString::asprintf("%04X", unsigned(*code));
+    return {Localized(CliText::kKeyCode).arg(hex),
+            QString::fromUtf8(CliText::kKeyCode.eng).arg(hex)};
+}
+
+void Show(CliOutput& out, const CliOptionName* only, const CliOptionName& option,
+          const Shown& value)
+{
+    if (only && only != &option)
         return;
-    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(name), value));
-    out.document().insert(QString::fromLatin1(name), value);
+    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option.name), value.text));
+    out.document().insert(QString::fromLatin1(option.jsonKey), value.json);
 }
 
 }  // namespace
@@ -47,10 +63,13 @@ int CheckGet(const CliOptions& options, CliOutput& out)
 {
     const QString filter = options.arguments.value(0);
     const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
-    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
-    if (options.arguments.size() > 1 ||
-        (!filter.isEmpty() && (!only || only->kind == CliOptionName::Kind::AutoConnect))) {
+    if (!filter.isEmpty() && !only) {
         out.error(Localized(CliText::kUnknownOption).arg(filter, CliOptionNameList().join(", ")));
+        return CliExit::kUsage;
+    }
+    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
+    if (only && only->kind == CliOptionName::Kind::AutoConnect) {
+        out.error(Localized(CliText::kNotReadable));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -65,8 +84,9 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
     std::array<std::optional<quint16>, Hotkeys::kCount> hotkeys;
     for (int hotkey = 0; hotkey < Hotkeys::kCount; ++hotkey)
         hotkeys[size_t(hotkey)] = Hotkeys::Read(channel, hotkey, {});
-    Show(out, filter, "hotkey1", HotkeyCaption(hotkeys[0]));
-    Show(out, filter, "hotkey2", HotkeyCaption(hotkeys[1]));
+    for (const CliOptionName& option : CliOptionNames())
+        if (option.kind == CliOptionName::Kind::Hotkey)
+            Show(out, only, option, HotkeyCaption(hotkeys[size_t(option.hotkey)]));
     if (only && only->kind == CliOptionName::Kind::Hotkey)
         return run.live() ? CliExit::kDone : CliExit::kDeviceFailed;
     if (!MouseHeard(channel)) {
@@ -81,17 +101,21 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
     hooks.readHotkeys = [] {};
     hooks.readCpi = [&] {
         if (const std::optional<int> cpi = readouts.ReadCpi())
-            choices[size_t(GroupIndex(OptionGroup::Cpi))] = CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
+            choices[size_t(GroupIndex(OptionGroup::Cpi))] =
+                CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
         return choices[size_t(GroupIndex(OptionGroup::Cpi))].has_value();
     };
-    hooks.show = [&](OptionGroup group, int choice) { choices[size_t(GroupIndex(group))] = choice; };
+    hooks.show = [&](OptionGroup group, int choice) {
+        choices[size_t(GroupIndex(group))] = choice;
+    };
     const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
     for (const CliOptionName& option : CliOptionNames()) {
         if (option.kind != CliOptionName::Kind::MouseOption)
             continue;
         const std::optional<int> choice = choices[size_t(GroupIndex(option.group))];
-        Show(out, filter, option.name,
-             choice ? ValueNames(option).value(*choice) : QStringLiteral("unknown"));
+        const QString value = choice ? ValueNames(option).value(*choice) : QString();
+        Show(out, only, option,
+             choice ? Shown{value, value} : Shown{Localized(CliText::kUnknown), QJsonValue()});
     }
     if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
         if (result.receiverGone)
@@ -104,7 +128,7 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
 
 int CheckSet(const CliOptions& options, CliOutput& out)
 {
-    if (options.arguments.size() != 2) {
+    if (options.arguments.size() < 2) {
         out.error(Localized(CliText::kSetUsage));
         return CliExit::kUsage;
     }
@@ -117,8 +141,9 @@ int CheckSet(const CliOptions& options, CliOutput& out)
     }
     const std::optional<int> choice = ChoiceOf(*option, value);
     if (!choice) {
-        out.error(Localized(CliText::kBadValue)
-                      .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
+        out.error(
+            Localized(CliText::kBadValue)
+                .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -159,6 +184,6 @@ int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
     if (!done)
         return CliExit::kDeviceFailed;
     out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option->name), shown));
-    out.document().insert(QString::fromLatin1(option->name), shown);
+    out.document().insert(QString::fromLatin1(option->jsonKey), shown);
     return CliExit::kDone;
 }

@@ -7,14 +7,14 @@ const std::vector<CliOptionName>& CliOptionNames()
 {
     using K = CliOptionName::Kind;
     static const std::vector<CliOptionName> names{
-        {"cpi", K::MouseOption, OptionGroup::Cpi, 0},
-        {"lr-cpi-switch", K::MouseOption, OptionGroup::LrCpiSwitch, 0},
-        {"power-saving", K::MouseOption, OptionGroup::PowerSaving, 0},
-        {"wakeup", K::MouseOption, OptionGroup::Wakeup, 0},
-        {"battery-low", K::MouseOption, OptionGroup::BatteryLow, 0},
-        {"auto-connect", K::AutoConnect, OptionGroup::Cpi, 0},
-        {"hotkey1", K::Hotkey, OptionGroup::Cpi, 0},
-        {"hotkey2", K::Hotkey, OptionGroup::Cpi, 1},
+        {"cpi", "cpi", K::MouseOption, OptionGroup::Cpi, 0},
+        {"lr-cpi-switch", "lrCpiSwitch", K::MouseOption, OptionGroup::LrCpiSwitch, 0},
+        {"power-saving", "powerSaving", K::MouseOption, OptionGroup::PowerSaving, 0},
+        {"wakeup", "wakeup", K::MouseOption, OptionGroup::Wakeup, 0},
+        {"battery-low", "batteryLow", K::MouseOption, OptionGroup::BatteryLow, 0},
+        {"auto-connect", "autoConnect", K::AutoConnect, OptionGroup::Cpi, 0},
+        {"hotkey1", "hotkey1", K::Hotkey, OptionGroup::Cpi, 0},
+        {"hotkey2", "hotkey2", K::Hotkey, OptionGroup::Cpi, 1},
     };
     return names;
 }

@@ -12,6 +12,7 @@
 struct CliOptionName {
     enum class Kind { MouseOption, AutoConnect, Hotkey };
     const char* name;
+    const char* jsonKey;  // the name in camelCase, as every key of the JSON output
     Kind kind;
     OptionGroup group;  // MouseOption only
     int hotkey;         // Hotkey only: 0 or 1

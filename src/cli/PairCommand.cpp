@@ -1,12 +1,10 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
+#include "cli/CliTexts.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/SpecialCommands.h"
-#include "cli/CliTexts.h"
 #include "protocol/receiver/Pairing.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -33,18 +31,14 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
         return CliExit::kDeviceFailed;
     }
     // --timeout ends the pairing earlier than the receiver's own time-out, never later.
-    const int ticks = options.timeoutSeconds
-                          ? std::min(Pairing::kTimeoutTick,
-                                     std::max(1, int(std::ceil(*options.timeoutSeconds))))
-                          : Pairing::kTimeoutTick;
+    const int ticks = options.timeoutSeconds.value_or(Pairing::kTimeoutTick);
     for (int tick = 1; tick <= ticks; ++tick) {
         session.clock().sleep(kTickMs);
         if (!options.json)
             Progress(Localized(CliText::kPairingTick).arg(tick).arg(Pairing::kTimeoutTick));
         const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
         switch (result.outcome) {
-        case Pairing::Outcome::Pairing:
-            continue;
+        case Pairing::Outcome::Pairing: continue;
         case Pairing::Outcome::Paired: {
             const QString mouse = QString::asprintf("%02X", unsigned(result.now.mouseId));
             const QString keyboard = QString::asprintf("%02X", unsigned(result.now.keyboardId));
@@ -54,14 +48,11 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
             out.document().insert(QStringLiteral("keyboardId"), keyboard);
             return CliExit::kDone;
         }
-        case Pairing::Outcome::TimedOut:
-            tick = ticks;
-            break;
+        case Pairing::Outcome::TimedOut: tick = ticks; break;
         case Pairing::Outcome::NoStableReading:
             out.error(Localized(CliText::kNoStableReading));
             return CliExit::kDeviceFailed;
-        case Pairing::Outcome::Gone:
-            return CliExit::kNoReceiver;  // main says why
+        case Pairing::Outcome::Gone: return CliExit::kNoReceiver;  // main says why
         }
     }
     out.document().insert(QStringLiteral("paired"), false);

@@ -1,29 +1,93 @@
 #include "cli/CliCommands.h"
-
 #include "cli/CliSession.h"
+#include "cli/CliTexts.h"
 #include "protocol/device/Commands.h"
 #include "protocol/device/HidController.h"
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
-#include "cli/CliTexts.h"
 #include "protocol/receiver/Pairing.h"
 #include "protocol/receiver/StatusReadouts.h"
 
 namespace {
 
-QString BandName(BatteryBand band)
+// Its English wording is also the band's name in JSON.
+const LocalText& BandText(BatteryBand band)
 {
     switch (band) {
-    case BatteryBand::Good: return QStringLiteral("good");
-    case BatteryBand::Low: return QStringLiteral("low");
-    case BatteryBand::Critical: return QStringLiteral("critical");
+    case BatteryBand::Good: break;
+    case BatteryBand::Low: return CliText::kBandLow;
+    case BatteryBand::Critical: return CliText::kBandCritical;
     }
-    return QString();
+    return CliText::kBandGood;
 }
 
 QString Hex2(int value)
 {
     return QString::asprintf("%02X", unsigned(value));
+}
+
+struct Readings {
+    LinkStatus link;
+    std::optional<BatteryLevels> battery;
+    std::optional<int> cpi;  // CPI / 100, as the receiver keeps it
+    std::optional<SpecialReply> binding;
+};
+
+QString Hex4(int value)
+{
+    return QString::asprintf("%04X", unsigned(value));
+}
+
+// Every key is there; a reading the receiver did not give is null.
+void Document(QJsonObject& doc, const THidDevice& receiver, const Readings& r)
+{
+    doc.insert(QStringLiteral("node"), receiver.PnPInfo().DevicePath);
+    doc.insert(QStringLiteral("vendorId"), Hex4(receiver.VendorID()));
+    doc.insert(QStringLiteral("productId"), Hex4(receiver.ProductID()));
+    doc.insert(QStringLiteral("channel"), r.link.channel);
+    doc.insert(QStringLiteral("mouseId"), Hex2(r.link.mouseId));
+    doc.insert(QStringLiteral("keyboardId"), Hex2(r.link.keyboardId));
+    const auto band = [](int level) {
+        return QString::fromLatin1(BandText(MouseBatteryBand(level)).eng);
+    };
+    doc.insert(QStringLiteral("mouseBattery"),
+               r.battery ? QJsonValue(r.battery->mouse) : QJsonValue());
+    doc.insert(QStringLiteral("mouseBatteryBand"),
+               r.battery ? QJsonValue(band(r.battery->mouse)) : QJsonValue());
+    doc.insert(QStringLiteral("keyboardBattery"),
+               r.battery ? QJsonValue(r.battery->keyboard) : QJsonValue());
+    doc.insert(QStringLiteral("cpi"), r.cpi ? QJsonValue(*r.cpi * 100) : QJsonValue());
+    doc.insert(QStringLiteral("bindingStatus"),
+               r.binding ? QJsonValue(Hex2(r.binding->bytes[1])) : QJsonValue());
+    doc.insert(QStringLiteral("bindingSettled"),
+               r.binding ? QJsonValue(r.binding->bindingSettled) : QJsonValue());
+}
+
+void Lines(CliOutput& out, const THidDevice& receiver, const Readings& r)
+{
+    const QString unknown = Localized(CliText::kUnknown);
+    QString battery = unknown;
+    if (r.battery)
+        battery = Localized(CliText::kBatteryValue)
+                      .arg(r.battery->mouse)
+                      .arg(Localized(BandText(MouseBatteryBand(r.battery->mouse))))
+                      .arg(r.battery->keyboard);
+    QString binding = unknown;
+    if (r.binding)
+        binding = Hex2(r.binding->bytes[1]) +
+                  (r.binding->bindingSettled ? QString() : Localized(CliText::kUnsettled));
+    out.fields({
+        {Localized(CliText::kReceiverLabel),
+         QStringLiteral("%1 (%2:%3)")
+             .arg(receiver.PnPInfo().DevicePath, Hex4(receiver.VendorID()),
+                  Hex4(receiver.ProductID()))},
+        {Localized(CliText::kChannelLabel), QString::number(r.link.channel)},
+        {Localized(CliText::kMouseIdLabel), Hex2(r.link.mouseId)},
+        {Localized(CliText::kKeyboardIdLabel), Hex2(r.link.keyboardId)},
+        {Localized(CliText::kBatteryLabel), battery},
+        {Localized(CliText::kCpiLabel), r.cpi ? QString::number(*r.cpi * 100) : unknown},
+        {Localized(CliText::kBindingLabel), binding},
+    });
 }
 
 }  // namespace
@@ -43,51 +107,11 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
     SpecialCommands special(channel);
     RfAccess rf(channel);
     StatusReadouts readouts(channel, special, rf);
-    const std::optional<BatteryLevels> battery = readouts.ReadBattery();
-    const std::optional<int> cpi = readouts.ReadCpi();
-    const std::optional<SpecialReply> binding = special.Run(Cmd::Special::kBindingStatus);
-    if (!(battery && cpi && binding) && session.ReceiverRemoved())
+    const Readings readings{*link, readouts.ReadBattery(), readouts.ReadCpi(),
+                            special.Run(Cmd::Special::kBindingStatus)};
+    if (!(readings.battery && readings.cpi && readings.binding) && session.ReceiverRemoved())
         return CliExit::kNoReceiver;  // not "unknown": main says why
-
-    THidDevice* receiver = session.receiver();
-    QJsonObject& doc = out.document();
-    doc.insert(QStringLiteral("node"), receiver->PnPInfo().DevicePath);
-    doc.insert(QStringLiteral("vendorId"), QString::asprintf("%04X", unsigned(receiver->VendorID())));
-    doc.insert(QStringLiteral("productId"), QString::asprintf("%04X", unsigned(receiver->ProductID())));
-    doc.insert(QStringLiteral("channel"), link->channel);
-    doc.insert(QStringLiteral("mouseId"), Hex2(link->mouseId));
-    doc.insert(QStringLiteral("keyboardId"), Hex2(link->keyboardId));
-    out.line(QStringLiteral("receiver     %1 (%2:%3)")
-                 .arg(receiver->PnPInfo().DevicePath, doc.value("vendorId").toString(),
-                      doc.value("productId").toString()));
-    out.line(QStringLiteral("channel      %1").arg(link->channel));
-    out.line(QStringLiteral("mouse ID     %1").arg(Hex2(link->mouseId)));
-    out.line(QStringLiteral("keyboard ID  %1").arg(Hex2(link->keyboardId)));
-    if (battery) {
-        doc.insert(QStringLiteral("mouseBattery"), battery->mouse);
-        doc.insert(QStringLiteral("mouseBatteryBand"), BandName(MouseBatteryBand(battery->mouse)));
-        doc.insert(QStringLiteral("keyboardBattery"), battery->keyboard);
-        out.line(QStringLiteral("battery      mouse %1 of 7 (%2), keyboard %3")
-                     .arg(battery->mouse)
-                     .arg(BandName(MouseBatteryBand(battery->mouse)))
-                     .arg(battery->keyboard));
-    } else {
-        out.line(QStringLiteral("battery      unknown"));
-    }
-    if (cpi) {
-        doc.insert(QStringLiteral("cpi"), *cpi * 100);
-        out.line(QStringLiteral("CPI          %1").arg(*cpi * 100));
-    } else {
-        out.line(QStringLiteral("CPI          unknown"));
-    }
-    if (binding) {
-        doc.insert(QStringLiteral("bindingStatus"), Hex2(binding->bytes[1]));
-        doc.insert(QStringLiteral("bindingSettled"), binding->bindingSettled);
-        out.line(QStringLiteral("binding      %1%2").arg(Hex2(binding->bytes[1]),
-                                                     binding->bindingSettled ? QString()
-                                                                             : QStringLiteral(" (unsettled)")));
-    } else {
-        out.line(QStringLiteral("binding      unknown"));
-    }
+    Document(out.document(), *session.receiver(), readings);
+    Lines(out, *session.receiver(), readings);
     return CliExit::kDone;
 }

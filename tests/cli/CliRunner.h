@@ -21,14 +21,22 @@ public:
         env_.insert(QStringLiteral("XDG_CONFIG_HOME"), home_.path());
         env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.path());
         env_.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env_.remove(QStringLiteral("LC_ALL"));
+        env_.remove(QStringLiteral("LC_MESSAGES"));
     }
 
     QString folder() const { return home_.path(); }
 
-    CliRun run(const QStringList& arguments, int timeoutMs = 30000) const
+    // `variables`: NAME=VALUE settings of this run's environment.
+    CliRun run(const QStringList& arguments, const QStringList& variables = {},
+               int timeoutMs = 30000) const
     {
+        QProcessEnvironment env = env_;
+        for (const QString& variable : variables)
+            env.insert(variable.section(QLatin1Char('='), 0, 0),
+                       variable.section(QLatin1Char('='), 1));
         QProcess process;
-        process.setProcessEnvironment(env_);
+        process.setProcessEnvironment(env);
         process.start(QStringLiteral(KARVELO_RF_PROGRAM), arguments);
         CliRun result;
         if (!process.waitForFinished(timeoutMs)) {

@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -12,9 +14,27 @@ namespace {
 struct Case {
     QStringList arguments;
     int status;
-    const char* inOut;  // text standard output must hold ("" for none)
-    const char* inErr;  // text standard error must hold ("" for none)
+    const char* inOut;  // text standard output must hold; "": it stays empty
+    const char* inErr;  // text standard error must hold; "": it stays empty
 };
+
+void ExpectHolds(const QString& text, const char* wanted)
+{
+    if (*wanted == 0)
+        EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    else
+        EXPECT_TRUE(text.contains(QString::fromUtf8(wanted))) << text.toStdString();
+}
+
+CliRun ExpectRuns(const CliRunner& cli, const Case& c, const QStringList& variables = {})
+{
+    SCOPED_TRACE((variables + c.arguments).join(' ').toStdString());
+    const CliRun run = cli.run(c.arguments, variables);
+    EXPECT_EQ(run.status, c.status);
+    ExpectHolds(run.out, c.inOut);
+    ExpectHolds(run.err, c.inErr);
+    return run;
+}
 
 TEST(CliTest, UsageListAndExitStatuses)
 {
@@ -27,57 +47,164 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"list", "--receiver"}, 2, "", "--receiver needs a value"},
         {{"list", "--help"}, 0, "Usage: karvelo-rf", ""},
         {{"--simulate", "list"}, 0, "sim:hidraw1  7A3C:0E41  ok", ""},
+        // No Karvelo receiver on the machine that runs the tests.
+        {{"list"}, 3, "", "karvelo-rf: no receiver present\n"},
+        {{"--json", "list"}, 3, "\"receivers\": [", "karvelo-rf: no receiver present\n"},
         {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
-        {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/hidraw9"},
+        {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/"},
         {{"--simulate", "get"}, 0, "hotkey1 = CALCULATOR\nhotkey2 = PLAY/PAUSE\ncpi = low", ""},
-        {{"--simulate", "get", "auto-connect"}, 2, "", "'auto-connect' is not an option"},
+        {{"--simulate", "get", "auto-connect"}, 2, "", "auto-connect can be set, not read"},
+        {{"--simulate", "get", "cpi", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "status", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "pair", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "set", "cpi", "high", "extra"}, 2, "", "'extra' is one argument too many"},
+        {{"--simulate", "list", "--timeout", "3"}, 2, "", "'--timeout' is not an option of list"},
+        {{"--simulate", "--vid", "7A3C", "status"}, 2, "", "'--vid' is not an option of status"},
+        {{"--simulate", "list", "--receiver", "x"}, 2, "", "'--receiver' is not an option of list"},
+        {{"--simulate", "status", "--json", "--json"}, 2, "", "'--json' is given twice"},
         {{"--simulate", "set", "cpi", "HIGH"}, 0, "cpi = high", ""},
         {{"--simulate", "set", "battery-low", "2.4V"}, 0, "battery-low = 2.4", ""},
         {{"--simulate", "set", "hotkey2", "www home"}, 0, "hotkey2 = WWW HOME", ""},
         {{"--simulate", "set", "cpi", "medium"}, 2, "", "the values are: high, low"},
         {{"--simulate", "set", "colour", "red"}, 2, "", "the options are: cpi, lr-cpi-switch"},
         {{"--simulate", "set", "cpi"}, 2, "", "set OPTION VALUE"},
-        {{"--simulate", "identity", "--vid", "1A2B", "--string", "Hello"}, 0, "vid     1A2B\npid     0E41\nstring  Hello", ""},
         {{"--simulate", "identity", "--vid", "FFFFF"}, 2, "", "from 0 to FFFF, not 'FFFFF'"},
         {{"--simulate", "identity", "--string", "\u6F22"}, 2, "", "(U+6F22) does not fit"},
-        {{"--simulate", "pair", "--timeout", "1"}, 1, "", "pairing timed out"},
-        {{"--simulate", "pair", "--timeout", "0"}, 2, "", "--timeout takes seconds"},
     };
     CliRunner cli;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const CliRun run = cli.run(c.arguments);
-        EXPECT_EQ(run.status, c.status);
-        EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.inOut))) << run.out.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
+    for (const Case& c : cases)
+        ExpectRuns(cli, c);
+}
+
+// An identity no receiver of the product table has makes the receiver unreachable after the
+// next plug-in: refused before anything is sent, written with --force after a warning.
+TEST(CliTest, IdentityOutsideTheProductTableNeedsForce)
+{
+    const Case cases[] = {
+        {{"--vid", "1234"}, 2, "", "1234:0E41 is not a Karvelo receiver's identity"},
+        {{"--pid", "0000", "--string", "Hello"}, 2, "", "7A3C:0000 is not a Karvelo receiver's"},
+        {{"--force"}, 2, "", "--force goes with --vid or --pid"},
+        {{"--pid", "0e42"}, 0, "vid     7A3C\npid     0E42", "trace: set"},
+        {{"--force", "--vid", "1A2B", "--string", "Hi"}, 0, "vid     1A2B", "warning: writing"},
+    };
+    CliRunner cli;
+    for (Case c : cases) {
+        c.arguments = QStringList{"--simulate", "identity"} + c.arguments;
+        const CliRun run = ExpectRuns(cli, c, {"KARVELO_RF_TRACE=1"});
+        // Nothing sent before a refusal; the warning comes before the first report.
+        const int sent = run.err.indexOf("trace:");
+        EXPECT_TRUE(run.status == 2 ? sent < 0 : run.err.indexOf("warning") < sent)
+            << run.err.toStdString();
     }
 }
 
-TEST(CliTest, ListAsJsonParsesBack)
+// Whole seconds up to the receiver's own time-out, as the help says; the simulated receiver
+// finds a new mouse after three seconds.
+TEST(CliTest, PairingTimeOutTakesWholeSecondsFrom1To16)
 {
-    const CliRun run = CliRunner().run({"--simulate", "--json", "list"});
-    ASSERT_EQ(run.status, 0);
-    const QJsonArray receivers = QJsonDocument::fromJson(run.out.toUtf8()).object()["receivers"].toArray();
-    ASSERT_EQ(receivers.size(), 1);
-    const QJsonObject receiver = receivers.at(0).toObject();
-    EXPECT_EQ(receiver["node"].toString(), "sim:hidraw1");
-    EXPECT_EQ(receiver["vendorId"].toString(), "7A3C");
-    EXPECT_EQ(receiver["productId"].toString(), "0E41");
-    EXPECT_TRUE(receiver["access"].toBool());
+    const char* const range = "--timeout takes whole seconds from 1 to 16";
+    const std::pair<const char*, Case> cases[] = {
+        {"1", {{}, 1, "", "pairing timed out"}},
+        {"16", {{}, 0, "paired: mouse ID 22", "tick 3 of 16"}},
+        {"0", {{}, 2, "", range}},
+        {"17", {{}, 2, "", range}},
+        {"3600", {{}, 2, "", range}},
+        {"1.5", {{}, 2, "", range}},
+        {"0.5", {{}, 2, "", range}},
+        {"-1", {{}, 2, "", range}},
+        {"+3", {{}, 2, "", range}},
+        {" 3", {{}, 2, "", range}},
+        {"", {{}, 2, "", range}},
+    };
+    CliRunner cli;
+    for (auto [seconds, c] : cases) {
+        c.arguments = QStringList{"--simulate", "pair", "--timeout", seconds};
+        ExpectRuns(cli, c);
+    }
 }
 
-TEST(CliTest, ReadCommandsAsJsonParseBack)
+// The locale that governs messages, in the POSIX order, not the window's stored language.
+TEST(CliTest, MessagesLabelsAndHelpFollowTheLocale)
 {
+    const std::pair<QStringList, Case> cases[] = {
+        {{"LANG=C.UTF-8"}, {{"pair", "--timeout", "1"}, 1, "", "karvelo-rf: pairing timed out"}},
+        {{"LANG=C.UTF-8"}, {{"status"}, 0, "channel      40\nmouse ID     21", ""}},
+        {{"LANG=en_US.UTF-8"}, {{"identity"}, 0, "string  2.4G RF Receiver", ""}},
+        {{"LC_ALL=zh_TW.UTF-8"}, {{"status"}, 0, "頻道     40\n滑鼠 ID  21", ""}},
+        {{"LC_ALL=zh_TW.UTF-8"}, {{"status"}, 0, "電量     滑鼠 6 / 7（良好），鍵盤 4", ""}},
+        {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=zh_TW.UTF-8"}, {{"status"}, 0, "信道     40", ""}},
+        {{"LC_ALL=C", "LC_MESSAGES=zh_TW.UTF-8"}, {{"status"}, 0, "channel      40", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"},
+         {{"get", "hotkey1"}, 0, "hotkey1 = CALCULATOR", ""}},
+        {{"LC_ALL=", "LC_MESSAGES=zh_HK.UTF-8"},
+         {{"identity"}, 0, "字串描述符  2.4G RF Receiver", ""}},
+        {{"LANG=zh_SG.UTF-8"}, {{"status", "extra"}, 2, "", "'extra' 是多余的参数"}},
+        {{"LANG=zh"}, {{"pair", "--timeout", "1"}, 1, "", "对码中：第 1 / 16 秒"}},
+        {{"LANG=zh_TW.Big5"}, {{"--help"}, 0, "用法：karvelo-rf [--json]", ""}},
+        {{"LANG=zh_CN.UTF-8"}, {{"set", "--help"}, 0, "变更一项设定", ""}},
+    };
     CliRunner cli;
-    const QJsonObject status = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "status"}).out.toUtf8()).object();
-    EXPECT_EQ(status["channel"].toInt(), 40);
-    EXPECT_EQ(status["mouseBattery"].toInt(), 6);
-    EXPECT_EQ(status["cpi"].toInt(), 800);
-    const QJsonObject options = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "get"}).out.toUtf8()).object();
-    EXPECT_EQ(options["wakeup"].toString(), "motion-and-button");
-    EXPECT_EQ(options["hotkey2"].toString(), "PLAY/PAUSE");
-    const QJsonObject identity = QJsonDocument::fromJson(cli.run({"--simulate", "--json", "identity"}).out.toUtf8()).object();
-    EXPECT_EQ(identity["string"].toString(), "2.4G RF Receiver");
+    QSettings(cli.folder() + "/KARVELO/RF_BIND.conf", QSettings::IniFormat)
+        .setValue("LngSection", "lkCht");
+    for (auto [variables, c] : cases) {
+        c.arguments.prepend(QStringLiteral("--simulate"));
+        ExpectRuns(cli, c, variables);
+    }
+}
+
+std::string Text(const QJsonValue& value)
+{
+    return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+}
+
+// One style for every key (camelCase); IDs as upper-case hex strings, channel and CPI numbers.
+void ExpectJsonForms(const QJsonObject& object)
+{
+    static const QRegularExpression camelCase("^[a-z][a-zA-Z0-9]*$");
+    static const QRegularExpression hex4("^[0-9A-F]{4}$");
+    static const QRegularExpression hex2("^[0-9A-F]{2}$");
+    const QStringList ids4{"vendorId", "productId"};
+    const QStringList ids2{"mouseId", "keyboardId", "bindingStatus"};
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        EXPECT_TRUE(camelCase.match(it.key()).hasMatch());
+        if (ids4.contains(it.key())) {
+            EXPECT_TRUE(hex4.match(it->toString()).hasMatch());
+        } else if (ids2.contains(it.key())) {
+            EXPECT_TRUE(hex2.match(it->toString()).hasMatch());
+        } else if (it.key() == "channel") {
+            EXPECT_TRUE(it->isDouble());
+        }
+        for (const QJsonValue& element : it->toArray())
+            ExpectJsonForms(element.toObject());
+    }
+}
+
+TEST(CliTest, JsonOfEveryCommandInOneForm)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"list"}, R"({"receivers": [{"node": "sim:hidraw1", "vendorId": "7A3C",
+                       "productId": "0E41", "access": true}]})"},
+        {{"status"}, R"({"channel": 40, "mouseId": "21", "keyboardId": "43", "mouseBattery": 6,
+                         "cpi": 800, "vendorId": "7A3C", "productId": "0E41"})"},
+        {{"get"}, R"({"lrCpiSwitch": "enable", "powerSaving": "button-wakeup", "cpi": "low",
+                      "batteryLow": "2.8", "hotkey2": "PLAY/PAUSE"})"},
+        {{"set", "lr-cpi-switch", "disable"}, R"({"lrCpiSwitch": "disable"})"},
+        {{"identity"},
+         R"({"vendorId": "7A3C", "productId": "0E41", "string": "2.4G RF Receiver"})"},
+        {{"pair"}, R"({"paired": true, "mouseId": "22", "keyboardId": "43"})"},
+    };
+    CliRunner cli;
+    for (const auto& [arguments, expected] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run = cli.run(QStringList{"--simulate", "--json"} + arguments);
+        ASSERT_EQ(run.status, 0);
+        const QJsonObject document = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonObject wanted = QJsonDocument::fromJson(expected).object();
+        for (auto it = wanted.begin(); it != wanted.end(); ++it)
+            EXPECT_EQ(Text(document.value(it.key())), Text(*it)) << it.key().toStdString();
+        ExpectJsonForms(document);
+    }
 }
 
 TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
@@ -89,7 +216,8 @@ TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
     ASSERT_TRUE(window.acquire(QStringLiteral("sim:hidraw1"), 0));
     const CliRun busy = cli.run({"--simulate", "status"});
     EXPECT_EQ(busy.status, 1);
-    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver")) << busy.err.toStdString();
+    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver"))
+        << busy.err.toStdString();
     EXPECT_TRUE(busy.out.isEmpty());
     window.release();
     EXPECT_EQ(cli.run({"--simulate", "status"}).status, 0);

@@ -1,0 +1,32 @@
+#include "cli/CliCommands.h"
+
+#include "cli/CliTexts.h"
+
+const std::vector<CliCommand>& CliCommandTable()
+{
+    using namespace CliOption;
+    static const std::vector<CliCommand> commands{
+        {"list", RunList, nullptr, false, 0, 0, "list", &CliText::kListSummary},
+        {"status", RunStatus, nullptr, true, 0, 0, "status", &CliText::kStatusSummary},
+        {"pair", RunPair, nullptr, true, kTimeout, 0, "pair [--timeout S]", &CliText::kPairSummary},
+        {"get", RunGet, CheckGet, true, 0, 1, "get [OPTION]", &CliText::kGetSummary},
+        {"set", RunSet, CheckSet, true, 0, 2, "set OPTION VALUE", &CliText::kSetSummary},
+        {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
+         "identity [--vid X] [--pid Y] [--string S] [--force]", &CliText::kIdentitySummary},
+    };
+    return commands;
+}
+
+const CliCommand* FindCliCommand(const QString& name)
+{
+    for (const CliCommand& command : CliCommandTable())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+unsigned TakenOptions(const CliCommand& command)
+{
+    return CliOption::kGlobal | command.options |
+           (command.needsReceiver ? CliOption::kReceiver : 0);
+}
