@@ -1,5 +1,6 @@
 #include "window/controls/ColorMap.h"
 
+#include <algorithm>
 #include <cmath>
 
 double Nearest(double x)
@@ -35,6 +36,10 @@ void FillColorMap(ColorMap& map, TColor first, TColor last)
 {
     map[0] = first;
     map[ColorMapLast] = last;
+    if (first == last) {  // the battery gauge's one colour: the same entries, one computed
+        std::fill(map.begin() + 1, map.end() - 1, InterpolateColors(first, last, 0.5));
+        return;
+    }
     for (int i = 1; i < ColorMapLast; ++i)
         map[i] = InterpolateColors(first, last, double(i) / ColorMapLast);
 }

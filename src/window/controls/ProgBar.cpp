@@ -99,6 +99,14 @@ void TProgBar::setColorMax(TColor c)
     Changed();
 }
 
+void TProgBar::setColorRange(TColor min, TColor max)
+{
+    if (min == colorMap_[0] && max == colorMap_[ColorMapLast])
+        return;
+    FillColorMap(colorMap_, min, max);
+    Changed();
+}
+
 TColor TProgBar::FontColor() const
 {
     return fromQColor(palette().color(QPalette::WindowText));

@@ -42,6 +42,8 @@ public:
     void setColorMin(TColor c);
     TColor ColorMax() const { return colorMap_[ColorMapLast]; }
     void setColorMax(TColor c);
+    // Both ends at once: one colour map and one repaint where two setters make two.
+    void setColorRange(TColor min, TColor max);
     TColor FontColor() const;
     void setFontColor(TColor c);
     TFrameStyle FrameStyleOuter() const { return frameStyleOuter_; }

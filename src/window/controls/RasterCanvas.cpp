@@ -3,26 +3,31 @@
 #include <algorithm>
 #include <cstdlib>
 
-RasterCanvas::RasterCanvas(QImage& image) : image_(image) {}
+RasterCanvas::RasterCanvas(QImage& image)
+    : width_(image.width()), height_(image.height()),
+      stride_(int(image.bytesPerLine() / qsizetype(sizeof(QRgb)))),
+      pixels_(reinterpret_cast<QRgb*>(image.bits()))
+{
+}
 
 void RasterCanvas::setPixel(int x, int y, TColor c)
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = toQRgb(c);
+    pixels_[qsizetype(y) * stride_ + x] = toQRgb(c);
 }
 
 void RasterCanvas::fillRect(int x1, int y1, int x2, int y2, TColor c)
 {
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
-    x2 = std::min(x2, image_.width());
-    y2 = std::min(y2, image_.height());
+    x2 = std::min(x2, width_);
+    y2 = std::min(y2, height_);
     if (x1 >= x2 || y1 >= y2)
         return;
     const QRgb pixel = toQRgb(c);
     for (int y = y1; y < y2; ++y) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        QRgb* row = pixels_ + qsizetype(y) * stride_;
         std::fill(row + x1, row + x2, pixel);
     }
 }

@@ -25,5 +25,7 @@ public:
     void polyline(std::initializer_list<QPoint> points, TColor c);
 
 private:
-    QImage& image_;
+    // The image's pixels, taken once: every scan line lookup would check for a shared copy.
+    int width_, height_, stride_;
+    QRgb* pixels_;
 };

@@ -286,12 +286,16 @@ void TForm1::ShowLinkLine()
 
 void TForm1::ShowBatteryTips()
 {
+    const ReceiverLinkState::TipInputs inputs{int(pbMseBattery->Value()), int(pbMseBattery->Max()),
+                                              int(pbKbdBattery->Value()), int(pbKbdBattery->Max()),
+                                              CurrentLanguage};
+    if (link_->tipsShownFor == inputs)
+        return;
+    link_->tipsShownFor = inputs;
     const auto showTip = [](const LocalText& what, TProgBar* gauge) {
         const int level = int(gauge->Value());
         const int full = int(gauge->Max());
-        const QString tip = Localized(what).arg(level).arg(full).arg(BatteryPercent(level, full));
-        if (gauge->toolTip() != tip)  // the status tick comes every second
-            gauge->setToolTip(tip);
+        gauge->setToolTip(Localized(what).arg(level).arg(full).arg(BatteryPercent(level, full)));
     };
     showTip(ConnectionText::kMouseBattery, pbMseBattery);
     showTip(ConnectionText::kKeyboardBattery, pbKbdBattery);

@@ -7,8 +7,10 @@
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
 #include "protocol/engineering/ReceiverControl.h"
+#include "protocol/i18n/Lang.h"
 #include "protocol/receiver/ReceiverState.h"
 
+#include <optional>
 #include <vector>
 
 class DeviceClock;
@@ -32,4 +34,17 @@ struct ReceiverLinkState {
     enum class Line { Attached, NoReceiver, NotAccessible, Pairing, RemovedWhilePairing };
     Line line = Line::NoReceiver;
     int pairingSecondsLeft = 0;
+
+    // What the battery gauges' tips were last written for: the status tick comes every second
+    // and the tips change only with a level or the language.
+    struct TipInputs {
+        int mouse, mouseFull, keyboard, keyboardFull;
+        TLanguateKind language;
+        bool operator==(const TipInputs& o) const
+        {
+            return mouse == o.mouse && mouseFull == o.mouseFull && keyboard == o.keyboard &&
+                   keyboardFull == o.keyboardFull && language == o.language;
+        }
+    };
+    std::optional<TipInputs> tipsShownFor;
 };

@@ -120,8 +120,7 @@ void TForm1::ShowBattery(const BatteryLevels& levels)
     pbKbdBattery->setValue(double(levels.keyboard));
     pbMseBattery->setValue(double(levels.mouse));
     const TColor colour = MouseGaugeColour(levels.mouse);
-    pbMseBattery->setColorMax(colour);
-    pbMseBattery->setColorMin(colour);
+    pbMseBattery->setColorRange(colour, colour);
     ShowBatteryTips();
     trayBattery->ShowMouseLevel(levels.mouse);
 }
@@ -139,7 +138,9 @@ void TForm1::btnCPIClick(QObject*)
     const std::optional<int> hundreds = status_->readouts.ReadCpi();
     if (!hundreds)
         return;
-    edtCPI->setText(QString::number(*hundreds * 100));
+    const QString cpi = QString::number(*hundreds * 100);
+    if (edtCPI->text() != cpi)  // the tick reads the CPI every second; a box set lays out its text
+        edtCPI->setText(cpi);
     Channel().pump();
     if (run.live())
         ShowCpi(*hundreds);

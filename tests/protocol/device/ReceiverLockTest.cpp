@@ -80,6 +80,9 @@ TEST(ReceiverLockTest, FileLockKeepsASecondHolderOutUntilReleased)
         EXPECT_TRUE(second.acquire(QStringLiteral("/dev/hidraw4"), 0));
         first.release();
         EXPECT_TRUE(second.acquire(node, 0));
+        second.release();  // both keep their files open: taking it again still excludes
+        EXPECT_TRUE(first.acquire(node, 0));
+        EXPECT_FALSE(second.acquire(node, 0));
     }
     qputenv("XDG_RUNTIME_DIR", saved);
 }

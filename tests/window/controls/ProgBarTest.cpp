@@ -288,6 +288,10 @@ TEST(ProgBar, UnchangedValueDoesNotRepaintAndAChangeRepaintsAtOnce)
     g->setValue(4);
     EXPECT_EQ(g->RepaintCount(), before + 1);
     EXPECT_EQ(paints, 1) << "painted synchronously, not deferred";
+
+    g->setColorRange(clMoneyGreen, clMoneyGreen);
+    g->setColorRange(clMoneyGreen, clMoneyGreen);
+    EXPECT_EQ(g->RepaintCount(), before + 2) << "both ends in one repaint, and only on a change";
 }
 
 TEST(ProgBar, ValueTextFormats)

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kPollMs = 20;
+constexpr std::chrono::seconds kReopenAfter{60};
 
 QString RuntimeFolder()
 {
@@ -26,6 +27,7 @@ QString RuntimeFolder()
 FileReceiverLock::~FileReceiverLock()
 {
     release();
+    close();
 }
 
 QString FileReceiverLock::FileFor(const QString& path)
@@ -36,32 +38,48 @@ QString FileReceiverLock::FileFor(const QString& path)
     return RuntimeFolder() + QStringLiteral("/karvelo-rf-%1.lock").arg(name);
 }
 
-bool FileReceiverLock::acquire(const QString& path, int waitMs)
+bool FileReceiverLock::open(const QString& path)
 {
-    release();
+    if (fd_ >= 0 && path == path_ && std::chrono::steady_clock::now() - openedAt_ < kReopenAfter)
+        return true;
+    close();
     const QByteArray file = QFile::encodeName(FileFor(path));
     fd_ = ::open(file.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd_ < 0)
+        return false;
+    path_ = path;
+    openedAt_ = std::chrono::steady_clock::now();
+    return true;
+}
+
+void FileReceiverLock::close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+bool FileReceiverLock::acquire(const QString& path, int waitMs)
+{
+    release();
+    if (!open(path))
         return true;  // a folder we cannot write to must not stop the tool
     for (int waited = 0;; waited += kPollMs) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) {
+            // Taken, or no locking on this file system: go on as a single user would.
+            held_ = true;
             return true;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return true;  // no locking on this file system: go on as a single user would
+        }
         if (waited >= waitMs)
-            break;
+            return false;
         QThread::msleep(kPollMs);
     }
-    ::close(fd_);
-    fd_ = -1;
-    return false;
 }
 
 void FileReceiverLock::release()
 {
-    if (fd_ < 0)
+    if (!held_)
         return;
     ::flock(fd_, LOCK_UN);
-    ::close(fd_);
-    fd_ = -1;
+    held_ = false;
 }
