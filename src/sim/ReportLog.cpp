@@ -24,6 +24,13 @@ void ReportLog::record(Entry entry)
         entries_.pop_front();
 }
 
+void ReportLog::setCapacity(size_t capacity)
+{
+    capacity_ = capacity ? capacity : 1;
+    while (entries_.size() > capacity_)
+        entries_.pop_front();
+}
+
 void ReportLog::clear()
 {
     entries_.clear();

@@ -33,6 +33,7 @@ public:
 
     void record(Entry entry);
     void clear();
+    void setCapacity(size_t capacity);
 
     qint64 mark() const { return next_; }
     std::vector<Entry> since(qint64 mark) const;

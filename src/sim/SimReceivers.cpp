@@ -104,6 +104,9 @@ std::shared_ptr<ReceiverModel> demoFirmware()
 std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock)
 {
     auto backend = std::make_shared<SimHidBackend>(std::move(clock));
+    // Nothing reads the demo's log, and a status tick adds six entries a second: a few
+    // sequences' worth keeps the memory of a window left open for days flat.
+    backend->log().setCapacity(2048);
     backend->plug(receiverProfile(), demoFirmware());
     backend->plug(plainKeyboardProfile());
     return backend;

@@ -250,6 +250,9 @@ TEST(ReportLogTest, KeepsTheNewestEntriesAndMarksStayValid)
     ASSERT_EQ(recent.size(), 2u);
     EXPECT_EQ(recent[0].timeMs, 3);
     EXPECT_EQ(log.since(0).size(), 3u);
+    log.setCapacity(1);  // a smaller capacity drops the oldest at once
+    ASSERT_EQ(log.entries().size(), 1u);
+    EXPECT_EQ(log.entries().front().timeMs, 4);
 }
 
 TEST_F(SimHidBackendTest, FaultsOnTheWire)

@@ -46,11 +46,17 @@ void TForm1::PaintGridRow(const ChannelMapRow& row)
 
 void TForm1::ShowSpecialReply(const SpecialReply& reply)
 {
+    EnsureEngineeringAreas();
+    if (reply.command < 1 || reply.command > int(diagnostics_->shownReplies.size()))
+        return;
+    auto& shown = diagnostics_->shownReplies[size_t(reply.command - 1)];
+    if (shown == reply.bytes)
+        return;
+    shown = reply.bytes;
     for (int i = 0; i < int(reply.bytes.size()); ++i) {
         THexEdit* box = SpecialReplyBox(reply.command, i);
         const quint8 byte = reply.bytes[size_t(i)];
         const QString text = byte == 0 ? QStringLiteral("00") : IntToHexText(byte);
-        // The status tick shows the same reply every second: an unchanged box is not redrawn.
         if (box && box->text() != text)
             box->setText(text);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
+#include <optional>
 
 class QLineEdit;
 class THexEdit;
@@ -11,4 +14,6 @@ class THexEdit;
 struct DiagnosticsState {
     std::array<std::array<QLineEdit*, 32>, 3> gridCells{};
     std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes{};
+    // What each command's read-only boxes show: the tick's unchanged reply leaves them alone.
+    std::array<std::optional<std::array<quint8, 7>>, 4> shownReplies{};
 };
