@@ -15,6 +15,7 @@
 #include "window/app/MainWindow.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/ProgBar.h"
+#include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/i18n/ConnectionTexts.h"
 
 #include <QCoreApplication>
@@ -143,6 +144,8 @@ void TForm1::ResetTestModeControls(bool enabled)
 
 void TForm1::ResetMouseChannelGrids()
 {
+    diagnostics_->shownRows[size_t(ChannelGrid::MouseHopping)] = {};
+    diagnostics_->shownRows[size_t(ChannelGrid::Rssi)] = {};
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 8; ++column) {
             PaintGridCell(FHSSCell(row, column), clMoneyGreen);

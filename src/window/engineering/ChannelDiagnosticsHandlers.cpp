@@ -39,6 +39,14 @@ TColor TForm1::GridCellColour(const QLineEdit* cell)
 
 void TForm1::PaintGridRow(const ChannelMapRow& row)
 {
+    EnsureEngineeringAreas();
+    const size_t grid = size_t(row.grid);
+    if (grid >= diagnostics_->shownRows.size() || row.row < 0 || row.row >= 4)
+        return;
+    std::optional<quint8>& shown = diagnostics_->shownRows[grid][size_t(row.row)];
+    if (shown == row.bits)
+        return;
+    shown = row.bits;
     const QString prefix = GridPrefix(row.grid);
     for (int column = 0; column < 8; ++column)
         PaintGridCell(FindGridCell(prefix, row.row, column), ChannelCellColour(row.bits, column));

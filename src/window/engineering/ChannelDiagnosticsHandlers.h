@@ -16,4 +16,6 @@ struct DiagnosticsState {
     std::array<std::array<THexEdit*, 7>, 4> specialReplyBoxes{};
     // What each command's read-only boxes show: the tick's unchanged reply leaves them alone.
     std::array<std::optional<std::array<quint8, 7>>, 4> shownReplies{};
+    // The bits each grid row shows, while the cells show them (a reset paints them over).
+    std::array<std::array<std::optional<quint8>, 4>, 3> shownRows{};
 };

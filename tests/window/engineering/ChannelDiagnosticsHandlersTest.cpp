@@ -59,6 +59,11 @@ TEST_F(ChannelDiagnostics, CommandTwoFillsItsBoxesAndPaintsBothChannelMaps)
     EXPECT_EQ(Grid("edtFHSS"), QStringList({"Rggggggg", "gggggggg", "gggggggg", "gggggggR"}));
     EXPECT_EQ(Grid("edtKBDFHSS"),
               QStringList({"RRRRgggg", "ggggRRRR", "gggggggg", keyboardBefore.at(3)}));
+
+    form().AttachReceiver();  // resets the grids: the same reply paints the map again
+    session.faults().scriptReplies({Reply({0x01, 0x00, 0x00, 0x80, 0x0F, 0xF0, 0x00, 0xCC})});
+    Run(2);
+    EXPECT_EQ(Grid("edtFHSS"), QStringList({"Rggggggg", "gggggggg", "gggggggg", "gggggggR"}));
 }
 
 TEST_F(ChannelDiagnostics, CommandThreePaintsTheRssiMapAndCommandOnePaintsNothing)
