@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Retakes every picture the README shows, of the real tool under Xvfb: the window in each
 # language attached to the simulated receiver and with no receiver, and the engineering size
-# (after the hidden gesture and the password) with the channel maps painted. Each picture is
-# exactly the window, its own frame included. Installs what it needs and builds the tool.
+# (after the hidden gesture and the password) with the channel maps painted, and a pairing
+# while it runs and at its success (under a window manager, whose title bar the success
+# message's title must fit). Each picture is exactly the window, its own frame included; the
+# success picture is the screen around it. Installs what it needs and builds the tool.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/ensure-deps.sh screenshots
@@ -20,7 +22,8 @@ cp build/bin/karvelo-rf-tool "$work/karvelo-rf-screenshot"
 cat > "$work/inside.sh" <<'INSIDE'
 #!/usr/bin/env bash
 set -euo pipefail
-tool=$1 args=$2 picture=$3 engineering=$4
+tool=$1 args=$2 picture=$3 mode=$4
+[ "$mode" = pairing ] && { openbox >/dev/null 2>&1 & sleep 1; }
 "$tool" $args 2>/dev/null &
 pid=$!
 id=
@@ -31,7 +34,18 @@ for _ in $(seq 50); do
 done
 [ -n "$id" ] || { echo "the window did not appear" >&2; kill $pid; exit 1; }
 sleep 2  # attached, and the first status ticks shown
-if [ "$engineering" = yes ]; then
+if [ "$mode" = pairing ]; then
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    xdotool mousemove $((X + 115)) $((Y + 124)) click 1  # Connect
+    sleep 1.5
+    import -window "$id" "$picture"
+    sleep 3  # the simulated receiver finds the new mouse after three seconds
+    import -window root -crop "$((WIDTH + 40))x$((HEIGHT + 60))+$((X - 20))+$((Y - 40))" \
+        "${picture/running/success}"
+    kill $pid
+    exit 0
+fi
+if [ "$mode" = yes ]; then
     eval "$(xdotool getwindowgeometry --shell "$id")"
     for _ in 1 2 3 4 5; do  # the hidden gesture: five double clicks on the logo
         xdotool mousemove $((X + 60)) $((Y + 50)) click --repeat 2 --delay 60 1
@@ -53,7 +67,7 @@ wait $pid || true
 INSIDE
 chmod +x "$work/inside.sh"
 
-shoot() { # language, tool arguments, picture, engineering (yes/no)
+shoot() { # language, tool arguments, picture, engineering (yes/no) or pairing
     local config="$work/config-$1"
     mkdir -p "$config/KARVELO"
     printf '[General]\nLngSection=%s\n' "$1" > "$config/KARVELO/RF_BIND.conf"
@@ -71,3 +85,4 @@ for lang in eng cht chs; do
     shoot "lk${lang^}" "" "lang-$lang-none.png"
 done
 shoot lkEng --simulate hotkeys-stored.png
+shoot lkEng --simulate pairing-running.png pairing
