@@ -8,14 +8,14 @@ void ReceiverEeprom::write(quint8 number, quint16 value)
 
 void ReceiverEeprom::storeIdentity(quint16 vendorId, quint16 productId, const QString& text)
 {
-    words_[kVidHighWord] = paired(quint8(vendorId >> 8));
-    words_[kVidHighWord + 1] = paired(quint8(vendorId & 0xFF));
-    words_[kVidHighWord + 2] = paired(quint8(productId >> 8));
-    words_[kVidHighWord + 3] = paired(quint8(productId & 0xFF));
+    words_[EepromWord::kVidHigh] = paired(quint8(vendorId >> 8));
+    words_[EepromWord::kVidLow] = paired(quint8(vendorId & 0xFF));
+    words_[EepromWord::kPidHigh] = paired(quint8(productId >> 8));
+    words_[EepromWord::kPidLow] = paired(quint8(productId & 0xFF));
 
-    const QString kept = text.left(kMaxTextLength);
+    const QString kept = text.left(EepromWord::kMaxStringChars);
     const int n = int(kept.size());
-    words_[kLengthWord] = paired(quint8(2 + 2 * n));
+    words_[EepromWord::kStringLength] = paired(quint8(2 + 2 * n));
     auto code = [&kept, n](int i) -> quint8 {
         if (i >= n)
             return 0;
@@ -23,5 +23,5 @@ void ReceiverEeprom::storeIdentity(quint16 vendorId, quint16 productId, const QS
         return c > 0xFF ? quint8('?') : quint8(c);
     };
     for (int i = 0; 2 * i < n; ++i)
-        words_[size_t(kFirstTextWord + i)] = quint16(code(2 * i) << 8 | code(2 * i + 1));
+        words_[size_t(EepromWord::kFirstStringWord + i)] = quint16(code(2 * i) << 8 | code(2 * i + 1));
 }

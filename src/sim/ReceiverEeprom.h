@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/receiver/EepromMap.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -11,10 +13,6 @@ class ReceiverEeprom {
 public:
     static constexpr int kWords = 256;
     static constexpr quint16 kErased = 0xFFFF;
-    static constexpr quint8 kVidHighWord = 15;
-    static constexpr quint8 kLengthWord = 19;
-    static constexpr quint8 kFirstTextWord = 20;
-    static constexpr int kMaxTextLength = 46;
 
     ReceiverEeprom() { words_.fill(kErased); }
 
