@@ -22,8 +22,8 @@ for group in "$@"; do
     # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod.
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream
                      qemu-system-x86 busybox-static kmod) ;;
-    screenshots) packages+=(xvfb xauth imagemagick xdotool openbox) ;;
-    timing) packages+=(xvfb libx11-dev valgrind) ;;
+    screenshots) packages+=(xvfb xauth imagemagick xdotool openbox trayer) ;;
+    timing) packages+=(xvfb libx11-dev valgrind trayer) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, timing, fuzz)" >&2; exit 2 ;;
   esac

@@ -14,6 +14,9 @@
 #
 #     tools/measure-process.sh [runs (default 20)] [idle seconds (default 60)]
 #
+# With HIDDEN=1, the tool started with --hidden in a tray (trayer, an X11 system tray, runs on
+# the display) idles beside the tick floor too, and its memory is read beside the window's:
+# the resident companion's cost.
 # With EARLIER=<another build of karvelo-rf-tool>, that build runs interleaved with the others
 # on the simulated receiver ("earlier"), and idles beside them: before and after a change in
 # one run. With SOLAAR=1 and Solaar installed, its start to window shown joins the start-up
@@ -28,7 +31,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target karvelo-rf-tool bare-window map-timer >/dev/null
 work=$(mktemp -d)
 xvfb=
+tray=
 cleanup() {
+    [ -n "$tray" ] && kill "$tray" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
@@ -59,6 +64,12 @@ if [ "${SOLAAR:-}" = 1 ] && command -v solaar >/dev/null; then
     command[solaar]="solaar --window=show"
     order+=(solaar)
 fi
+if [ "${HIDDEN:-}" = 1 ]; then
+    command[hidden]="$work/karvelo-rf-timing --simulate --hidden"
+    trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+    tray=$!
+    sleep 1
+fi
 if [ -n "${EARLIER:-}" ]; then
     cp "$EARLIER" "$work/karvelo-rf-earlier"
     command[earlier]="$work/karvelo-rf-earlier --simulate"
@@ -72,6 +83,12 @@ stop() { # pid: ends the program and waits until it has gone
 }
 
 start() { # name: prints "<ms> <pid>"
+    if [ "$1" = hidden ]; then  # no window to wait for: its icon docks in the tray
+        # shellcheck disable=SC2086
+        ${command[hidden]} >/dev/null 2>&1 &
+        echo "0 $!"
+        return
+    fi
     # shellcheck disable=SC2086
     "$OLDPWD/build/bin/map-timer" ${command[$1]} 2>/dev/null
 }
@@ -174,6 +191,13 @@ idle_round() { # label, busy (0/1), programs...
 }
 idle_round quiet 0 tick simulated
 idle_round busy 1 tick simulated
+if [ "${HIDDEN:-}" = 1 ]; then
+    idle_round quiet 0 tick hidden
+    idle_round busy 1 tick hidden
+    read -r _ hidden_peak < <(memory hidden)
+    read -r _ window_peak < <(memory simulated)
+    echo "peak memory: hidden in the tray $hidden_peak MB, the window $window_peak MB"
+fi
 if [ -n "${EARLIER:-}" ]; then
     idle_round quiet 0 tick earlier
     idle_round busy 1 tick earlier

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Retakes every picture the README shows, of the real tool under Xvfb: the window in each
 # language attached to the simulated receiver and with no receiver, and the engineering size
-# (after the hidden gesture and the password) with the channel maps painted, and a pairing
+# (after the hidden gesture and the password) with the channel maps painted, the tray's
+# tooltip and menu of the tool started hidden, in each language, and a pairing
 # while it runs and at its success (under a window manager, whose title bar the success
 # message's title must fit). Each picture is exactly the window, its own frame included; the
 # success picture is the screen around it. Installs what it needs and builds the tool.
@@ -16,6 +17,30 @@ trap 'rm -rf "$work"' EXIT
 # A copy under another name: the tool ends the running copies of its own name, and taking a
 # picture must not end the user's.
 cp build/bin/karvelo-rf-tool "$work/karvelo-rf-screenshot"
+
+# Runs inside the X server with a tray (trayer) at the top right: starts the tool hidden in the
+# tray, and writes the corner of the screen with its tooltip and with its menu open.
+cat > "$work/tray.sh" <<'TRAY'
+#!/usr/bin/env bash
+set -euo pipefail
+tool=$1 picture=$2 work=$3
+openbox >/dev/null 2>&1 &
+sleep 0.5
+trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
+sleep 1
+"$tool" --simulate --hidden 2>/dev/null &
+pid=$!
+sleep 4  # attached, and the first status ticks shown in the tooltip
+xdotool mousemove 1266 16
+sleep 2.5
+import -window root -crop 360x80+920+0 "$work/tip.png"
+xdotool click 3
+sleep 1
+import -window root -crop 360x140+920+0 "$work/menu.png"
+convert "$work/tip.png" "$work/menu.png" -append "$picture"
+kill $pid
+TRAY
+chmod +x "$work/tray.sh"
 
 # Runs inside the X server: starts the tool, waits for its window, optionally opens the
 # engineering size, and writes the window's picture.
@@ -76,6 +101,18 @@ shoot() { # language, tool arguments, picture, engineering (yes/no) or pairing
     echo "$3: $(identify -format '%wx%h' "$out/$3")"
 }
 
+shoot_tray() { # language, picture
+    local config="$work/config-tray-$1"
+    mkdir -p "$config/KARVELO"
+    printf '[General]\nLngSection=%s\n' "$1" > "$config/KARVELO/RF_BIND.conf"
+    (cd "$work" && XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 1280x800x24" \
+        "$work/tray.sh" "$work/karvelo-rf-screenshot" "$out/$2" "$work")
+    echo "$2: $(identify -format '%wx%h' "$out/$2")"
+}
+
+for lang in eng cht chs; do
+    shoot_tray "lk${lang^}" "tray-$lang.png"
+done
 shoot lkEng --simulate window-normal.png
 shoot lkEng --simulate window-engineering-maps.png yes
 for lang in cht chs; do

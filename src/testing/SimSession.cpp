@@ -27,13 +27,16 @@ SimSession::SimSession(Options options) : options_(std::move(options))
     languages_ = options_.storedLanguage.isEmpty()
                      ? std::make_shared<MemoryLanguageStore>()
                      : std::make_shared<MemoryLanguageStore>(options_.storedLanguage);
-    if (options_.workingDirectory.isEmpty()) {
-        scratch_ = std::make_unique<QTemporaryDir>();
+    scratch_ = std::make_unique<QTemporaryDir>();
+    if (options_.workingDirectory.isEmpty())
         options_.workingDirectory = scratch_->path();
-    }
+    companion_.settingsFile = scratch_->filePath(QStringLiteral("RF_BIND.conf"));
+    companion_.autostartFolder = scratch_->filePath(QStringLiteral("autostart"));
+    const bool trayHost = options_.trayHost;
+    companion_.trayHost = [trayHost] { return trayHost; };
     if (options_.plugReceiver) {
-        receiverId_ = backend_->plug(options_.receiver.value_or(SimReceivers::receiverProfile()),
-                                     firmware_);
+        receiverId_ =
+            backend_->plug(options_.receiver.value_or(SimReceivers::receiverProfile()), firmware_);
     }
 
     AppServices services;
@@ -43,6 +46,7 @@ SimSession::SimSession(Options options) : options_(std::move(options))
     services.processes = processes_;
     services.languages = languages_;
     services.workingDirectory = options_.workingDirectory;
+    services.companion = companion_;
     services.endProcess = [this](int code) { endProcessCalls_.push_back(code); };
     window_ = std::make_unique<TForm1>(std::move(services));
     if (options_.start)
@@ -66,7 +70,7 @@ ReportLog& SimSession::log() const
 
 void SimSession::Start()
 {
-    window_->Guarded([this] { StartWindows(*window_); });
+    window_->Guarded([this] { StartWindows(*window_, options_.hidden, 0); });
     DeliverEvents();
 }
 

@@ -3,6 +3,7 @@
 #include "protocol/device/CommandChannel.h"
 #include "sim/ReportLog.h"
 #include "sim/SimDeviceProfile.h"
+#include "window/app/AppServices.h"
 
 #include <QObject>
 #include <QString>
@@ -27,11 +28,13 @@ class SimSession {
 public:
     struct Options {
         bool plugReceiver = true;
-        std::optional<SimDeviceProfile> receiver;  // default: the standard receiver
-        std::shared_ptr<ReceiverModel> firmware;  // default: factory-fresh firmware
+        std::optional<SimDeviceProfile> receiver;          // default: the standard receiver
+        std::shared_ptr<ReceiverModel> firmware;           // default: factory-fresh firmware
         QString storedLanguage = QStringLiteral("lkEng");  // empty: nothing stored
-        QString workingDirectory;                 // default: a fresh empty directory
-        bool start = true;  // run FormCreate and deliver the first device notification
+        QString workingDirectory;                          // default: a fresh empty directory
+        bool start = true;      // run FormCreate and deliver the first device notification
+        bool trayHost = false;  // whether the desktop shows tray icons
+        bool hidden = false;    // started with --hidden
     };
 
     SimSession();
@@ -51,6 +54,8 @@ public:
     int receiverId() const { return receiverId_; }
     SimFaults& faults() const;
     ReportLog& log() const;
+    // The tray companion's settings file and autostart folder, in the scratch folder.
+    const CompanionPlaces& companion() const { return companion_; }
     const std::vector<int>& endProcessCalls() const { return endProcessCalls_; }
 
     // Runs FormCreate and delivers pending device notifications, as the event loop would.
@@ -83,6 +88,7 @@ private:
     std::shared_ptr<MemoryLanguageStore> languages_;
     std::unique_ptr<class QTemporaryDir> scratch_;
     std::vector<int> endProcessCalls_;
+    CompanionPlaces companion_;
     int receiverId_ = -1;
     std::unique_ptr<TForm1> window_;
 };

@@ -41,12 +41,13 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs)
 std::vector<QString> HidrawNodesOf(quint16 vendorId, quint16 productId)
 {
     // /sys/class/hidraw/hidrawN/device links to the HID device "BUS:VID:PID.SEQ".
-    const QString identity = QString::asprintf(":%04X:%04X.", unsigned(vendorId), unsigned(productId));
+    const QString identity =
+        QString::asprintf(":%04X:%04X.", unsigned(vendorId), unsigned(productId));
     std::vector<QString> nodes;
     const QDir classDir(QStringLiteral("/sys/class/hidraw"));
     for (const QString& name : classDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString device = QFileInfo(classDir.filePath(name + QStringLiteral("/device")))
-                                   .symLinkTarget();
+        const QString device =
+            QFileInfo(classDir.filePath(name + QStringLiteral("/device"))).symLinkTarget();
         if (QFileInfo(device).fileName().mid(4, identity.size()) == identity)
             nodes.push_back(QStringLiteral("/dev/") + name);
     }
@@ -126,8 +127,9 @@ std::vector<QString> Transcript(const std::vector<ReportLogEntry>& entries)
 {
     std::vector<QString> lines;
     for (const ReportLogEntry& e : entries)
-        lines.push_back(QStringLiteral("%1 %2%3").arg(e.isSet() ? QStringLiteral("set") : QStringLiteral("get"),
-                                                     e.hex(), e.ok ? QString() : QStringLiteral(" failed")));
+        lines.push_back(
+            QStringLiteral("%1 %2%3").arg(e.isSet() ? QStringLiteral("set") : QStringLiteral("get"),
+                                          e.hex(), e.ok ? QString() : QStringLiteral(" failed")));
     return lines;
 }
 
@@ -151,16 +153,26 @@ class CountingConnection final : public HidConnection {
 public:
     CountingConnection(std::unique_ptr<HidConnection> inner, std::shared_ptr<int> calls)
         : inner_(std::move(inner)), calls_(std::move(calls))
-    {
-    }
+    {}
     bool canTransfer() const override { return inner_->canTransfer(); }
     bool getAttributes(HidAttributes& out) override { return inner_->getAttributes(out); }
     bool getCaps(HidCaps& out) override { return inner_->getCaps(out); }
-    bool setFeature(const quint8* data, int len) override { ++*calls_; return inner_->setFeature(data, len); }
-    bool getFeature(quint8* data, int len) override { ++*calls_; return inner_->getFeature(data, len); }
+    bool setFeature(const quint8* data, int len) override
+    {
+        ++*calls_;
+        return inner_->setFeature(data, len);
+    }
+    bool getFeature(quint8* data, int len) override
+    {
+        ++*calls_;
+        return inner_->getFeature(data, len);
+    }
     bool getProductString(QString& out) override { return inner_->getProductString(out); }
     bool getSerialNumberString(QString& out) override { return inner_->getSerialNumberString(out); }
-    bool getIndexedString(int index, QString& out) override { return inner_->getIndexedString(index, out); }
+    bool getIndexedString(int index, QString& out) override
+    {
+        return inner_->getIndexedString(index, out);
+    }
     bool removed() const override { return inner_->removed(); }
 
 private:
@@ -182,13 +194,15 @@ std::unique_ptr<HidConnection> CountingBackend::open(const HidNodeInfo& node, Hi
     return inner ? std::make_unique<CountingConnection>(std::move(inner), calls_) : nullptr;
 }
 
-GuestWindow::GuestWindow(std::shared_ptr<HidBackend> backend, std::shared_ptr<DeviceClock> clock)
+GuestWindow::GuestWindow(std::shared_ptr<HidBackend> backend, std::shared_ptr<DeviceClock> clock,
+                         bool hiddenInTray)
 {
     services.hid = std::move(backend);
     AppServices made = services.Make();
     made.clock = std::move(clock);
+    made.companion.trayHost = [hiddenInTray] { return hiddenInTray; };
     window = std::make_unique<TForm1>(std::move(made));
-    window->Guarded([this] { StartWindows(*window); });
+    window->Guarded([this, hiddenInTray] { StartWindows(*window, hiddenInTray, 0); });
     QCoreApplication::processEvents();
 }
 

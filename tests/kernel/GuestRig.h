@@ -109,7 +109,9 @@ private:
 // The main window, started as the tool starts it, on the given backend and clock, with
 // recorded dialogs and no other process; its first device notification is delivered.
 struct GuestWindow {
-    GuestWindow(std::shared_ptr<HidBackend> backend, std::shared_ptr<DeviceClock> clock);
+    // `hiddenInTray`: started with --hidden on a desktop with a tray.
+    GuestWindow(std::shared_ptr<HidBackend> backend, std::shared_ptr<DeviceClock> clock,
+                bool hiddenInTray = false);
     ~GuestWindow();
     TForm1& operator*() const { return *window; }
     TForm1* operator->() const { return window.get(); }

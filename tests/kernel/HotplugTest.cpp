@@ -9,6 +9,7 @@
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimReceivers.h"
+#include "window/app/BatteryTray.h"
 #include "window/app/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,8 @@ TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
 {
     auto clock = std::make_shared<SteppedClock>();
     clock->setProcessEvents(true);
-    ServedReceiver receiver(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(), clock);
+    ServedReceiver receiver(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(),
+                            clock);
     GuestWindow window(CreateLinuxHidBackend(), clock);
     EXPECT_TRUE(window.showsNoReceiver());
 
@@ -50,6 +52,25 @@ TEST(RealStackHotplug, WindowFollowsAddRemoveAndTwentyQuickReplugs)
     }));
 }
 
+// Hidden in the tray, as after a suspend and resume: the receiver goes and comes back, and the
+// tray follows it without the window ever showing.
+TEST(RealStackHotplug, HiddenInTheTrayTheWindowAttachesAgain)
+{
+    auto clock = std::make_shared<SteppedClock>();
+    clock->setProcessEvents(true);
+    ServedReceiver receiver(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(),
+                            clock);
+    ASSERT_TRUE(receiver.plug());
+    GuestWindow window(CreateLinuxHidBackend(), clock, true);
+    const TBatteryTray& tray = *window->trayBattery;
+    EXPECT_TRUE(WaitFor([&] { return window.attachedTo(receiver) && tray.level(); }));
+    receiver.unplug();
+    EXPECT_TRUE(WaitFor([&] { return window.showsNoReceiver() && !tray.level(); }));
+    ASSERT_TRUE(receiver.plug());
+    EXPECT_TRUE(WaitFor([&] { return window.attachedTo(receiver) && tray.level(); }));
+    EXPECT_FALSE(window->isVisible());
+}
+
 // Each sequence loses its receiver half-way, once for good and once plugged in again at once.
 TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
 {
@@ -61,11 +82,13 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
     // The attach's opening reports, the same whatever the receiver holds: leave RF access, the
     // link status, the device selection, the battery twice.
     constexpr size_t kAttachOpening = 5;
-    const std::string attachOpening = SetLines(RunOn(sim, Sequences().front()).reports, kAttachOpening);
+    const std::string attachOpening =
+        SetLines(RunOn(sim, Sequences().front()).reports, kAttachOpening);
     for (const Sequence& sequence : Sequences()) {
         const int removalCall = std::max(1, int(RunOn(sim, sequence).reports.size()) / 2);
         for (const bool replugAtOnce : {false, true}) {
-            SCOPED_TRACE(std::string(sequence.name) + (replugAtOnce ? ", plugged in again at once" : ""));
+            SCOPED_TRACE(std::string(sequence.name) +
+                         (replugAtOnce ? ", plugged in again at once" : ""));
             ServedReceiver& receiver = kernel.receiver();
             receiver.setReplugAfterRemoval(replugAtOnce);
             const KernelSide::RemovalRun run = kernel.RunWithRemoval(sequence, removalCall);
@@ -83,9 +106,11 @@ TEST(RealStackHotplug, RemovalDuringEachSequenceEndsItAndTheWindowAttachesAgain)
             // The receiver plugged in after the removal hears the window's attach first: nothing
             // of the sequence that lost the old one.
             const std::vector<ReportLogEntry> seen = receiver.device().logSince(run.mark);
-            const auto removal = std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
+            const auto removal = std::find_if(seen.begin(), seen.end(),
+                                              [](const ReportLogEntry& e) { return !e.ok; });
             ASSERT_NE(removal, seen.end());
-            EXPECT_EQ(SetLines(Transcript({removal + 1, seen.end()}), kAttachOpening), attachOpening);
+            EXPECT_EQ(SetLines(Transcript({removal + 1, seen.end()}), kAttachOpening),
+                      attachOpening);
         }
     }
 }

@@ -19,6 +19,12 @@ std::optional<QString> SettingsLanguageStore::Read()
     return value.toString();
 }
 
+QString SettingsLanguageStore::FileName()
+{
+    return QSettings(QString::fromLatin1(Organization), QString::fromLatin1(Application))
+        .fileName();
+}
+
 void SettingsLanguageStore::Write(const QString& value)
 {
     // A settings file that cannot be written is not reported: the choice is asked again at the

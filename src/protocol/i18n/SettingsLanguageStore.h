@@ -8,4 +8,6 @@ class SettingsLanguageStore final : public LanguageStore {
 public:
     std::optional<QString> Read() override;
     void Write(const QString& value) override;
+    // Where the tool's settings are kept (the language and the tray companion's choices).
+    static QString FileName();
 };

@@ -1,21 +1,48 @@
 #pragma once
 
-#include "protocol/receiver/StatusReadouts.h"
+#include <optional>
 
-// When to tell the user that the mouse battery runs out: once when its level drops into the
-// critical band, and not again until it has been back in the good or low band.
+// One battery as a status tick saw it, as far as a notice depends on it.
+struct BatteryReading {
+    std::optional<int> level;  // nothing: the tick got no valid battery reply
+    int full = 0;              // the gauge's maximum
+    bool inReach = false;      // the device's packets reach the receiver
+};
+
+// Whether `level` stands at the lowest step of a battery of `full` steps, or below it (empty).
+// A level past the scale is no reading at all.
+inline bool AtLowestStep(int level, int full)
+{
+    const int lowest = full > 1 ? 1 : 0;
+    return level >= 0 && level <= full && level <= lowest;
+}
+
+// When to tell the user that a battery runs out: once when its level drops to the lowest step,
+// and again only after it has risen above it. A tick without a valid reading, or with the
+// device out of reach, changes nothing: the receiver then only repeats the last level it heard
+// from a device that has gone quiet.
 class BatteryAlert {
 public:
     // True when this reading should be told.
-    bool Update(BatteryBand band)
+    bool Update(const BatteryReading& reading)
     {
-        if (band != BatteryBand::Critical) {
+        if (!reading.inReach || !reading.level || *reading.level < 0 ||
+            *reading.level > reading.full)
+            return false;
+        if (!AtLowestStep(*reading.level, reading.full)) {
             armed_ = true;
             return false;
         }
         const bool tell = armed_;
         armed_ = false;
         return tell;
+    }
+
+    // Whether the device's reach decides what a reading of `level` does: it would be told, or
+    // would make the notice ready again. Only then is asking for the reach worth an exchange.
+    bool ReachMatters(std::optional<int> level, int full) const
+    {
+        return level && *level >= 0 && *level <= full && armed_ == AtLowestStep(*level, full);
     }
 
 private:

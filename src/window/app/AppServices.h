@@ -12,6 +12,17 @@ class ProcessList;
 class ReceiverLock;
 class UserPrompts;
 
+// Where the tray companion keeps its choices, and whether the desktop shows tray icons.
+struct CompanionPlaces {
+    // The tool's settings file, where "keep running in the tray" is kept beside the language;
+    // empty: the choice lasts until the tool ends.
+    QString settingsFile;
+    // The user's XDG autostart folder; empty: starting at login is not offered.
+    QString autostartFolder;
+    // Whether a tray host is there; none: the desktop is asked.
+    std::function<bool()> trayHost;
+};
+
 // Everything the main window reaches outside itself. The tool fills it with the real
 // facilities; tests and the simulated mode fill it with simulated ones.
 struct AppServices {
@@ -26,4 +37,5 @@ struct AppServices {
     std::function<void(int exitCode)> endProcess;
     // Where Setting.ini and logo.bmp are looked for; empty means the current directory.
     QString workingDirectory;
+    CompanionPlaces companion;
 };

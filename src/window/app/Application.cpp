@@ -1,7 +1,9 @@
 #include "window/app/Application.h"
 
+#include "window/app/BatteryTray.h"
 #include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
+#include "window/i18n/TrayTexts.h"
 
 #include <QStyle>
 
@@ -29,9 +31,17 @@ void UseOwnLook(QApplication& app)
         app.setPalette(style->standardPalette());
 }
 
-void StartWindows(TForm1& form)
+void StartWindows(TForm1& form, bool hidden, int trayWaitMs)
 {
+    form.SetStartHidden(hidden);
     form.FormCreate(&form);
     QGuiApplication::setApplicationDisplayName(form.windowTitle());
     EnsureProgressWindow(form);
+    if (!hidden)
+        return;
+    // Never an invisible process that nothing can show.
+    form.trayBattery->WaitForHost(trayWaitMs, [&form] {
+        std::fprintf(stderr, "karvelo-rf-tool: %s\n", qPrintable(Localized(TrayText::kNoTrayHost)));
+        form.show();
+    });
 }

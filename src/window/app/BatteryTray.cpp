@@ -1,17 +1,23 @@
 #include "window/app/BatteryTray.h"
 
+#include "protocol/receiver/StatusReadouts.h"
 #include "window/controls/TColor.h"
 #include "window/i18n/TrayTexts.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QSettings>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
 
-constexpr int kMaxLevel = 7;
+constexpr int kMouseFull = 7;
+constexpr int kHostPollMs = 250;
+const char* const kKeepRunningKey = "KeepInTray";
 
 TColor BandColour(BatteryBand band)
 {
@@ -23,35 +29,7 @@ TColor BandColour(BatteryBand band)
     return clRed;
 }
 
-}  // namespace
-
-TBatteryTray::TBatteryTray(QWidget* window) : QObject(window), window_(window)
-{
-    icon_ = IconFor(std::nullopt);
-    menu_ = new QMenu(window_);
-    menu_->setObjectName(QStringLiteral("trayMenu"));
-    show_ = menu_->addAction(QString(), this, &TBatteryTray::ShowWindow);
-    // Through the window's own close sequence, as its close button does.
-    quit_ = menu_->addAction(QString(), window_, &QWidget::close);
-    Refresh();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
-    tray_ = new QSystemTrayIcon(icon_, this);
-    tray_->setObjectName(QStringLiteral("trayBattery"));
-    connect(tray_, &QSystemTrayIcon::activated, this, &TBatteryTray::ShowWindow);
-    tray_->setContextMenu(menu_);
-    Refresh();
-    tray_->show();
-}
-
-void TBatteryTray::ShowWindow()
-{
-    window_->showNormal();
-    window_->raise();
-    window_->activateWindow();
-}
-
-QIcon TBatteryTray::IconFor(std::optional<int> level, int size)
+QPixmap BatteryPicture(std::optional<int> level, int size)
 {
     QPixmap picture(size, size);
     picture.fill(Qt::transparent);
@@ -68,49 +46,200 @@ QIcon TBatteryTray::IconFor(std::optional<int> level, int size)
     painter.drawRect(terminal);
     if (level) {
         // A level past the scale is a fault reading: one red step.
-        const int shown = *level > kMaxLevel ? 1 : qMax(*level, 0);
+        const int shown = *level > kMouseFull ? 1 : qMax(*level, 0);
         const QRectF inside = body.adjusted(unit * 1.5, unit * 1.5, -unit * 1.5, -unit * 1.5);
         QRectF charge = inside;
-        charge.setWidth(inside.width() * qMax(shown, 1) / kMaxLevel);
+        charge.setWidth(inside.width() * qMax(shown, 1) / kMouseFull);
         painter.setPen(Qt::NoPen);
         painter.setBrush(toQColor(BandColour(MouseBatteryBand(*level))));
         painter.drawRect(charge);
     }
-    painter.end();
-    return QIcon(picture);
+    return picture;
 }
 
-void TBatteryTray::ShowMouseLevel(int level)
+}  // namespace
+
+TBatteryTray::TBatteryTray(QWidget* window, CompanionPlaces places)
+    : QObject(window),
+      window_(window),
+      places_(std::move(places)),
+      autostart_(places_.autostartFolder)
 {
-    const bool changed = level_ != level;
-    level_ = level;
-    if (changed) {
-        icon_ = IconFor(level_);
-        Refresh();
+    if (!places_.settingsFile.isEmpty()) {
+        const QSettings settings(places_.settingsFile, QSettings::IniFormat);
+        keepRunning_ = settings.value(QString::fromLatin1(kKeepRunningKey), false).toBool();
     }
-    if (!alert_.Update(MouseBatteryBand(level)))
+    icon_ = IconFor(std::nullopt);
+    menu_ = new QMenu(window_);
+    menu_->setObjectName(QStringLiteral("trayMenu"));
+    show_ = menu_->addAction(QString(), this, &TBatteryTray::ShowWindow);
+    keepRunningEntry_ = menu_->addAction(QString(), this, &TBatteryTray::SetKeepRunning);
+    keepRunningEntry_->setCheckable(true);
+    keepRunningEntry_->setChecked(keepRunning_);
+    startAtLoginEntry_ = menu_->addAction(QString(), this, &TBatteryTray::SetStartAtLogin);
+    startAtLoginEntry_->setCheckable(true);
+    startAtLoginEntry_->setVisible(autostart_.offered());
+    menu_->addSeparator();
+    quit_ = menu_->addAction(QString(), this, &TBatteryTray::quitRequested);
+    // The entry tells whether the file is there now, whoever made or removed it.
+    connect(menu_, &QMenu::aboutToShow, this,
+            [this] { startAtLoginEntry_->setChecked(autostart_.exists()); });
+    startAtLoginEntry_->setChecked(autostart_.exists());
+    Refresh();
+    if (HostPresent())
+        ShowOnTray();
+}
+
+bool TBatteryTray::HostPresent() const
+{
+    return places_.trayHost ? places_.trayHost() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TBatteryTray::ShowOnTray()
+{
+    tray_ = new QSystemTrayIcon(icon_, this);
+    tray_->setObjectName(QStringLiteral("trayBattery"));
+    connect(tray_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
+                    ShowWindow();
+            });
+    tray_->setContextMenu(menu_);
+    Refresh();
+    tray_->show();
+}
+
+void TBatteryTray::WaitForHost(int ms, std::function<void()> none)
+{
+    if (onScreen())
         return;
-    const QString title = Localized(TrayText::kBatteryLowTitle);
-    const QString text = Localized(TrayText::kBatteryLowText).arg(level);
-    notices_ << title + QStringLiteral(": ") + text;
-    if (tray_)
-        tray_->showMessage(title, text, QSystemTrayIcon::Warning);
+    if (HostPresent()) {
+        ShowOnTray();
+        return;
+    }
+    if (ms <= 0) {
+        none();
+        return;
+    }
+    hostWaitLeftMs_ = ms;
+    hostWait_ = new QTimer(this);
+    connect(hostWait_, &QTimer::timeout, this, [this, none = std::move(none)] {
+        hostWaitLeftMs_ -= kHostPollMs;
+        const bool present = HostPresent();
+        if (!present && hostWaitLeftMs_ > 0)
+            return;
+        hostWait_->stop();
+        hostWait_->deleteLater();
+        hostWait_ = nullptr;
+        if (present)
+            ShowOnTray();
+        else
+            none();
+    });
+    hostWait_->start(kHostPollMs);
+}
+
+void TBatteryTray::ShowWindow()
+{
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void TBatteryTray::SetKeepRunning(bool on)
+{
+    keepRunning_ = on;
+    if (places_.settingsFile.isEmpty())
+        return;
+    // A settings file that cannot be written is not reported, as for the language: the choice
+    // holds until the tool ends.
+    QSettings settings(places_.settingsFile, QSettings::IniFormat);
+    settings.setValue(QString::fromLatin1(kKeepRunningKey), on);
+    settings.sync();
+}
+
+void TBatteryTray::SetStartAtLogin(bool on)
+{
+    const std::optional<QString> failure =
+        on ? autostart_.Write(ProgramForEntry(QCoreApplication::applicationFilePath()))
+           : autostart_.Remove();
+    startAtLoginEntry_->setChecked(autostart_.exists());
+    if (failure)
+        Tell(QString(),
+             Localized(on ? TrayText::kAutostartNotWritten : TrayText::kAutostartNotRemoved)
+                 .arg(autostart_.path(), *failure));
+}
+
+QIcon TBatteryTray::IconFor(std::optional<int> level, int size)
+{
+    QIcon icon;
+    if (size > 0) {
+        icon.addPixmap(BatteryPicture(level, size));
+        return icon;
+    }
+    for (const int traySize : {16, 22, 24, 32, 48, 64})
+        icon.addPixmap(BatteryPicture(level, traySize));
+    return icon;
+}
+
+void TBatteryTray::ShowLevels(int mouse, std::optional<int> keyboard, int keyboardFull)
+{
+    const bool iconChanged = mouse_ != mouse;
+    const bool changed = iconChanged || keyboard_ != keyboard || keyboardFull_ != keyboardFull;
+    mouse_ = mouse;
+    keyboard_ = keyboard;
+    keyboardFull_ = keyboardFull;
+    if (iconChanged)
+        icon_ = IconFor(mouse_);
+    if (changed)
+        Refresh();
 }
 
 void TBatteryTray::ShowNoLevel()
 {
-    if (!level_)
+    if (!mouse_ && !keyboard_)
         return;
-    level_.reset();
-    icon_ = IconFor(level_);
+    mouse_.reset();
+    keyboard_.reset();
+    icon_ = IconFor(mouse_);
     Refresh();
+}
+
+void TBatteryTray::NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
+                            const std::function<bool()>& keyboardInReach)
+{
+    if (mouseAlert_.Update(mouse))
+        Tell(Localized(TrayText::kBatteryLowTitle),
+             Localized(TrayText::kBatteryLowText).arg(*mouse.level));
+    if (!keyboard)
+        return;
+    keyboard->inReach =
+        keyboardAlert_.ReachMatters(keyboard->level, keyboard->full) && keyboardInReach();
+    if (keyboardAlert_.Update(*keyboard))
+        Tell(Localized(TrayText::kKeyboardLowTitle),
+             Localized(TrayText::kKeyboardLowText).arg(*keyboard->level).arg(keyboard->full));
+}
+
+void TBatteryTray::Tell(const QString& title, const QString& text)
+{
+    notices_ << (title.isEmpty() ? text : title + QStringLiteral(": ") + text);
+    if (tray_)
+        tray_->showMessage(title, text,
+                           title.isEmpty() ? QSystemTrayIcon::Critical : QSystemTrayIcon::Warning);
 }
 
 QString TBatteryTray::toolTip() const
 {
-    if (!level_)
+    if (!mouse_)
         return Localized(TrayText::kNoReceiver);
-    return Localized(TrayText::kMouseBattery).arg(*level_).arg(BatteryPercent(*level_, kMaxLevel));
+    QString tip =
+        Localized(TrayText::kMouseBattery).arg(*mouse_).arg(BatteryPercent(*mouse_, kMouseFull));
+    if (keyboard_)
+        tip += QLatin1Char('\n') + Localized(TrayText::kKeyboardBattery)
+                                       .arg(*keyboard_)
+                                       .arg(keyboardFull_)
+                                       .arg(BatteryPercent(*keyboard_, keyboardFull_));
+    return tip;
 }
 
 void TBatteryTray::Retranslate()
@@ -121,6 +250,8 @@ void TBatteryTray::Retranslate()
 void TBatteryTray::Refresh()
 {
     show_->setText(Localized(TrayText::kShow));
+    keepRunningEntry_->setText(Localized(TrayText::kKeepRunning));
+    startAtLoginEntry_->setText(Localized(TrayText::kStartAtLogin));
     quit_->setText(Localized(TrayText::kQuit));
     if (!tray_)
         return;

@@ -1,57 +1,92 @@
 #pragma once
 
 #include "protocol/receiver/BatteryAlert.h"
+#include "window/app/AppServices.h"
+#include "window/app/AutostartEntry.h"
 
 #include <QIcon>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
+class QTimer;
 class QWidget;
 
-// The mouse battery in the desktop's tray: the level as the icon and in the tooltip, and a
-// notice when it turns critical (once per drop). On a desktop without a tray nothing is shown,
-// and the state is still kept, so nothing else changes.
+// The batteries in the desktop's tray: the mouse level as the icon, both levels in the tooltip,
+// a notice when one drops to its lowest step, and the menu that makes the tool a companion
+// (show the window, keep running when it closes, start at login, quit). Without a tray host
+// nothing is shown and the window behaves as a plain window; the state is still kept.
 class TBatteryTray final : public QObject {
     Q_OBJECT
 public:
-    explicit TBatteryTray(QWidget* window);
+    TBatteryTray(QWidget* window, CompanionPlaces places);
 
-    void ShowMouseLevel(int level);
-    // No receiver (or no battery reading): the icon shows an empty outline.
+    // Icon and tooltip; `keyboardFull` is set when the receiver serves a keyboard.
+    void ShowLevels(int mouse, std::optional<int> keyboard, int keyboardFull);
+    // No receiver: the icon shows an empty outline and the tooltip says so.
     void ShowNoLevel();
+    // A status tick's readings: tells a battery that dropped to its lowest step. The
+    // keyboard's reach costs an exchange, so it is asked only when a notice depends on it.
+    void NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
+                  const std::function<bool()>& keyboardInReach);
     // The texts again, in the language in force.
     void Retranslate();
 
     bool onScreen() const { return tray_ != nullptr; }
-    std::optional<int> level() const { return level_; }
+    // Closing the window hides it: the user asked to keep running and the tray can show it.
+    bool KeepsRunning() const { return keepRunning_ && onScreen(); }
+    // Waits up to `ms` for a tray host (a desktop's panel may come up after the tool at
+    // login), then calls `none` if there is still none.
+    void WaitForHost(int ms, std::function<void()> none);
+
+    std::optional<int> level() const { return mouse_; }
     QString toolTip() const;
     QIcon icon() const { return icon_; }
     // The notices told so far, as "title: text".
     const QStringList& notices() const { return notices_; }
-
-    // The icon for a level (none: an empty outline), drawn at `size` pixels.
-    static QIcon IconFor(std::optional<int> level, int size = 32);
-
-    // The tray's menu: "Show" and "Quit".
     QMenu* menu() const { return menu_; }
+    const AutostartEntry& autostart() const { return autostart_; }
+
+    // The icon for a mouse level (none: an empty outline), drawn at `size` pixels, or at every
+    // size a tray asks for (16 to 64, for screens scaled up to 2x) when `size` is 0.
+    static QIcon IconFor(std::optional<int> level, int size = 0);
+
+signals:
+    // "Quit": the window's own close sequence, whatever "keep running" says.
+    void quitRequested();
 
 private:
+    bool HostPresent() const;
+    void ShowOnTray();
     void Refresh();
     void ShowWindow();
+    void SetKeepRunning(bool on);
+    void SetStartAtLogin(bool on);
+    void Tell(const QString& title, const QString& text);
 
     QWidget* window_;
+    CompanionPlaces places_;
+    AutostartEntry autostart_;
     QSystemTrayIcon* tray_ = nullptr;
+    QTimer* hostWait_ = nullptr;
+    int hostWaitLeftMs_ = 0;
     QMenu* menu_ = nullptr;
     QAction* show_ = nullptr;
+    QAction* keepRunningEntry_ = nullptr;
+    QAction* startAtLoginEntry_ = nullptr;
     QAction* quit_ = nullptr;
-    std::optional<int> level_;
+    bool keepRunning_ = false;
+    std::optional<int> mouse_;
+    std::optional<int> keyboard_;
+    int keyboardFull_ = 0;
     QIcon icon_;
-    BatteryAlert alert_;
+    BatteryAlert mouseAlert_;
+    BatteryAlert keyboardAlert_;
     QStringList notices_;
 };

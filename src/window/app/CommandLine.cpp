@@ -1,13 +1,15 @@
 #include "window/app/CommandLine.h"
 
+#include "window/i18n/UsageTexts.h"
+
 namespace {
 
 // The options every Qt program takes, which the application object reads and removes: with a
 // value (also as -option=value), and without one.
 const char* const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet",
-    "qmljsdebugger", "dialogs", "fontengine"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger", "dialogs", "fontengine"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 // The Qt option's name without its dashes and value, or empty for one that is not Qt's.
@@ -54,6 +56,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         }
         if (arg == QLatin1String("--simulate")) {
             result.simulate = true;
+        } else if (arg == QLatin1String("--hidden")) {
+            result.hidden = true;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             result.action = CommandLine::Action::ShowHelp;
             return result;
@@ -74,19 +78,5 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
 QString UsageText(const QString& program)
 {
-    return QStringLiteral(
-               "Usage: %1 [--simulate | --print-udev-rules | --help | --version]\n"
-               "Sets up a Karvelo 2.4G wireless keyboard and mouse through its USB receiver.\n"
-               "\n"
-               "  --simulate          run on the built-in simulated receiver instead of real\n"
-               "                      devices\n"
-               "  --print-udev-rules  print the udev rule that lets the logged-in user open the\n"
-               "                      receiver, for: %1 --print-udev-rules | sudo tee\n"
-               "                      /etc/udev/rules.d/70-karvelo-rf-receiver.rules\n"
-               "  -h, --help          show this text and exit\n"
-               "  --version           show the version and exit\n"
-               "\n"
-               "It also takes the options of every Qt program, such as -platform, -display,\n"
-               "-style and -reverse.\n")
-        .arg(program);
+    return Localized(UsageTexts::kUsage).arg(program);
 }

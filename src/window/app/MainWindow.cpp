@@ -44,14 +44,14 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     : QWidget(parent),
       Ui::Form1Layout(),
       Ui::EngineeringAreas(),
-      trayBattery(new TBatteryTray(this)),
+      trayBattery(new TBatteryTray(this, services.companion)),
       tmrSoftBind(NewTimer(this, "tmrSoftBind")),
       tmrStatus(NewTimer(this, "tmrStatus")),
       services_(std::move(services)),
       link_(std::make_unique<ReceiverLinkState>(*services_.clock)),
       pairing_(std::make_unique<PairingState>(link_->channel, link_->specialCommands)),
-      status_(std::make_unique<StatusState>(link_->channel, link_->specialCommands,
-                                            link_->rfAccess)),
+      status_(
+          std::make_unique<StatusState>(link_->channel, link_->specialCommands, link_->rfAccess)),
       options_(std::make_unique<OptionsState>()),
       hotkeys_(std::make_unique<HotkeysState>()),
       identity_(std::make_unique<IdentityState>()),
@@ -83,6 +83,8 @@ TForm1::TForm1(AppServices services, QWidget* parent)
 
     BindEvents();
     TrackOptionSelections();
+    connect(trayBattery, &TBatteryTray::quitRequested, this,
+            [this] { Guarded([&] { FormCloseQuery(this); }); });
     // The size is fixed: no maximise button.
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
@@ -99,22 +101,58 @@ TForm1::~TForm1()
     FreeDevListObjects();
 }
 
-CommandChannel& TForm1::Channel() const { return link_->channel; }
-THidDevice* TForm1::Receiver() const { return link_->channel.receiver(); }
-int TForm1::EepromReadWord(quint8 wordNumber) { return Channel().EepromReadWord(wordNumber); }
+CommandChannel& TForm1::Channel() const
+{
+    return link_->channel;
+}
+THidDevice* TForm1::Receiver() const
+{
+    return link_->channel.receiver();
+}
+int TForm1::EepromReadWord(quint8 wordNumber)
+{
+    return Channel().EepromReadWord(wordNumber);
+}
 bool TForm1::EepromWriteWord(quint8 wordNumber, quint16 value)
 {
     return Channel().EepromWriteWord(wordNumber, value);
 }
-int TForm1::RfQuery(quint8 command, quint8 operand) { return Channel().RfQuery(command, operand); }
-void TForm1::RfCommand(quint8 command, quint8 a, quint8 b) { Channel().RfCommand(command, a, b); }
-ReceiverState& TForm1::State() const { return link_->receiver; }
-const DeviceList& TForm1::Devices() const { return link_->devices; }
-const ProductTable& TForm1::ProductTable() const { return link_->productTable; }
-bool TForm1::EngineeringMode() const { return unlock_->engineeringMode; }
-void TForm1::SetEngineeringMode(bool on) { unlock_->engineeringMode = on; }
-int TForm1::HomeEntryIndex() const { return hotkeys_->homeEntryIndex; }
-int TForm1::MailEntryIndex() const { return hotkeys_->mailEntryIndex; }
+int TForm1::RfQuery(quint8 command, quint8 operand)
+{
+    return Channel().RfQuery(command, operand);
+}
+void TForm1::RfCommand(quint8 command, quint8 a, quint8 b)
+{
+    Channel().RfCommand(command, a, b);
+}
+ReceiverState& TForm1::State() const
+{
+    return link_->receiver;
+}
+const DeviceList& TForm1::Devices() const
+{
+    return link_->devices;
+}
+const ProductTable& TForm1::ProductTable() const
+{
+    return link_->productTable;
+}
+bool TForm1::EngineeringMode() const
+{
+    return unlock_->engineeringMode;
+}
+void TForm1::SetEngineeringMode(bool on)
+{
+    unlock_->engineeringMode = on;
+}
+int TForm1::HomeEntryIndex() const
+{
+    return hotkeys_->homeEntryIndex;
+}
+int TForm1::MailEntryIndex() const
+{
+    return hotkeys_->mailEntryIndex;
+}
 
 QObject* TForm1::FindComponent(const QString& name) const
 {
@@ -183,5 +221,9 @@ void TForm1::resizeEvent(QResizeEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    if (trayBattery->KeepsRunning()) {
+        hide();  // the tray's "Show" brings it back, its "Quit" ends the tool
+        return;
+    }
     Guarded([&] { FormCloseQuery(this); });
 }

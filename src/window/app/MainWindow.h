@@ -71,6 +71,8 @@ public:
     void FormCreate(QObject* Sender);
     void FormCloseQuery(QObject* Sender);
     void FormResize(QObject* Sender);
+    // Started with --hidden and a tray to show it from: FormCreate leaves the window unshown.
+    void SetStartHidden(bool hidden) { startHidden_ = hidden; }
     QString GetSelfExeName();
     void TerminateOtherInstances(const QString& name);
     // The window's owned control with this object name, or null.
@@ -222,7 +224,7 @@ public:
     int HomeEntryIndex() const;
     int MailEntryIndex() const;
 
-    // The mouse battery in the desktop's tray (kept also where the desktop has none).
+    // The batteries in the desktop's tray (kept also where the desktop has none).
     TBatteryTray* const trayBattery;
     QTimer* const tmrSoftBind;
     QTimer* const tmrStatus;
@@ -256,6 +258,9 @@ private:
     void ShowSpecialRun(const SpecialReply& reply);
     void ShowBattery(const BatteryLevels& levels);
     void ShowCpi(int hundreds);
+    // The tray's notices after a tick's battery read-out and binding status (app/TrayHandlers.cpp).
+    void NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus);
+    bool KeyboardSendsPackets();
 
     // ---- Device options: private steps (receiver/OptionHandlers.cpp) --------------------
     // Follows what each option group shows, so that a handler knows the choice before the
@@ -370,6 +375,7 @@ private:
     std::unique_ptr<QRecursiveMutex> deviceLock_;
     TForm3* Form3 = nullptr;
     bool closing_ = false;
+    bool startHidden_ = false;
 
     const std::unique_ptr<ReceiverLinkState> link_;
     const std::unique_ptr<PairingState> pairing_;

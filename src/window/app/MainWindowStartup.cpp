@@ -54,8 +54,7 @@ void TerminateOtherInstances(ProcessList* processes, const QString& name,
 
 QString TForm1::WorkingDirectory() const
 {
-    return services_.workingDirectory.isEmpty() ? QDir::currentPath()
-                                                : services_.workingDirectory;
+    return services_.workingDirectory.isEmpty() ? QDir::currentPath() : services_.workingDirectory;
 }
 
 void TForm1::FormCreate(QObject*)
@@ -79,8 +78,10 @@ void TForm1::FormCreate(QObject*)
     ShowNoReceiver();
     LoadLanguage();
     // Old systems needed a device-change broadcast here; none of ours does.
-    show();
-    repaint();
+    if (!startHidden_) {
+        show();
+        repaint();
+    }
     // What only the engineering size shows is built once the window stands on screen, before
     // anything can use it: the first device change, a handler, a name lookup.
     EnsureEngineeringAreas();
@@ -92,8 +93,7 @@ void TForm1::FillBatteryLowList()
 {
     cbRF_Set_BTY_Low_Level->clear();
     for (const BatteryLowLevel& level : kBatteryLowLevels)
-        cbRF_Set_BTY_Low_Level->addItem(QString::fromLatin1(level.text),
-                                        int(level.optionCode));
+        cbRF_Set_BTY_Low_Level->addItem(QString::fromLatin1(level.text), int(level.optionCode));
 }
 
 void TForm1::LoadCustomLogo()

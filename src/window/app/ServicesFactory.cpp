@@ -7,6 +7,7 @@
 #include "protocol/platform/linux/LinuxProcessList.h"
 #include "sim/SimHidBackend.h"
 #include "sim/SimReceivers.h"
+#include "window/app/AutostartEntry.h"
 #include "window/app/UserPrompts.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,8 @@ AppServices CommonServices()
     services.prompts = std::make_shared<QtUserPrompts>();
     services.receiverLock = std::make_shared<FileReceiverLock>();
     services.endProcess = [](int exitCode) { QCoreApplication::exit(exitCode); };
+    services.companion.settingsFile = SettingsLanguageStore::FileName();
+    services.companion.autostartFolder = UserAutostartFolder();
     return services;
 }
 

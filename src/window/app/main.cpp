@@ -1,4 +1,6 @@
 #include "protocol/device/AccessHelp.h"
+#include "protocol/i18n/Lang.h"
+#include "protocol/i18n/SettingsLanguageStore.h"
 #include "window/app/Application.h"
 #include "window/app/CloseOnSignals.h"
 #include "window/app/CommandLine.h"
@@ -26,6 +28,15 @@ QIcon WindowIcon()
     return icon;
 }
 
+// The window's stored language, or the one the locale suggests when none is stored yet.
+TLanguateKind LanguageInForce()
+{
+    const std::optional<QString> stored = SettingsLanguageStore().Read();
+    if (const auto language = ParseStoredLanguage(stored.value_or(QString())))
+        return *language;
+    return LanguageForCodePage(SystemCodePage());
+}
+
 QStringList rawArguments(int argc, char** argv)
 {
     QStringList arguments;
@@ -42,19 +53,15 @@ int main(int argc, char** argv)
     const CommandLine commandLine = ParseCommandLine(rawArguments(argc, argv));
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
+        CurrentLanguage = LanguageInForce();
         std::fputs(qPrintable(UsageText(QString::fromLatin1(kProgram))), stdout);
         return 0;
-    case CommandLine::Action::ShowVersion:
-        std::printf("%s %s\n", kProgram, APP_VERSION);
-        return 0;
-    case CommandLine::Action::PrintUdevRules:
-        std::fputs(UdevRuleText(), stdout);
-        return 0;
+    case CommandLine::Action::ShowVersion: std::printf("%s %s\n", kProgram, APP_VERSION); return 0;
+    case CommandLine::Action::PrintUdevRules: std::fputs(UdevRuleText(), stdout); return 0;
     case CommandLine::Action::UsageError:
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(commandLine.error));
         return 2;
-    case CommandLine::Action::Run:
-        break;
+    case CommandLine::Action::Run: break;
     }
 
     std::optional<NoDisplayGuard> displayGuard(std::in_place, kProgram);
@@ -67,6 +74,9 @@ int main(int argc, char** argv)
     app.setDesktopFileName(QString::fromLatin1(kProgram));
     app.setWindowIcon(WindowIcon());
     UseOwnLook(app);
+    // The tool ends through the window's close sequence only: a hidden window, or a tray menu
+    // closing while it is hidden, must not end it.
+    app.setQuitOnLastWindowClosed(false);
 
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
     // SIGTERM (another copy starting, a logout) and SIGINT close the window as the user would.
@@ -75,7 +85,7 @@ int main(int argc, char** argv)
         closeRequested = true;
         form.Guarded([&] { form.FormCloseQuery(&form); });
     });
-    form.Guarded([&] { StartWindows(form); });
+    form.Guarded([&] { StartWindows(form, commandLine.hidden); });
     if (closeRequested)
         return 0;  // closed while starting, before the event loop could be left
     return app.exec();

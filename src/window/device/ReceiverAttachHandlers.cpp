@@ -17,6 +17,7 @@
 #include "window/controls/ProgBar.h"
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/i18n/ConnectionTexts.h"
+#include "window/receiver/StatusHandlers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -47,8 +48,8 @@ QString ProgramInvocation()
     if (name.isEmpty())
         return QStringLiteral("karvelo-rf-tool");
     const QString found = QStandardPaths::findExecutable(name);
-    return !found.isEmpty() && QFileInfo(found).canonicalFilePath() ==
-                                   QFileInfo(running).canonicalFilePath()
+    return !found.isEmpty() &&
+                   QFileInfo(found).canonicalFilePath() == QFileInfo(running).canonicalFilePath()
                ? name
                : running;
 }
@@ -88,7 +89,8 @@ void TForm1::HidDeviceController1DeviceChange(QObject*)
     SetChecked(rbC_RF_LEAVE_ACCESS, true);
     FreeDevListObjects();
     HidDeviceController1->EnumerateDevices();
-    THidDevice* receiver = SelectReceiver(link_->devices, *HidDeviceController1, link_->productTable);
+    THidDevice* receiver =
+        SelectReceiver(link_->devices, *HidDeviceController1, link_->productTable);
     DevListBox->addItems(link_->devices.Lines());
     Channel().setReceiver(receiver);
     if (receiver) {
@@ -155,9 +157,9 @@ void TForm1::ResetMouseChannelGrids()
 
 void TForm1::UncheckOptionButtons()
 {
-    for (QRadioButton* button : {rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_CPI_H,
-                                 rbRF_CPI_L, rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_5A,
-                                 rbRF_DR_55})
+    for (QRadioButton* button :
+         {rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_CPI_H, rbRF_CPI_L, rbRF_DR_45,
+          rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_5A, rbRF_DR_55})
         SetChecked(button, false);
 }
 
@@ -307,6 +309,7 @@ void TForm1::ShowBatteryTips()
 void TForm1::ShowNoReceiver()
 {
     trayBattery->ShowNoLevel();
+    status_->keyboardSerial.reset();
     tmrSoftBind->stop();
     tmrStatus->stop();
     ShowConnectionPicture(imgNoneDev);
@@ -331,15 +334,14 @@ void TForm1::ShowNoReceiver()
     const bool denied = std::any_of(
         link_->inaccessibleNodes.begin(), link_->inaccessibleNodes.end(),
         [this](const HidNodeInfo& node) { return HidDeviceController1->Denied(node.instanceId); });
-    link_->line = denied ? ReceiverLinkState::Line::NotAccessible
-                         : ReceiverLinkState::Line::NoReceiver;
+    link_->line =
+        denied ? ReceiverLinkState::Line::NotAccessible : ReceiverLinkState::Line::NoReceiver;
     ShowLinkLine();
 }
 
 void TForm1::ResetEngineeringAreas(bool receiverAttached)
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{rbKB, rbMSE, rbRF_DR_55, rbRF_DR_5A})
+    for (QWidget* control : std::initializer_list<QWidget*>{rbKB, rbMSE, rbRF_DR_55, rbRF_DR_5A})
         control->setEnabled(receiverAttached);
     ResetTestModeControls(receiverAttached);
     ResetMouseChannelGrids();

@@ -30,16 +30,21 @@ const CaptionTerm HotkeyCaptions[] = {
 };
 
 const CaptionTerm OptionCaptions[] = {
-    {"gbISS", 10},          {"rbRF_DR_15", 11},      {"rbRF_DR_1A", 12},
-    {"gbWKUP", 13},         {"rbRF_DR_25", 14},      {"rbRF_DR_2A", 15},
-    {"gbCPI", 16},          {"rbRF_CPI_H", 17},      {"rbRF_CPI_L", 18},
-    {"gbNL", 19},           {"rbRF_DR_45", 20},      {"rbRF_DR_4A", 21},
-    {"rbRF_DR_4F", 22},     {"gbPO_BIND", 23},       {"rbRF_DR_55", 12},
-    {"rbRF_DR_5A", 11},     {"gbBTY", 24},           {"gbTestMode", 25},
-    {"rbTestOn", 11},       {"rbTestOff", 12},       {"gbBTYStatus", 33},
-    {"gbVIDPID", 28},       {"lblStrDesc", 29},      {"btnEEPROM_R_VID", 26},
-    {"btnEEPROM_R_PID", 26}, {"btnEEPROM_R_20", 26}, {"btnEEPROM_W_VID", 27},
-    {"btnEEPROM_W_PID", 27}, {"btnEEPROM_W_20", 27},
+    {"gbISS", 10},           {"rbRF_DR_15", 11},
+    {"rbRF_DR_1A", 12},      {"gbWKUP", 13},
+    {"rbRF_DR_25", 14},      {"rbRF_DR_2A", 15},
+    {"gbCPI", 16},           {"rbRF_CPI_H", 17},
+    {"rbRF_CPI_L", 18},      {"gbNL", 19},
+    {"rbRF_DR_45", 20},      {"rbRF_DR_4A", 21},
+    {"rbRF_DR_4F", 22},      {"gbPO_BIND", 23},
+    {"rbRF_DR_55", 12},      {"rbRF_DR_5A", 11},
+    {"gbBTY", 24},           {"gbTestMode", 25},
+    {"rbTestOn", 11},        {"rbTestOff", 12},
+    {"gbBTYStatus", 33},     {"gbVIDPID", 28},
+    {"lblStrDesc", 29},      {"btnEEPROM_R_VID", 26},
+    {"btnEEPROM_R_PID", 26}, {"btnEEPROM_R_20", 26},
+    {"btnEEPROM_W_VID", 27}, {"btnEEPROM_W_PID", 27},
+    {"btnEEPROM_W_20", 27},
 };
 
 // The hotkey combo boxes sit further right in Simplified Chinese, whose labels are longer.
@@ -72,8 +77,10 @@ void TForm1::LoadLanguage()
             services_.prompts->RunLanguageChooser(*chooser);
         CurrentLanguage = chooser->Choice();
         SaveLanguage();
-        show();
-        repaint();
+        if (!startHidden_) {
+            show();
+            repaint();
+        }
         HidDeviceController1DeviceChange(nullptr);
     }
     if (auto* combo = Find<QComboBox>(QStringLiteral("cbbLang")))
@@ -89,7 +96,8 @@ void TForm1::ApplyLanguage()
     };
     setCaption({"gbSysStatus", 0});
     const bool pairing = tmrSoftBind && tmrSoftBind->isActive();
-    setCaption({"btnCombo_Cmd_Soft_Bind_SW", quint8(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption)});
+    setCaption({"btnCombo_Cmd_Soft_Bind_SW",
+                quint8(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption)});
     for (const CaptionTerm& step : HotkeyCaptions)
         setCaption(step);
     const int comboLeft = CurrentLanguage == lkChs ? HotkeyComboLeftChs : HotkeyComboLeft;

@@ -2,28 +2,49 @@
 
 #include "protocol/i18n/LocalText.h"
 
-// The tray icon's tooltip and battery notice.
+// The tray icon's tooltip, notices and menu, and what the hidden start says.
 namespace TrayText {
 
 // %1: the level, %2: the share of a full battery it stands for, in per cent.
-inline constexpr LocalText kMouseBattery{
-    "Karvelo mouse battery: %1 of 7 (%2 %)",
-    "Karvelo 滑鼠電量：%1 / 7（%2 %）",
-    "Karvelo 鼠标电量：%1 / 7（%2 %）"};
-inline constexpr LocalText kNoReceiver{
-    "Karvelo: no receiver",
-    "Karvelo：沒有接收器",
-    "Karvelo：没有接收器"};
-inline constexpr LocalText kBatteryLowTitle{
-    "Mouse battery low",
-    "滑鼠電量不足",
-    "鼠标电量不足"};
+inline constexpr LocalText kMouseBattery{"Karvelo mouse battery: %1 of 7 (%2 %)",
+                                         "Karvelo 滑鼠電量：%1 / 7（%2 %）",
+                                         "Karvelo 鼠标电量：%1 / 7（%2 %）"};
+// %1: the level, %2: the gauge's maximum, %3: the share in per cent.
+inline constexpr LocalText kKeyboardBattery{"Karvelo keyboard battery: %1 of %2 (%3 %)",
+                                            "Karvelo 鍵盤電量：%1 / %2（%3 %）",
+                                            "Karvelo 键盘电量：%1 / %2（%3 %）"};
+inline constexpr LocalText kNoReceiver{"Karvelo: no receiver", "Karvelo：沒有接收器",
+                                       "Karvelo：没有接收器"};
+inline constexpr LocalText kBatteryLowTitle{"Mouse battery low", "滑鼠電量不足", "鼠标电量不足"};
 inline constexpr LocalText kBatteryLowText{
     "The mouse battery is nearly empty (%1 of 7). Replace or charge it soon.",
     "滑鼠電池快沒電了（%1 / 7），請盡快更換或充電。",
     "鼠标电池快没电了（%1 / 7），请尽快更换或充电。"};
+inline constexpr LocalText kKeyboardLowTitle{"Keyboard battery low", "鍵盤電量不足",
+                                             "键盘电量不足"};
+// %1: the level, %2: the gauge's maximum.
+inline constexpr LocalText kKeyboardLowText{
+    "The keyboard battery is nearly empty (%1 of %2). Replace or charge it soon.",
+    "鍵盤電池快沒電了（%1 / %2），請盡快更換或充電。",
+    "键盘电池快没电了（%1 / %2），请尽快更换或充电。"};
 
 inline constexpr LocalText kShow{"Show", "顯示", "显示"};
+inline constexpr LocalText kKeepRunning{"Keep running in the tray", "在系統匣中持續執行",
+                                        "在系统托盘中保持运行"};
+inline constexpr LocalText kStartAtLogin{"Start at login", "登入時啟動", "登录时启动"};
 inline constexpr LocalText kQuit{"Quit", "結束", "退出"};
+
+// %1: the file, %2: the system's reason.
+inline constexpr LocalText kAutostartNotWritten{"The login entry %1 could not be written: %2",
+                                                "無法寫入登入項目 %1：%2", "无法写入登录项 %1：%2"};
+inline constexpr LocalText kAutostartNotRemoved{"The login entry %1 could not be removed: %2",
+                                                "無法刪除登入項目 %1：%2", "无法删除登录项 %1：%2"};
+
+// On standard error, after the program's name.
+inline constexpr LocalText kNoTrayHost{
+    "--hidden: the desktop shows no tray icons (no system tray or StatusNotifier host), so the "
+    "window is shown instead",
+    "--hidden：桌面不顯示系統匣圖示（沒有系統匣或 StatusNotifier 主機），因此改為顯示視窗",
+    "--hidden：桌面不显示托盘图标（没有系统托盘或 StatusNotifier 宿主），因此改为显示窗口"};
 
 }  // namespace TrayText

@@ -67,6 +67,7 @@ void TForm1::RunStatusTick()
         return;  // the timer stays off until the next attach
     }
     const CommandChannel::Sequence run(Channel());
+    status_->tickBattery.reset();
     btnBatteryClick(btnBattery);
     if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
         btnCPIClick(btnCPI);
@@ -77,6 +78,9 @@ void TForm1::RunStatusTick()
     const std::optional<SpecialReply> status = RunSpecialCommand(Cmd::Special::kBindingStatus);
     if (!run.live())
         return;  // the device change that dropped the receiver has set the timers
+    NoteBatteryTick(status);
+    if (!run.live())
+        return;
     const BindingStep step =
         NextBindingStep(link_->receiver.PrevBindingStatusBB, link_->receiver.SettingsRead,
                         status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
@@ -111,8 +115,9 @@ void TForm1::btnBatteryClick(QObject*)
     const ReceiverRunGuard guard(status_->readoutOn, link_->receiver.ReceiverChanges);
     if (!guard.entered() || !Receiver())
         return;
-    if (const std::optional<BatteryLevels> levels = status_->readouts.ReadBattery())
-        ShowBattery(*levels);
+    status_->tickBattery = status_->readouts.ReadBattery();
+    if (status_->tickBattery)
+        ShowBattery(*status_->tickBattery);
 }
 
 void TForm1::ShowBattery(const BatteryLevels& levels)
@@ -122,7 +127,10 @@ void TForm1::ShowBattery(const BatteryLevels& levels)
     const TColor colour = MouseGaugeColour(levels.mouse);
     pbMseBattery->setColorRange(colour, colour);
     ShowBatteryTips();
-    trayBattery->ShowMouseLevel(levels.mouse);
+    const bool keyboardServed = pbKbdBattery->isVisibleTo(this);
+    trayBattery->ShowLevels(levels.mouse,
+                            keyboardServed ? std::optional<int>(levels.keyboard) : std::nullopt,
+                            int(pbKbdBattery->Max()));
 }
 
 void TForm1::btnCPIClick(QObject*)
@@ -148,8 +156,9 @@ void TForm1::btnCPIClick(QObject*)
 
 void TForm1::ShowCpi(int hundreds)
 {
-    const CpiSelection selection = SelectCpi(hundreds, rbRF_CPI_H->isChecked(),
-                                             rbRF_CPI_L->isChecked(), link_->receiver.ReadBackInProgress);
+    const CpiSelection selection =
+        SelectCpi(hundreds, rbRF_CPI_H->isChecked(), rbRF_CPI_L->isChecked(),
+                  link_->receiver.ReadBackInProgress);
     if (selection == CpiSelection::None)
         return;
     // Shown, not chosen: the option handler must not send the CPI back to the mouse.

@@ -1,62 +1,152 @@
 #include "protocol/i18n/Lang.h"
+#include "protocol/receiver/ReceiverState.h"
+#include "sim/MouseModel.h"
 #include "sim/ReceiverModel.h"
+#include "sim/SimReceivers.h"
 #include "testing/SimSession.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/MainWindow.h"
 
 #include <QAction>
+#include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(BatteryTrayTest, DrainingMouseBatteryOnTheSimulatedReceiver)
+SimSession::Options WithTray(bool trayHost, bool hidden = false)
 {
-    SimSession session;
-    TForm1& window = session.window();
-    TBatteryTray& tray = *window.trayBattery;
-    EXPECT_FALSE(tray.onScreen());  // no tray on this platform: the state is still kept
-    const int levels[] = {5, 4, 2, 1, 0, 1, 3, 1};
-    for (const int level : levels) {
-        ReceiverModel::Battery battery;
-        battery.mouseLevel = quint8(level);
-        session.firmware().setBattery(battery);
-        window.btnBatteryClick(nullptr);
-        EXPECT_EQ(tray.level(), level);
-    }
-    // Told when it fell to 1, and again after it had recovered to 3 and fell back.
-    ASSERT_EQ(tray.notices().size(), 2);
-    EXPECT_TRUE(tray.notices().at(0).contains("nearly empty (1 of 7)"));
-    EXPECT_EQ(tray.toolTip(), "Karvelo mouse battery: 1 of 7 (14 %)");
-
-    CurrentLanguage = lkCht;
-    EXPECT_EQ(tray.toolTip(), QString::fromUtf8("Karvelo 滑鼠電量：1 / 7（14 %）"));
-    CurrentLanguage = lkEng;
-
-    session.Unplug(session.receiverId());
-    session.DeliverEvents();
-    EXPECT_FALSE(tray.level().has_value());
-    EXPECT_EQ(tray.toolTip(), "Karvelo: no receiver");
+    SimSession::Options options;
+    options.trayHost = trayHost;
+    options.hidden = hidden;
+    return options;
 }
 
-TEST(BatteryTrayTest, MenuShowsAndQuitsInTheLanguageInForce)
+struct TrayTick {
+    int mouse, keyboard;
+    bool mouseInReach, keyboardSends;
+    const char* toldNow;  // the notice this tick tells, or null
+};
+
+TEST(BatteryTrayTest, NoticesTellADropToTheLowestStepOfADeviceInReach)
 {
-    SimSession session;
+    SimSession::Options options = WithTray(true, true);
+    options.firmware = SimReceivers::defaultFirmware();
+    SimSession session(options);
     TForm1& window = session.window();
-    const QList<QAction*> entries = window.trayBattery->menu()->actions();
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0]->text(), "Show");
-    session.Choose("cbbLang", lkChs);
-    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("退出"));
-    window.hide();
-    entries[0]->trigger();
-    EXPECT_TRUE(window.isVisible());
-    entries[1]->trigger();  // the window's own close sequence
+    window.State().SettingsRead = true;  // ticks only poll
+    TBatteryTray& tray = *window.trayBattery;
+    const TrayTick ticks[] = {
+        {3, 4, true, true, nullptr},
+        {1, 4, false, true, nullptr},  // the mouse is out of reach: its last word
+        {1, 4, true, true, "Mouse battery low"},
+        {1, 4, true, true, nullptr},
+        {1, 1, true, false, nullptr},  // the keyboard sends nothing
+        {1, 1, true, true, "Keyboard battery low: The keyboard battery is nearly empty (1 of 7)"},
+        {1, 1, true, true, nullptr},
+        {3, 1, true, true, nullptr},
+        {1, 1, true, true, "Mouse battery low"},  // risen and dropped again
+    };
+    for (const TrayTick& t : ticks) {
+        ReceiverModel::Battery battery;
+        battery.mouseLevel = quint8(t.mouse);
+        battery.keyboardLevel = quint8(t.keyboard);
+        session.firmware().setBattery(battery);
+        session.firmware().mouse().setInReach(t.mouseInReach);
+        session.firmware().setKeyboardActive(t.keyboardSends);
+        const qsizetype before = tray.notices().size();
+        window.tmrStatusTimer(window.tmrStatus);
+        const QStringList told = tray.notices().mid(before);
+        EXPECT_EQ(told.size(), t.toldNow ? 1 : 0) << told.join('|').toStdString();
+        if (t.toldNow && !told.isEmpty()) {
+            EXPECT_TRUE(told[0].startsWith(QString::fromUtf8(t.toldNow))) << told[0].toStdString();
+        }
+    }
+    EXPECT_EQ(tray.toolTip(), "Karvelo mouse battery: 1 of 7 (14 %)\n"
+                              "Karvelo keyboard battery: 1 of 7 (14 %)");
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(session.window().Receiver(), nullptr);
-    session.Choose("cbbLang", lkEng);
+
+    // Removed and back, as after a resume, while hidden.
+    session.Unplug(session.receiverId());
+    session.DeliverEvents();
+    EXPECT_EQ(tray.toolTip(), "Karvelo: no receiver");
+    session.Plug(SimReceivers::receiverProfile(), options.firmware);
+    session.DeliverEvents();
+    EXPECT_EQ(tray.level(), 1);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(BatteryTrayTest, ClosingHidesOnlyWhenKeptRunningAndATrayCanShowIt)
+{
+    for (const bool trayHost : {false, true}) {
+        for (const bool keep : {false, true}) {
+            SimSession session(WithTray(trayHost));
+            TForm1& window = session.window();
+            const QList<QAction*> entries = window.trayBattery->menu()->actions();
+            ASSERT_EQ(entries.size(), 5);  // Show, keep running, start at login, -, Quit
+            if (keep)
+                entries[1]->trigger();
+            const QSettings settings(session.companion().settingsFile, QSettings::IniFormat);
+            EXPECT_EQ(settings.value("KeepInTray", false).toBool(), keep);
+            window.close();
+            const bool hidden = trayHost && keep;
+            EXPECT_EQ(session.endProcessCalls().size(), hidden ? 0u : 1u) << trayHost << keep;
+            EXPECT_FALSE(window.isVisible());
+            if (!hidden)
+                continue;
+            entries[0]->trigger();
+            EXPECT_TRUE(window.isVisible());
+            entries[4]->trigger();  // Quit: the close sequence, kept running or not
+            EXPECT_EQ(session.endProcessCalls(), std::vector<int>{0});
+        }
+    }
+}
+
+TEST(BatteryTrayTest, StartAtLoginWritesTheEntryAndFollowsTheFile)
+{
+    SimSession session(WithTray(true));
+    QMenu* menu = session.window().trayBattery->menu();
+    QAction* entry = menu->actions().at(2);
+    const QString path = session.companion().autostartFolder + "/karvelo-rf-tool.desktop";
+    const auto text = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    entry->trigger();
+    EXPECT_TRUE(entry->isChecked());
+    EXPECT_TRUE(text().contains(" --hidden\n")) << text().toStdString();
+    // An entry the user edited is left as it is by a new start.
+    const QByteArray edited = "[Desktop Entry]\nExec=karvelo-rf-tool --hidden -style fusion\n";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(edited);
+    file.close();
+    QWidget other;
+    TBatteryTray second(&other, session.companion());
+    EXPECT_EQ(text(), edited);
+    entry->trigger();
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(entry->isChecked());
+    // Made by someone else: the menu shows it when it opens.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    emit menu->aboutToShow();
+    EXPECT_TRUE(entry->isChecked());
+}
+
+TEST(BatteryTrayTest, HiddenStartShowsTheWindowWhenNoTrayCanShowIt)
+{
+    for (const bool trayHost : {false, true}) {
+        testing::internal::CaptureStderr();
+        SimSession session(WithTray(trayHost, true));
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(session.window().isVisible(), !trayHost);
+        EXPECT_EQ(said.find("no tray icons") != std::string::npos, !trayHost) << said;
+        EXPECT_NE(session.window().Receiver(), nullptr);  // attached all the same
+    }
 }
 
 TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)
@@ -64,10 +154,10 @@ TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)
     const auto pixel = [](std::optional<int> level, int x) {
         return TBatteryTray::IconFor(level, 32).pixmap(32, 32).toImage().pixelColor(x, 16);
     };
-    EXPECT_EQ(pixel(7, 22), QColor(0, 255, 0));     // full and green
-    EXPECT_EQ(pixel(3, 8), QColor(255, 255, 0));    // low: yellow, partly filled
+    EXPECT_EQ(pixel(7, 22), QColor(0, 255, 0));   // full and green
+    EXPECT_EQ(pixel(3, 8), QColor(255, 255, 0));  // low: yellow, partly filled
     EXPECT_EQ(pixel(3, 22), QColor(Qt::white));
-    EXPECT_EQ(pixel(1, 6), QColor(255, 0, 0));      // critical: red
+    EXPECT_EQ(pixel(1, 6), QColor(255, 0, 0));  // critical: red
     EXPECT_EQ(pixel(std::nullopt, 8), QColor(Qt::white));
 }
 

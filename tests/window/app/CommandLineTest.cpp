@@ -1,3 +1,4 @@
+#include "protocol/i18n/Lang.h"
 #include "window/app/CloseOnSignals.h"
 #include "window/app/CommandLine.h"
 
@@ -15,17 +16,25 @@ TEST(CommandLineTest, EveryOptionIsUnderstoodAndListedInTheHelp)
     const struct {
         const char* option;
         Action action;
-    } options[] = {{"--simulate", Action::Run},          {"--help", Action::ShowHelp},
-                   {"-h", Action::ShowHelp},              {"--version", Action::ShowVersion},
-                   {"--print-udev-rules", Action::PrintUdevRules}};
-    const QString help = UsageText(QStringLiteral("karvelo-rf-tool"));
-    for (const auto& o : options) {
-        const QString option = QString::fromLatin1(o.option);
-        EXPECT_EQ(ParseCommandLine({QStringLiteral("tool"), option}).action, o.action) << o.option;
-        EXPECT_TRUE(help.contains(QStringLiteral(" ") + option + QStringLiteral(" ")) ||
-                    help.contains(QStringLiteral(" ") + option + QStringLiteral(",")))
-            << o.option;
+    } options[] = {{"--simulate", Action::Run},
+                   {"--help", Action::ShowHelp},
+                   {"-h", Action::ShowHelp},
+                   {"--version", Action::ShowVersion},
+                   {"--print-udev-rules", Action::PrintUdevRules},
+                   {"--hidden", Action::Run}};
+    for (const TLanguateKind language : {lkEng, lkCht, lkChs}) {
+        CurrentLanguage = language;
+        const QString help = UsageText(QStringLiteral("karvelo-rf-tool"));
+        for (const auto& o : options) {
+            const QString option = QString::fromLatin1(o.option);
+            EXPECT_EQ(ParseCommandLine({QStringLiteral("tool"), option}).action, o.action);
+            EXPECT_TRUE(help.contains(QStringLiteral(" ") + option + QStringLiteral(" ")) ||
+                        help.contains(QStringLiteral(" ") + option + QStringLiteral(",")))
+                << o.option << " " << language;
+        }
     }
+    CurrentLanguage = lkEng;
+    EXPECT_TRUE(ParseCommandLine({"tool", "--hidden", "--simulate"}).hidden);
     const CommandLine wrong = ParseCommandLine({QStringLiteral("tool"), QStringLiteral("--x")});
     EXPECT_EQ(wrong.action, Action::UsageError);
     EXPECT_TRUE(wrong.error.contains(QStringLiteral("--x")));

@@ -1,0 +1,35 @@
+// What the status tick tells the tray: the readings its battery notices depend on.
+#include "protocol/device/Commands.h"
+#include "protocol/device/SpecialCommands.h"
+#include "window/app/BatteryTray.h"
+#include "window/app/MainWindow.h"
+#include "window/controls/ProgBar.h"
+#include "window/receiver/StatusHandlers.h"
+
+void TForm1::NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
+{
+    const std::optional<BatteryLevels>& levels = status_->tickBattery;
+    // The receiver holds its mouse while the binding status says so; searching, unsettled or
+    // unanswered, the mouse's level is the last one it heard.
+    const bool mouseInReach = bindingStatus && bindingStatus->bindingSettled &&
+                              bindingStatus->bytes[1] == BindingStatus::kLinked;
+    const BatteryReading mouse{levels ? std::optional<int>(levels->mouse) : std::nullopt,
+                               int(pbMseBattery->Max()), mouseInReach};
+    std::optional<BatteryReading> keyboard;
+    if (pbKbdBattery->isVisibleTo(this))
+        keyboard = BatteryReading{levels ? std::optional<int>(levels->keyboard) : std::nullopt,
+                                  int(pbKbdBattery->Max()), false};
+    trayBattery->NoteTick(mouse, keyboard, [this] { return KeyboardSendsPackets(); });
+}
+
+bool TForm1::KeyboardSendsPackets()
+{
+    // KBD_SN counts the keyboard's packets: it moved since the last look when packets came.
+    const std::optional<SpecialReply> reply = RunSpecialCommand(Cmd::Special::kRadio);
+    if (!reply)
+        return false;
+    const quint8 serial = reply->bytes[2];
+    const bool moved = status_->keyboardSerial && *status_->keyboardSerial != serial;
+    status_->keyboardSerial = serial;
+    return moved;
+}
