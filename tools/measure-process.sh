@@ -44,6 +44,10 @@ cp build/bin/karvelo-rf-tool "$work/karvelo-rf-timing"
 mkdir -p "$work/config/KARVELO"
 printf '[General]\nLngSection=lkEng\n' > "$work/config/KARVELO/RF_BIND.conf"
 export XDG_CONFIG_HOME="$work/config"
+# A lock folder of its own: the user's karvelo-rf, or a test run, holding the simulated
+# receiver's lock would make the measured tool skip its ticks.
+mkdir -p "$work/run"
+export XDG_RUNTIME_DIR="$work/run"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 cd "$work"  # no Setting.ini or logo.bmp here
 

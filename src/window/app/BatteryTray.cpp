@@ -5,6 +5,7 @@
 #include "window/i18n/TrayTexts.h"
 
 #include <QCoreApplication>
+#include <QIconEngine>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -56,6 +57,47 @@ QPixmap BatteryPicture(std::optional<int> level, int size)
     }
     return picture;
 }
+
+// Draws the battery at the size and scale the tray asks for, when it asks: nothing is drawn
+// for sizes no tray shows, and a 2x screen gets a picture made for it, not a stretched one.
+class BatteryIconEngine final : public QIconEngine {
+public:
+    explicit BatteryIconEngine(std::optional<int> level) : level_(level) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect,
+                            Picture(qRound(qMin(rect.width(), rect.height()) * scale), scale));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return Picture(qMin(size.width(), size.height()), 1.0);
+    }
+    // `size` in device pixels, as QIcon asks.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override
+    {
+        return Picture(qMin(size.width(), size.height()), scale);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(22, 22), QSize(24, 24), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine* clone() const override { return new BatteryIconEngine(level_); }
+
+private:
+    QPixmap Picture(int pixels, qreal scale)
+    {
+        if (cached_.width() != pixels || cached_.devicePixelRatio() != scale) {
+            cached_ = BatteryPicture(level_, pixels);
+            cached_.setDevicePixelRatio(scale);
+        }
+        return cached_;
+    }
+
+    std::optional<int> level_;
+    QPixmap cached_;
+};
 
 }  // namespace
 
@@ -170,16 +212,9 @@ void TBatteryTray::SetStartAtLogin(bool on)
                  .arg(autostart_.path(), *failure));
 }
 
-QIcon TBatteryTray::IconFor(std::optional<int> level, int size)
+QIcon TBatteryTray::IconFor(std::optional<int> level)
 {
-    QIcon icon;
-    if (size > 0) {
-        icon.addPixmap(BatteryPicture(level, size));
-        return icon;
-    }
-    for (const int traySize : {16, 22, 24, 32, 48, 64})
-        icon.addPixmap(BatteryPicture(level, traySize));
-    return icon;
+    return QIcon(new BatteryIconEngine(level));
 }
 
 void TBatteryTray::ShowLevels(int mouse, std::optional<int> keyboard, int keyboardFull)

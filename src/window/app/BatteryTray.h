@@ -53,9 +53,8 @@ public:
     QMenu* menu() const { return menu_; }
     const AutostartEntry& autostart() const { return autostart_; }
 
-    // The icon for a mouse level (none: an empty outline), drawn at `size` pixels, or at every
-    // size a tray asks for (16 to 64, for screens scaled up to 2x) when `size` is 0.
-    static QIcon IconFor(std::optional<int> level, int size = 0);
+    // The icon for a mouse level (none: an empty outline), drawn at the size and scale asked.
+    static QIcon IconFor(std::optional<int> level);
 
 signals:
     // "Quit": the window's own close sequence, whatever "keep running" says.
