@@ -4,6 +4,7 @@
 #include "window/app/ProgressWindow.h"
 
 #include <QStyle>
+#include <QToolTip>
 
 #include <cstdio>
 #include <exception>
@@ -25,8 +26,11 @@ bool KarveloApplication::notify(QObject* receiver, QEvent* event)
 void UseOwnLook(QApplication& app)
 {
     QStyle* style = QApplication::setStyle(QStringLiteral("Fusion"));
-    if (style)
-        app.setPalette(style->standardPalette());
+    if (!style)
+        return;
+    app.setPalette(style->standardPalette());
+    // Tooltips keep a palette of their own, which the desktop's theme sets.
+    QToolTip::setPalette(style->standardPalette());
 }
 
 void StartWindows(TForm1& form)
