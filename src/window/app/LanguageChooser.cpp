@@ -70,6 +70,7 @@ void TForm2::BuildControls()
     img1->setObjectName(QStringLiteral("img1"));
     img1->setGeometry(28, 28, 32, 32);
     img1->setPixmap(PictureForScale(QStringLiteral(":/images/info.png"), devicePixelRatioF()));
+    MarkAsDecoration(*img1);
 
     lbl1 = new QLabel(QStringLiteral("Please select a language."), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
