@@ -329,11 +329,11 @@ QImage NoDevice(int scale)
 }
 
 // Frame `frame` of 4: the receiver sends 0 to 3 waves.
-QImage PairingFrame(int frame)
+QImage PairingFrame(int frame, int scale)
 {
-    QImage image = Canvas(50, 50);
+    QImage image = Canvas(50, 50, scale);
     QPainter p(&image);
-    Begin(p, 1);
+    Begin(p, scale);
     DrawReceiver(p, true);
     const QPointF source(34, 15);
     p.setBrush(Qt::NoBrush);
@@ -493,7 +493,9 @@ int main(int argc, char** argv)
              images + QStringLiteral("lang_chs") + suffix);
     }
     for (int i = 0; i < 4; ++i)
-        Save(PairingFrame(i), frames + QStringLiteral("pairing%1.png").arg(i));
+        for (const int scale : {1, 2})
+            Save(PairingFrame(i, scale),
+                 frames + QStringLiteral("pairing%1%2.png").arg(scale == 1 ? "" : "@2x").arg(i));
     const QString icons = root + QStringLiteral("/packaging/icons/");
     for (const int size : {48, 128})
         Save(AppIcon(size), icons + QStringLiteral("%1x%1/karvelo-rf-tool.png").arg(size));

@@ -197,7 +197,10 @@ void TForm1::FinishLayout()
     lblLinkState->setWordWrap(true);
 
     ShowPicturesForScale();
-    PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
+    const qreal scale = devicePixelRatioF();
+    const QString animation = scale > 1.0 ? QStringLiteral(":/images/pairing@2x.gif")
+                                          : QStringLiteral(":/images/pairing.gif");
+    PlayWhileShown(gifBind, new QMovie(animation, QByteArray(), gifBind), scale);
 }
 
 void TForm1::ShowPicturesForScale()
