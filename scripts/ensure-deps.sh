@@ -4,6 +4,7 @@
 #   scripts/ensure-deps.sh package      also build the Debian package (cpack -G DEB)
 #   scripts/ensure-deps.sh test         also run every test, the package check among them
 #   scripts/ensure-deps.sh screenshots  also take the README's pictures
+#   scripts/ensure-deps.sh a11y         also dump the accessibility tree (tools/dump-accessibility-tree.sh)
 #   scripts/ensure-deps.sh timing       also measure start-up and idle (tools/measure-process.sh)
 #                                       and count instructions (tools/count-instructions.sh)
 #   scripts/ensure-deps.sh fuzz         also build and run the fuzz targets (fuzz/run-all.sh)
@@ -24,8 +25,9 @@ for group in "$@"; do
                      qemu-system-x86 busybox-static kmod) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool openbox trayer) ;;
     timing) packages+=(xvfb libx11-dev valgrind trayer) ;;
+    a11y) packages+=(xvfb xauth openbox xdotool at-spi2-core python3-pyatspi dbus) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, timing, fuzz)" >&2; exit 2 ;;
+    *) echo "ensure-deps.sh: unknown group '$group' (package, test, screenshots, a11y, timing, fuzz)" >&2; exit 2 ;;
   esac
 done
 

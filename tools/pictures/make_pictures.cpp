@@ -28,11 +28,21 @@ const QColor Bad(0xD2, 0x3F, 0x3A);
 const QColor Shell(0xF3, 0xF4, 0xF6);     // light body fill
 const QColor ShellShade(0xD3, 0xD7, 0xDD);
 
-QImage Canvas(int w, int h)
+// A transparent picture of w x h units at `scale` pixels a unit: the 1x and 2x pictures are
+// the same drawing.
+QImage Canvas(int w, int h, int scale = 1)
 {
-    QImage image(w, h, QImage::Format_ARGB32);
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     return image;
+}
+
+// A painter on a canvas that draws in the canvas's units.
+void Begin(QPainter& p, int scale)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
 }
 
 void Save(const QImage& image, const QString& path)
@@ -63,12 +73,11 @@ QLinearGradient Vertical(qreal top, qreal bottom, QColor a, QColor b)
 
 // ---- Brand ---------------------------------------------------------------------------------
 
-QImage Logo()
+QImage Logo(int scale)
 {
-    QImage image = Canvas(200, 66);
+    QImage image = Canvas(200, 66, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Begin(p, scale);
 
     // Three radio arcs in front of the name.
     QPen wave(Accent, 3.2, Qt::SolidLine, Qt::RoundCap);
@@ -198,11 +207,11 @@ void SaveText(const QByteArray& text, const QString& path)
 
 // ---- Device symbols --------------------------------------------------------------------------
 
-QImage Mouse()
+QImage Mouse(int scale)
 {
-    QImage image = Canvas(30, 30);
+    QImage image = Canvas(30, 30, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     const QRectF body(7.5, 2.5, 15, 25);
     p.setPen(QPen(Ink, 1.5));
     p.setBrush(Vertical(body.top(), body.bottom(), Shell, ShellShade));
@@ -216,11 +225,11 @@ QImage Mouse()
     return image;
 }
 
-QImage Keyboard()
+QImage Keyboard(int scale)
 {
-    QImage image = Canvas(50, 27);
+    QImage image = Canvas(50, 27, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     const QRectF body(1.5, 3.5, 47, 21);
     p.setPen(QPen(Ink, 1.5));
     p.setBrush(Vertical(body.top(), body.bottom(), ShellShade.lighter(104), ShellShade.darker(108)));
@@ -242,11 +251,11 @@ QImage Keyboard()
 // Where the battery gauge (67 x 22) goes inside the battery outline.
 constexpr int GaugeLeft = 16, GaugeTop = 4, GaugeWidth = 67, GaugeHeight = 22;
 
-QImage Battery()
+QImage Battery(int scale)
 {
-    QImage image = Canvas(92, 30);
+    QImage image = Canvas(92, 30, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     // The shell leaves a one-pixel gap around the gauge, which is transparent.
     const QRectF inside(GaugeLeft - 1, GaugeTop - 1, GaugeWidth + 2, GaugeHeight + 2);
     const QRectF outside = inside.adjusted(-2.5, -2.5, 2.5, 2.5);
@@ -293,11 +302,11 @@ void DrawBadge(QPainter& p, QColor color, const std::function<void(QPainter&)>& 
     symbol(p);
 }
 
-QImage Connected()
+QImage Connected(int scale)
 {
-    QImage image = Canvas(50, 50);
+    QImage image = Canvas(50, 50, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     DrawReceiver(p, true);
     DrawBadge(p, Ok, [](QPainter& q) {
         const QPointF tick[] = {{34.5, 39.5}, {38, 43}, {44, 35.5}};
@@ -306,11 +315,11 @@ QImage Connected()
     return image;
 }
 
-QImage NoDevice()
+QImage NoDevice(int scale)
 {
-    QImage image = Canvas(50, 50);
+    QImage image = Canvas(50, 50, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     DrawReceiver(p, false);
     DrawBadge(p, Bad, [](QPainter& q) {
         q.drawLine(QPointF(35.5, 35.5), QPointF(42.5, 42.5));
@@ -320,11 +329,11 @@ QImage NoDevice()
 }
 
 // Frame `frame` of 4: the receiver sends 0 to 3 waves.
-QImage PairingFrame(int frame)
+QImage PairingFrame(int frame, int scale)
 {
-    QImage image = Canvas(50, 50);
+    QImage image = Canvas(50, 50, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     DrawReceiver(p, true);
     const QPointF source(34, 15);
     p.setBrush(Qt::NoBrush);
@@ -340,11 +349,11 @@ QImage PairingFrame(int frame)
     return image;
 }
 
-QImage Info()
+QImage Info(int scale)
 {
-    QImage image = Canvas(32, 32);
+    QImage image = Canvas(32, 32, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    Begin(p, scale);
     QRadialGradient ground(QPointF(12, 10), 22);
     ground.setColorAt(0, AccentLight);
     ground.setColorAt(1, Accent);
@@ -360,11 +369,11 @@ QImage Info()
 
 // ---- Language names --------------------------------------------------------------------------
 
-QImage LanguageName(const QString& text, const QString& family)
+QImage LanguageName(const QString& text, const QString& family, int scale)
 {
-    QImage image = Canvas(63, 14);
+    QImage image = Canvas(63, 14, scale);
     QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Begin(p, scale);
     p.setPen(Qt::black);
     p.setFont(Font(family, 12));
     p.drawText(QRect(1, 0, 62, 14), Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -385,35 +394,39 @@ const QRgb Ring = qRgb(0x33, 0x33, 0x33);
 enum class LedShape { Round, Square, Pill };
 
 // Signed distance from the pixel centre to a rounded rectangle centred in the picture.
-qreal ShapeDistance(const QImage& image, int x, int y, qreal inset, LedShape shape)
+// `scale` pixels a unit.
+qreal ShapeDistance(const QImage& image, int x, int y, qreal inset, LedShape shape, int scale)
 {
     const qreal hw = image.width() / 2.0 - inset, hh = image.height() / 2.0 - inset;
-    const qreal radius = shape == LedShape::Square ? 2.0 : std::min(hw, hh);
+    const qreal radius = shape == LedShape::Square ? 2.0 * scale : std::min(hw, hh);
     const qreal qx = std::abs(x + 0.5 - image.width() / 2.0) - (hw - radius);
     const qreal qy = std::abs(y + 0.5 - image.height() / 2.0) - (hh - radius);
     const qreal outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
     return outside + std::min(std::max(qx, qy), 0.0) - radius;
 }
 
-QImage Led(int w, int h, LedShape shape, bool bordered)
+// An LED picture of `units` at `scale` pixels a unit; the ring stays one pixel wide.
+QImage Led(QSize units, LedShape shape, bool bordered, int scale)
 {
+    const int w = units.width() * scale, h = units.height() * scale;
     QImage image(w, h, QImage::Format_ARGB32);
-    const bool large = std::min(w, h) >= 22;
-    const qreal bodyInset = bordered ? (large ? 4.5 : 3.5) : (large ? 2.5 : 2.0);
+    const bool large = std::min(units.width(), units.height()) >= 22;
+    const qreal bodyInset = (bordered ? (large ? 4.5 : 3.5) : (large ? 2.5 : 2.0)) * scale;
     auto inBody = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < w && y < h && ShapeDistance(image, x, y, bodyInset, shape) < 0;
+        return x >= 0 && y >= 0 && x < w && y < h &&
+               ShapeDistance(image, x, y, bodyInset, shape, scale) < 0;
     };
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             QRgb pixel = bordered ? qRgba(0, 0, 0, 0) : Silver;
             if (bordered) {
                 // Bezel: light at the top left, dark at the bottom right, soft outer edge.
-                const qreal d = ShapeDistance(image, x, y, 0.5, shape);
+                const qreal d = ShapeDistance(image, x, y, 0.5, shape, scale);
                 const qreal coverage = std::clamp(0.5 - d, 0.0, 1.0);
                 if (coverage > 0) {
                     const qreal t = (x + y + 1.0) / (w + h);
                     const qreal grey = 0xF2 - t * (0xF2 - 0x8A);
-                    const qreal edge = std::clamp(d + 1.6, 0.0, 1.0); // darker rim outside
+                    const qreal edge = std::clamp(d + 1.6 * scale, 0.0, 1.0);  // darker rim outside
                     const int g = int(grey + (0x5E - grey) * edge);
                     pixel = qRgba(g, g, g, int(coverage * 255));
                 }
@@ -432,7 +445,7 @@ QImage Led(int w, int h, LedShape shape, bool bordered)
     // A small white gloss spot on the upper left of the body, clear of the centre.
     const qreal bodyW = w - 2 * bodyInset, bodyH = h - 2 * bodyInset;
     const int gx = int(w / 2.0 - bodyW * 0.22), gy = int(h / 2.0 - bodyH * 0.22);
-    const int spot = large ? 2 : 1;
+    const int spot = (large ? 2 : 1) * scale;
     for (int y = gy - spot + 1; y <= gy; ++y)
         for (int x = gx - spot + 1; x <= gx; ++x)
             if (inBody(x, y) && !(x == w / 2 && y == h / 2))
@@ -461,19 +474,28 @@ int main(int argc, char** argv)
     const QString leds = root + QStringLiteral("/src/window/resources/led/");
     const QString frames = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
 
-    Save(Logo(), images + QStringLiteral("logo.png"));
-    Save(Mouse(), images + QStringLiteral("mouse.png"));
-    Save(Keyboard(), images + QStringLiteral("keyboard.png"));
-    Save(Battery(), images + QStringLiteral("battery.png"));
-    Save(Connected(), images + QStringLiteral("connected.png"));
-    Save(NoDevice(), images + QStringLiteral("nodevice.png"));
-    Save(Info(), images + QStringLiteral("info.png"));
+    // Each picture at 1x and, for screens of a higher scale, at 2x ("name@2x.png").
     const QString latin = QStringLiteral("DejaVu Sans"), cjk = QStringLiteral("WenQuanYi Micro Hei");
-    Save(LanguageName(QStringLiteral("English"), latin), images + QStringLiteral("lang_eng.png"));
-    Save(LanguageName(QStringLiteral("繁體中文"), cjk), images + QStringLiteral("lang_cht.png"));
-    Save(LanguageName(QStringLiteral("简体中文"), cjk), images + QStringLiteral("lang_chs.png"));
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        Save(Logo(scale), images + QStringLiteral("logo") + suffix);
+        Save(Mouse(scale), images + QStringLiteral("mouse") + suffix);
+        Save(Keyboard(scale), images + QStringLiteral("keyboard") + suffix);
+        Save(Battery(scale), images + QStringLiteral("battery") + suffix);
+        Save(Connected(scale), images + QStringLiteral("connected") + suffix);
+        Save(NoDevice(scale), images + QStringLiteral("nodevice") + suffix);
+        Save(Info(scale), images + QStringLiteral("info") + suffix);
+        Save(LanguageName(QStringLiteral("English"), latin, scale),
+             images + QStringLiteral("lang_eng") + suffix);
+        Save(LanguageName(QStringLiteral("繁體中文"), cjk, scale),
+             images + QStringLiteral("lang_cht") + suffix);
+        Save(LanguageName(QStringLiteral("简体中文"), cjk, scale),
+             images + QStringLiteral("lang_chs") + suffix);
+    }
     for (int i = 0; i < 4; ++i)
-        Save(PairingFrame(i), frames + QStringLiteral("pairing%1.png").arg(i));
+        for (const int scale : {1, 2})
+            Save(PairingFrame(i, scale),
+                 frames + QStringLiteral("pairing%1%2.png").arg(scale == 1 ? "" : "@2x").arg(i));
     const QString icons = root + QStringLiteral("/packaging/icons/");
     for (const int size : {48, 128})
         Save(AppIcon(size), icons + QStringLiteral("%1x%1/karvelo-rf-tool.png").arg(size));
@@ -487,7 +509,10 @@ int main(int argc, char** argv)
     for (const LedPicture& led : ledPictures) {
         for (bool bordered : {true, false}) {
             const QString name = QLatin1Char(bordered ? 'B' : 'N') + QLatin1String(led.name);
-            Save(Led(led.w, led.h, led.shape, bordered), leds + name + QStringLiteral(".png"));
+            for (const int scale : {1, 2})
+                Save(Led(QSize(led.w, led.h), led.shape, bordered, scale),
+                     leds + name +
+                         (scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png")));
         }
     }
     return 0;

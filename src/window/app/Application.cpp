@@ -6,6 +6,7 @@
 #include "window/i18n/TrayTexts.h"
 
 #include <QStyle>
+#include <QToolTip>
 
 #include <cstdio>
 #include <exception>
@@ -27,8 +28,11 @@ bool KarveloApplication::notify(QObject* receiver, QEvent* event)
 void UseOwnLook(QApplication& app)
 {
     QStyle* style = QApplication::setStyle(QStringLiteral("Fusion"));
-    if (style)
-        app.setPalette(style->standardPalette());
+    if (!style)
+        return;
+    app.setPalette(style->standardPalette());
+    // Tooltips keep a palette of their own, which the desktop's theme sets.
+    QToolTip::setPalette(style->standardPalette());
 }
 
 void StartWindows(TForm1& form, bool hidden, int trayWaitMs)

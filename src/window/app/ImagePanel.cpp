@@ -13,7 +13,7 @@ void TImagePanel::setPicture(const QPixmap& picture)
     if (picture.isNull())
         return;
     setPixmap(picture);
-    resize(picture.size());
+    resize(picture.deviceIndependentSize().toSize());
 }
 
 bool TImagePanel::LoadPicture(const QString& fileName)

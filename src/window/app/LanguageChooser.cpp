@@ -1,9 +1,11 @@
 #include "window/app/LanguageChooser.h"
 
+#include "window/app/AccessibleControls.h"
 #include "window/app/PrimaryScreenSize.h"
 #include "window/app/SkinFrame.h"
 #include "window/controls/KARVComboBox.h"
 #include "window/controls/Pictures.h"
+#include "window/i18n/SpokenNames.h"
 
 #include <QImage>
 #include <QLabel>
@@ -33,14 +35,15 @@ namespace {
 constexpr int ClientWidth = 353;
 constexpr int ClientHeight = 182;
 
-// Pictures of each language's name in that language, in TLanguateKind order.
-TImageList LanguageImages()
+// Pictures of each language's name in that language, in TLanguateKind order, drawn for the
+// screen's scale.
+TImageList LanguageImages(qreal scale)
 {
     TImageList list;
     list.Width = 63;
     list.Height = 14;
     for (const char* path : {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"})
-        list.Images.append(QImage(QString::fromLatin1(path)));
+        list.Images.append(PictureForScale(QString::fromLatin1(path), scale).toImage());
     return list;
 }
 
@@ -50,6 +53,7 @@ TForm2::TForm2(QWidget* mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     InitPictureResources();
+    InstallAccessibleControls();
     setObjectName(QStringLiteral("Form2"));
     BuildControls();
     // A frame of its own with the title and no buttons: the chooser closes through OK only.
@@ -65,7 +69,8 @@ void TForm2::BuildControls()
     img1 = new QLabel(this);
     img1->setObjectName(QStringLiteral("img1"));
     img1->setGeometry(28, 28, 32, 32);
-    img1->setPixmap(QPixmap(QStringLiteral(":/images/info.png")));
+    img1->setPixmap(PictureForScale(QStringLiteral(":/images/info.png"), devicePixelRatioF()));
+    MarkAsDecoration(*img1);
 
     lbl1 = new QLabel(QStringLiteral("Please select a language."), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
@@ -74,9 +79,12 @@ void TForm2::BuildControls()
     cbbLang = new TKARVImageComboBox(this);
     cbbLang->setObjectName(QStringLiteral("cbbLang"));
     cbbLang->setGeometry(104, 82, 145, 22);
-    cbbLang->setImageList(LanguageImages());
+    cbbLang->setImageList(LanguageImages(devicePixelRatioF()));
     cbbLang->addItems({QStringLiteral("|0"), QStringLiteral("|1"), QStringLiteral("|2")});
     cbbLang->setCurrentIndex(lkEng);
+    // Chosen before any language is: named in all three.
+    cbbLang->setAccessibleName(QStringLiteral("Language / 語言 / 语言"));
+    NameLanguageItems(*cbbLang);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));

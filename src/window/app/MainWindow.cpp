@@ -2,6 +2,7 @@
 
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
+#include "window/app/AccessibleControls.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/SkinFrame.h"
 #include "window/app/UserPrompts.h"
@@ -60,6 +61,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
       diagnostics_(std::make_unique<DiagnosticsState>())
 {
     InitPictureResources();
+    InstallAccessibleControls();
     Ui::Form1Layout::setupUi(this);
     FinishLayout();
 

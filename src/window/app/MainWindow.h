@@ -340,6 +340,8 @@ private:
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
     void FinishLayout();
+    // The pictures drawn for the scale of the window's screen.
+    void ShowPicturesForScale();
     // Builds the areas of EngineeringAreas.ui once: their controls, their settings and
     // handlers, the grids, and the state the window is in (receiver, language, reach).
     void EnsureEngineeringAreas();

@@ -1,8 +1,10 @@
+#include "window/app/AccessibleControls.h"
 #include "window/app/ImagePanel.h"
 #include "window/app/InputLimit.h"
 #include "window/app/MainWindow.h"
 #include "window/app/PlayWhileShown.h"
 #include "window/app/SkinFrame.h"
+#include "window/controls/Pictures.h"
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
 
 #include <QFontInfo>
@@ -125,14 +127,15 @@ void SetUpBatteryGauge(TProgBar* gauge, double designValue)
     SetBackground(gauge, QPalette::WindowText, clWhite);
 }
 
-// The three language names, 63 x 14 each; a missing picture leaves its slot empty.
-TImageList LanguageImages()
+// The three language names, 63 x 14 each, drawn for the screen's scale; a missing picture
+// leaves its slot empty.
+TImageList LanguageImages(qreal scale)
 {
     TImageList list;
     list.Width = 63;
     list.Height = 14;
     for (const char* name : {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"}) {
-        QImage image(QString::fromLatin1(name));
+        QImage image = PictureForScale(QString::fromLatin1(name), scale).toImage();
         if (image.isNull()) {
             image = QImage(list.Width, list.Height, QImage::Format_ARGB32);
             image.fill(Qt::transparent);
@@ -175,7 +178,12 @@ void TForm1::FinishLayout()
     linePen.Color = clGrayText;
     shpBty->setPen(linePen);
     shpBty->setShadow(false);
-    cbbLang->setImageList(LanguageImages());
+    // The gauges say whose battery they show: the symbols, outlines and line only decorate.
+    for (QWidget* picture : {static_cast<QWidget*>(imgMSE), static_cast<QWidget*>(imgKBD),
+                             static_cast<QWidget*>(imgMseBty), static_cast<QWidget*>(imgKbdBty),
+                             static_cast<QWidget*>(shpBty)})
+        MarkAsDecoration(*picture);
+    cbbLang->setImageList(LanguageImages(devicePixelRatioF()));
     SetUpValueBoxes(this);
     // Read-outs are written by code only: a click still reaches them (to copy), but the
     // keyboard's first focus and Tab pass them by.
@@ -188,8 +196,24 @@ void TForm1::FinishLayout()
     lblLinkState->setGeometry(160, 107, 250, 34);
     lblLinkState->setWordWrap(true);
 
-    imgLogo->setPicture(QPixmap(QStringLiteral(":/images/logo.png")));
-    PlayWhileShown(gifBind, new QMovie(QStringLiteral(":/images/pairing.gif"), QByteArray(), gifBind));
+    ShowPicturesForScale();
+    const qreal scale = devicePixelRatioF();
+    const QString animation = scale > 1.0 ? QStringLiteral(":/images/pairing@2x.gif")
+                                          : QStringLiteral(":/images/pairing.gif");
+    PlayWhileShown(gifBind, new QMovie(animation, QByteArray(), gifBind), scale);
+}
+
+void TForm1::ShowPicturesForScale()
+{
+    const qreal scale = devicePixelRatioF();
+    imgLogo->setPicture(PictureForScale(QStringLiteral(":/images/logo.png"), scale));
+    const std::pair<QLabel*, const char*> pictures[] = {
+        {imgConnected, ":/images/connected.png"}, {imgNoneDev, ":/images/nodevice.png"},
+        {imgMSE, ":/images/mouse.png"},           {imgKBD, ":/images/keyboard.png"},
+        {imgMseBty, ":/images/battery.png"},      {imgKbdBty, ":/images/battery.png"},
+    };
+    for (const auto& [label, path] : pictures)
+        label->setPixmap(PictureForScale(QString::fromLatin1(path), scale));
 }
 
 void TForm1::EnsureEngineeringAreas()

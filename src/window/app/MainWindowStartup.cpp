@@ -11,9 +11,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QRecursiveMutex>
+#include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +82,8 @@ void TForm1::FormCreate(QObject*)
     ShowNoReceiver();
     LoadLanguage();
     // Old systems needed a device-change broadcast here; none of ours does.
+    // The focus shows from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     if (!startHidden_) {
         show();
         repaint();
@@ -112,7 +118,15 @@ void TForm1::LoadCustomLogo()
 void TForm1::CentreOnScreen()
 {
     const QSize screen = PrimaryScreenSize();
-    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    QPoint place(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    // A window larger than the screen (a high scale factor) keeps its title bar and top-left
+    // corner on the screen's free area.
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        const QRect free = primary->availableGeometry();
+        place.setX(std::max(place.x(), free.left()));
+        place.setY(std::max(place.y(), free.top()));
+    }
+    move(place);
 }
 
 void TForm1::ClearChannelGrids()

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMovie>
+#include <QPixmap>
 
 namespace {
 
@@ -25,9 +26,20 @@ private:
 
 }  // namespace
 
-void PlayWhileShown(QLabel* label, QMovie* movie)
+void PlayWhileShown(QLabel* label, QMovie* movie, qreal scale)
 {
-    label->setMovie(movie);
+    if (scale > 1.0) {
+        // A label shows a movie's frames at their size in pixels: marked with the scale, they
+        // take the label's size on the screen.
+        movie->setScaledSize((QSizeF(label->size()) * scale).toSize());
+        QObject::connect(movie, &QMovie::frameChanged, label, [label, movie, scale] {
+            QPixmap frame = movie->currentPixmap();
+            frame.setDevicePixelRatio(scale);
+            label->setPixmap(frame);
+        });
+    } else {
+        label->setMovie(movie);
+    }
     if (!movie->isValid())
         return;
     label->installEventFilter(new MovieVisibility(movie));

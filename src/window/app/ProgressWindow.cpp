@@ -1,6 +1,7 @@
 #include "window/app/ProgressWindow.h"
 
 #include "protocol/i18n/Lang.h"
+#include "window/app/AccessibleControls.h"
 #include "window/app/MainWindow.h"
 #include "window/app/PrimaryScreenSize.h"
 #include "window/app/ProgressWindowLanguage.h"
@@ -38,7 +39,8 @@ void TForm3::BuildControls()
     img1 = new QLabel(this);
     img1->setObjectName(QStringLiteral("img1"));
     img1->setGeometry(16, top + 16, 32, 32);
-    img1->setPixmap(QPixmap(QStringLiteral(":/images/info.png")));
+    img1->setPixmap(PictureForScale(QStringLiteral(":/images/info.png"), devicePixelRatioF()));
+    MarkAsDecoration(*img1);  // the text says it all
 
     lblDesc = new QLabel(this);
     lblDesc->setObjectName(QStringLiteral("lblDesc"));
@@ -65,6 +67,7 @@ void TForm3::SetTexts()
 {
     lblDesc->setText(Term(TermId::ReadBackLabel));
     setWindowTitle(Term(TermId::ReadBackTitle));
+    pbRdRf->setAccessibleName(Term(TermId::ReadBackTitle));
 }
 
 void TForm3::closeEvent(QCloseEvent* event)

@@ -1,5 +1,7 @@
 #include "window/app/SkinFrame.h"
 
+#include "window/app/AccessibleControls.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -8,6 +10,7 @@ TSkinFrame::TSkinFrame(QWidget* window, TSkinTitleBar::Buttons buttons) : QWidge
     window->setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    MarkAsDecoration(*this);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, toQColor(kBodyColour));
     window->setPalette(palette);

@@ -2,6 +2,7 @@
 
 #include "window/app/SkinColours.h"
 #include "window/i18n/FrameTexts.h"
+#include "window/i18n/SpokenNames.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -21,11 +22,26 @@ constexpr TColor kTitleTop = 0xFFFFFF;
 
 enum Glyph { MenuGlyph, MinimiseGlyph, CloseGlyph };
 
+void DrawGlyph(QPainter& painter, int glyph);
+
+// The glyph drawn at 1x and 2x: a screen of a higher scale gets it sharp.
 QIcon GlyphIcon(int glyph)
 {
-    QPixmap picture(kButtonSize, kButtonSize);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap picture(kButtonSize * scale, kButtonSize * scale);
+        picture.setDevicePixelRatio(scale);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        DrawGlyph(painter, glyph);
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
+
+void DrawGlyph(QPainter& painter, int glyph)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 2));
     switch (glyph) {
@@ -43,7 +59,6 @@ QIcon GlyphIcon(int glyph)
         painter.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
         break;
     }
-    return QIcon(picture);
 }
 
 }  // namespace
@@ -86,6 +101,14 @@ void TSkinTitleBar::Retranslate()
         minimiseEntry_->setText(Localized(FrameText::kMinimize));
     if (closeEntry_)
         closeEntry_->setText(Localized(FrameText::kClose));
+    const std::pair<QToolButton*, const LocalText*> names[] = {
+        {systemMenu_, &SpokenName::kSystemMenu},
+        {minimise_, &FrameText::kMinimize},
+        {close_, &FrameText::kClose},
+    };
+    for (const auto& [button, name] : names)
+        if (button)
+            button->setAccessibleName(Localized(*name));
 }
 
 QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)
@@ -96,7 +119,8 @@ QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)
     button->setIconSize(QSize(kButtonSize, kButtonSize));
     button->setFixedSize(kButtonSize + 2, kButtonSize + 2);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the window's controls, pressed by Space.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

@@ -21,7 +21,7 @@ public:
     QToolButton* systemMenuButton() const { return systemMenu_; }
     QToolButton* minimiseButton() const { return minimise_; }
     QToolButton* closeButton() const { return close_; }
-    // The system menu's entries again, in the language in force.
+    // The system menu's entries and the buttons' spoken names again, in the language in force.
     void Retranslate();
 
 protected:

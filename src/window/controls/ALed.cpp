@@ -55,9 +55,12 @@ QSize TALed::StyleSize(TLEDStyle style)
 void TALed::RebuildPictures()
 {
     setFixedSize(StyleSize(style_));
-    // A missing picture leaves an empty one: nothing is drawn.
-    const QImage source = QImage(QStringLiteral(":/led/%1.png").arg(PictureName(style_, bordered_)))
-                              .convertToFormat(QImage::Format_ARGB32);
+    // A missing picture leaves an empty one: nothing is drawn. A screen of a higher scale gets
+    // the 2x picture, painted over the same place.
+    const QString scale = devicePixelRatioF() > 1.0 ? QStringLiteral("@2x") : QString();
+    const QImage source =
+        QImage(QStringLiteral(":/led/%1%2.png").arg(PictureName(style_, bordered_), scale))
+            .convertToFormat(QImage::Format_ARGB32);
     onPicture_ = source.copy();
     offPicture_ = source.copy();
     const QPoint centre(source.width() / 2, source.height() / 2);
@@ -199,8 +202,11 @@ QImage TALed::Render() const
 void TALed::paintEvent(QPaintEvent*)
 {
     const QImage& picture = phaseOn_ ? onPicture_ : offPicture_;
-    if (!picture.isNull())
-        QPainter(this).drawImage(rect(), picture);
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);  // the 2x picture at 1.5x
+    painter.drawImage(rect(), picture);
 }
 
 void TALed::enterEvent(QEnterEvent* event)

@@ -1,5 +1,6 @@
 #include "window/controls/ProgBar.h"
 
+#include <QAccessible>
 #include <QEvent>
 
 #include <algorithm>
@@ -44,6 +45,7 @@ PROGBAR_SETTER(setTextVisible, textVisible_, bool)
             return;                        \
         member = v;                        \
         Changed();                         \
+        AnnounceValue();                   \
     }
 PROGBAR_VALUE_SETTER(setMax, max_)
 PROGBAR_VALUE_SETTER(setMin, min_)
@@ -147,6 +149,12 @@ void TProgBar::Changed()
     ++repaintCount_;
     if (isVisible())
         repaint();
+}
+
+void TProgBar::AnnounceValue()
+{
+    QAccessibleValueChangeEvent event(this, value_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TProgBar::changeEvent(QEvent* event)

@@ -115,6 +115,8 @@ private:
     };
 
     void Changed();
+    // Tells a screen reader that the value or its range changed.
+    void AnnounceValue();
     Bar BarGeometry(const Area& inner) const;
     int ColorIndex(int stripe, const Bar& bar) const;
     void DrawBackground(QImage& image, const Area& inner) const;

@@ -273,7 +273,7 @@ void TForm1::ShowLinkLine()
     QString text;
     QString tip;
     switch (link_->line) {
-    case Line::Attached: break;
+    case Line::Attached: text = Localized(ConnectionText::kConnected); break;
     case Line::NoReceiver: text = Localized(ConnectionText::kNoReceiver); break;
     case Line::NotAccessible:
         text = Localized(PermissionText::kTitle);
@@ -287,6 +287,7 @@ void TForm1::ShowLinkLine()
     lblLinkState->setText(text);
     lblLinkState->setToolTip(tip.isEmpty() ? text : tip);
     imgNoneDev->setToolTip(tip.isEmpty() ? text : tip);
+    imgNoneDev->setAccessibleName(text);
 }
 
 void TForm1::ShowBatteryTips()

@@ -5,6 +5,7 @@
 // The line beside the Connect button that says how the window stands with its receiver.
 namespace ConnectionText {
 
+inline constexpr LocalText kConnected{"Receiver connected", "接收器已連接", "接收器已连接"};
 inline constexpr LocalText kNoReceiver{
     "No receiver connected",
     "未連接接收器",

@@ -9,6 +9,7 @@
 #include "window/app/SkinFrame.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/KARVComboBox.h"
+#include "window/i18n/SpokenNames.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -111,6 +112,7 @@ void TForm1::ApplyLanguage()
     ShowAccessHelp(true);
     ShowLinkLine();
     ShowBatteryTips();
+    ApplySpokenNames(*this);
     skinForm1->titleBar()->Retranslate();
     trayBattery->Retranslate();
 }

@@ -2,18 +2,22 @@
 #include "window/controls/Pictures.h"
 
 #include <QMovie>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 TEST(Pictures, EveryPictureIsThereWithItsSize)
 {
     InitPictureResources();
     const std::pair<const char*, QSize> pictures[] = {
-        {":/images/logo.png", {200, 66}},      {":/images/mouse.png", {30, 30}},
-        {":/images/keyboard.png", {50, 27}},   {":/images/battery.png", {92, 30}},
-        {":/images/connected.png", {50, 50}},  {":/images/nodevice.png", {50, 50}},
-        {":/images/lang_eng.png", {63, 14}},   {":/images/lang_cht.png", {63, 14}},
-        {":/images/lang_chs.png", {63, 14}},   {":/images/info.png", {32, 32}},
+        {":/images/logo.png", {200, 66}},     {":/images/mouse.png", {30, 30}},
+        {":/images/keyboard.png", {50, 27}},  {":/images/battery.png", {92, 30}},
+        {":/images/connected.png", {50, 50}}, {":/images/nodevice.png", {50, 50}},
+        {":/images/lang_eng.png", {63, 14}},  {":/images/lang_cht.png", {63, 14}},
+        {":/images/lang_chs.png", {63, 14}},  {":/images/info.png", {32, 32}},
     };
     for (const auto& [path, size] : pictures)
         EXPECT_EQ(QImage(QString::fromLatin1(path)).size(), size) << path;
@@ -54,6 +58,35 @@ TEST(Pictures, LedPicturesFollowTheColourConvention)
             if (!bordered) {
                 EXPECT_EQ(picture.pixel(0, 0), qRgb(0xC0, 0xC0, 0xC0)) << name.toStdString();
             }
+        }
+    }
+}
+
+// On a screen of scale 2 a picture is its own 2x drawing, not the 1x one stretched (which
+// blurs or blocks its edges): a share of its pixels differs from either stretch.
+TEST(Pictures, TwiceScalePicturesAreDrawnAtThatScale)
+{
+    InitPictureResources();
+    for (const char* path : {":/images/logo.png", ":/images/connected.png", ":/images/nodevice.png",
+                             ":/images/mouse.png", ":/images/keyboard.png", ":/led/BSQLG.png"}) {
+        const QImage small(QString::fromLatin1(path));
+        const QImage large = PictureForScale(QString::fromLatin1(path), 2).toImage();
+        ASSERT_EQ(large.size(), small.size() * 2) << path;
+        EXPECT_EQ(large.devicePixelRatio(), 2.0) << path;
+        for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+            const QImage stretched = small.scaled(large.size(), Qt::IgnoreAspectRatio, mode)
+                                         .convertToFormat(QImage::Format_ARGB32);
+            const QImage drawn = large.convertToFormat(QImage::Format_ARGB32);
+            int differing = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QRgb a = drawn.pixel(x, y), b = stretched.pixel(x, y);
+                    differing +=
+                        std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))}) >
+                        48;
+                }
+            EXPECT_GT(differing * 50, drawn.width() * drawn.height()) << path << " " << mode;
         }
     }
 }

@@ -391,7 +391,7 @@ TEST(ReceiverAttachTest, LineSaysHowTheWindowStandsWithItsReceiver)
 
     const int receiver = session.Plug(SimReceivers::receiverProfile(), SimReceivers::demoFirmware());
     session.DeliverEvents();
-    EXPECT_EQ(line(), "");
+    EXPECT_EQ(line(), "Receiver connected");
     EXPECT_TRUE(keyboardGauge());
     window.btnCombo_Cmd_Soft_Bind_SWClick(nullptr);
     EXPECT_EQ(line(), "Move the new mouse or press a key on the new keyboard: 16 s left");
