@@ -35,6 +35,13 @@ void UseOwnLook(QApplication& app)
     QToolTip::setPalette(style->standardPalette());
 }
 
+void ShowFocusFromTheStart(QWidget& window)
+{
+    // Showing a window clears it; set after the show, the focus frame is drawn before the
+    // first key press.
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void StartWindows(TForm1& form, bool hidden, int trayWaitMs)
 {
     form.SetStartHidden(hidden);
@@ -47,5 +54,6 @@ void StartWindows(TForm1& form, bool hidden, int trayWaitMs)
     form.trayBattery->WaitForHost(trayWaitMs, [&form] {
         std::fprintf(stderr, "karvelo-rf-tool: %s\n", qPrintable(Localized(TrayText::kNoTrayHost)));
         form.show();
+        ShowFocusFromTheStart(form);
     });
 }

@@ -1,6 +1,7 @@
 #include "window/app/BatteryTray.h"
 
 #include "protocol/receiver/StatusReadouts.h"
+#include "window/app/Application.h"
 #include "window/controls/TColor.h"
 #include "window/i18n/TrayTexts.h"
 
@@ -184,6 +185,7 @@ void TBatteryTray::WaitForHost(int ms, std::function<void()> none)
 void TBatteryTray::ShowWindow()
 {
     window_->showNormal();
+    ShowFocusFromTheStart(*window_);
     window_->raise();
     window_->activateWindow();
 }

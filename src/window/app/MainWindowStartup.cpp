@@ -4,6 +4,7 @@
 #include "protocol/platform/ExecutableName.h"
 #include "protocol/platform/ProcessList.h"
 #include "protocol/receiver/BatteryLowLevels.h"
+#include "window/app/Application.h"
 #include "window/app/LogoBitmap.h"
 #include "window/app/MainWindow.h"
 #include "window/app/PrimaryScreenSize.h"
@@ -82,10 +83,9 @@ void TForm1::FormCreate(QObject*)
     ShowNoReceiver();
     LoadLanguage();
     // Old systems needed a device-change broadcast here; none of ours does.
-    // The focus shows from the start, not only after the first Tab.
-    setAttribute(Qt::WA_KeyboardFocusChange);
     if (!startHidden_) {
         show();
+        ShowFocusFromTheStart(*this);
         repaint();
     }
     // What only the engineering size shows is built once the window stands on screen, before
