@@ -21,11 +21,14 @@ bool PrintLine(const QString& line)
            std::fflush(stdout) == 0;
 }
 
+// The stream goes on without a receiver, waiting for one; why there is none is said once.
 void WarnOpen(CliSession::Open opened, CliSession& session, const QString& node, CliOutput& out)
 {
     if (opened == CliSession::Open::NoAccess)
         out.warnNow(Localized(CliText::kNoAccess)
                         .arg(node.isEmpty() ? session.deniedNodes().front() : node));
+    else if (opened == CliSession::Open::NotFound)
+        out.warnNow(Localized(CliText::kReceiverNotFound).arg(node));
 }
 
 }  // namespace
@@ -40,6 +43,7 @@ int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out)
     timer.setInterval(intervalMs);
     WatchStop stop([&session] {
         session.channel().setClosed(true);  // the poll under way ends after its exchange
+        session.setDeviceChangeHandler(nullptr);
         QCoreApplication::exit(CliExit::kDone);
     });
     StatusWatch watch(session, options.receiver, options.json, PrintLine,
