@@ -68,7 +68,7 @@ bool StatusWatch::Read(WatchedReceiver& fresh)
         const CommandChannel::Sequence run(channel);
         taken = !channel.lockRefused();
         if (taken)
-            fresh.reading = ReadStatus(channel, true);
+            fresh.reading = ReadStatus(channel, keyboard_.Due(session_.clock().nowMs()));
     }
     channel.clearLockRefused();
     polling_ = false;

@@ -36,11 +36,12 @@ struct WatchRig {
         firmware->setBattery({4, 6, 4, 6, 0});
         watch.Start();
     }
-    // A second of the interval, the device changes delivered, and a poll.
+    // An interval that reads the keyboard's packet count too, the device changes delivered,
+    // and a poll.
     QStringList Next()
     {
         lines.clear();
-        clock->advance(1000);
+        clock->advance(KeyboardReach::kReadMs);
         QCoreApplication::processEvents();
         watch.Poll();
         return lines;
@@ -89,7 +90,7 @@ const Row kRows[] = {
      [](WatchRig& r) {
          r.firmware->setKeyboardActive(false);
          r.Next();  // the packets sent since the last poll
-         r.clock->advance(30000);
+         r.clock->advance(KeyboardReach::kQuietMs - KeyboardReach::kReadMs);
      },
      R"({"event":"link","keyboardInReach":false,"mouseInReach":true,"time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 link: mouse in reach, keyboard out of reach"},

@@ -77,6 +77,7 @@ std::optional<bool> KeyboardReach::Update(std::optional<quint8> packets, qint64 
         if (!sinceMs_)
             sinceMs_ = nowMs;
         lastCount_ = packets;
+        readMs_ = nowMs;
     }
     if (!sinceMs_)
         return std::nullopt;

@@ -34,9 +34,14 @@ WatchedReceiver CarriedForward(const WatchedReceiver& known, WatchedReceiver fre
 
 // A keyboard sends only while it is used: it counts as in reach while its packet count moved
 // within the last kQuietMs, out of reach after that long without a move; unknown until either.
+// The count is read every kReadMs, not at every poll: its run costs as much as a read-out.
 class KeyboardReach {
 public:
     static constexpr qint64 kQuietMs = 30000;
+    static constexpr qint64 kReadMs = 5000;
+
+    // Whether a poll at this time reads the count.
+    bool Due(qint64 nowMs) const { return !readMs_ || nowMs - *readMs_ >= kReadMs; }
 
     // The count of this poll (nothing when it was not read) at this time.
     std::optional<bool> Update(std::optional<quint8> packets, qint64 nowMs);
@@ -45,6 +50,7 @@ public:
 
 private:
     std::optional<quint8> lastCount_;
+    std::optional<qint64> readMs_;
     std::optional<qint64> sinceMs_;  // the last move, or the first reading
     bool moved_ = false;
 };
