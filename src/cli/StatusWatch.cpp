@@ -26,6 +26,8 @@ StatusWatch::StatusWatch(CliSession& session, const QString& node, bool json, Pr
 
 CliSession::Open StatusWatch::Start()
 {
+    // A change while the state is read (the receiver going at once) is handled after its line.
+    session_.setDeviceChangeHandler([this] { DevicesChanged(); });
     const CliSession::Open opened = session_.OpenReceiver(node_);
     if (const THidDevice* device = session_.receiver()) {
         WatchedReceiver fresh = Describe(*device);
@@ -33,7 +35,8 @@ CliSession::Open StatusWatch::Start()
         shown_ = fresh;
     }
     Print(StateLine(shown_, now_(), json_));
-    session_.setDeviceChangeHandler([this] { DevicesChanged(); });
+    started_ = true;
+    HandlePendingChange();
     return opened;
 }
 
@@ -44,11 +47,8 @@ void StatusWatch::Poll()
         return;  // the next receiver comes with a device change
     WatchedReceiver fresh = Describe(*device);
     const bool taken = Read(fresh);
-    if (changePending_) {
-        changePending_ = false;
-        DevicesChanged();
+    if (HandlePendingChange())
         return;
-    }
     if (!taken)
         return;  // the window has the receiver: this poll is skipped
     if (!fresh.reading) {
@@ -81,9 +81,18 @@ bool StatusWatch::Read(WatchedReceiver& fresh)
     return true;
 }
 
+bool StatusWatch::HandlePendingChange()
+{
+    if (!changePending_)
+        return false;
+    changePending_ = false;
+    DevicesChanged();
+    return true;
+}
+
 void StatusWatch::DevicesChanged()
 {
-    if (polling_) {
+    if (polling_ || !started_) {
         changePending_ = true;  // handled when the poll's exchanges are over
         return;
     }

@@ -28,6 +28,8 @@ public:
 
 private:
     void DevicesChanged();
+    // Runs a device change that came while a poll ran; false when none came.
+    bool HandlePendingChange();
     // Polls the receiver; false when another process holds it.
     bool Read(WatchedReceiver& fresh);
     void Show(const WatchedState& next);
@@ -40,6 +42,7 @@ private:
     Clock now_;
     WatchedState shown_;
     KeyboardReach keyboard_;
+    bool started_ = false;
     bool polling_ = false;
     bool changePending_ = false;
     bool readerGone_ = false;

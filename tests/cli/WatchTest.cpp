@@ -26,7 +26,7 @@ struct WatchRig {
     QStringList lines;
     StatusWatch watch;
 
-    explicit WatchRig(bool json)
+    explicit WatchRig(bool json, const std::function<void(WatchRig&)>& before = {})
         : watch(
               session, QString(), json, [this](const QString& line) { return lines << line, true; },
               [] {
@@ -34,6 +34,8 @@ struct WatchRig {
               })
     {
         firmware->setBattery({4, 6, 4, 6, 0});
+        if (before)
+            before(*this);
         watch.Start();
     }
     // An interval that reads the keyboard's packet count too, the device changes delivered,
@@ -143,6 +145,20 @@ TEST(WatchTest, APollFindingTheReceiverTakenIsSkipped)
     lock->taken = false;
     EXPECT_TRUE(rig.Next().join('|').contains(R"("cpi":800)"));
     EXPECT_FALSE(rig.session.channel().lockRefused());
+}
+
+// A receiver that goes while the first state is read: the state, then its removal.
+TEST(WatchTest, AReceiverGoneDuringTheFirstReadingIsRemovedAfterTheState)
+{
+    WatchRig rig(true, [](WatchRig& r) {
+        r.clock->setProcessEvents(true);  // the exchanges' pumps deliver the device change
+        r.backend->faults(r.receiverId).unplugAtExchange(3);
+    });
+    ASSERT_EQ(rig.lines.size(), 2);
+    EXPECT_TRUE(rig.lines[0].contains(R"("event":"state")"));
+    EXPECT_TRUE(rig.lines[1].contains(R"("event":"receiverRemoved")"));
+    rig.backend->plug(SimReceivers::receiverProfile(), rig.firmware);
+    EXPECT_TRUE(rig.Next().join('|').contains(R"("event":"receiverAdded")"));
 }
 
 TEST(WatchTest, EndsWithStatusZeroOnSignalsAndAClosedPipe)
