@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliTexts.h"
+#include "cli/WatchTexts.h"
 
 const std::vector<CliCommand>& CliCommandTable()
 {
@@ -13,6 +14,8 @@ const std::vector<CliCommand>& CliCommandTable()
         {"set", RunSet, CheckSet, true, 0, 2, "set OPTION VALUE", &CliText::kSetSummary},
         {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
          "identity [--vid X] [--pid Y] [--string S] [--force]", &CliText::kIdentitySummary},
+        {"watch", RunWatch, nullptr, false, kReceiver | kInterval, 0, "watch [--interval S]",
+         &WatchText::kSummary},
     };
     return commands;
 }

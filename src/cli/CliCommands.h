@@ -19,6 +19,8 @@ int CheckSet(const CliOptions& options, CliOutput& out);
 int RunSet(CliSession& session, const CliOptions& options, CliOutput& out);
 int CheckIdentity(const CliOptions& options, CliOutput& out);
 int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out);
+// Opens the receiver itself: none at the start is a state, not an error.
+int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out);
 
 struct CliCommand {
     const char* name;

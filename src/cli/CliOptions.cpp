@@ -2,11 +2,14 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliTexts.h"
+#include "cli/WatchTexts.h"
 #include "protocol/receiver/Pairing.h"
 
 #include <algorithm>
 
 namespace {
+
+constexpr int kMostIntervalSeconds = 60;
 
 struct OptionSpelling {
     const char* name;
@@ -20,7 +23,7 @@ constexpr OptionSpelling kSpellings[] = {
     {"--version", CliOption::kVersion, false}, {"--receiver", CliOption::kReceiver, true},
     {"--timeout", CliOption::kTimeout, true},  {"--vid", CliOption::kVid, true},
     {"--pid", CliOption::kPid, true},          {"--string", CliOption::kString, true},
-    {"--force", CliOption::kForce, false},
+    {"--force", CliOption::kForce, false},     {"--interval", CliOption::kInterval, true},
 };
 
 const OptionSpelling* FindSpelling(const QString& arg)
@@ -31,15 +34,14 @@ const OptionSpelling* FindSpelling(const QString& arg)
     return nullptr;
 }
 
-// Pairing runs in ticks of a second, and the receiver ends it itself after its last tick: a
-// time-out is a whole number of ticks, none beyond the receiver's. Digits only, no sign.
-std::optional<int> PairingSeconds(const QString& value)
+// Whole seconds from 1 to `most`: digits only, no sign, no fraction.
+std::optional<int> WholeSeconds(const QString& value, int most)
 {
     const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
         return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     });
     const int seconds = digits ? value.toInt() : 0;
-    if (seconds < 1 || seconds > Pairing::kTimeoutTick)
+    if (seconds < 1 || seconds > most)
         return std::nullopt;
     return seconds;
 }
@@ -50,9 +52,18 @@ bool StoreValue(unsigned bit, const QString& value, CliOptions& options)
     switch (bit) {
     case CliOption::kReceiver: options.receiver = value; break;
     case CliOption::kTimeout:
-        options.timeoutSeconds = PairingSeconds(value);
+        // Pairing runs in ticks of a second, and the receiver ends it itself after its last
+        // tick: a time-out is a whole number of ticks, none beyond the receiver's.
+        options.timeoutSeconds = WholeSeconds(value, Pairing::kTimeoutTick);
         if (!options.timeoutSeconds) {
             options.error = Localized(CliText::kTimeoutRange).arg(Pairing::kTimeoutTick).arg(value);
+            return false;
+        }
+        break;
+    case CliOption::kInterval:
+        options.intervalSeconds = WholeSeconds(value, kMostIntervalSeconds);
+        if (!options.intervalSeconds) {
+            options.error = Localized(WatchText::kIntervalRange).arg(value);
             return false;
         }
         break;

@@ -17,6 +17,7 @@ constexpr unsigned kVid = 1u << 6;
 constexpr unsigned kPid = 1u << 7;
 constexpr unsigned kString = 1u << 8;
 constexpr unsigned kForce = 1u << 9;
+constexpr unsigned kInterval = 1u << 10;
 // Taken by every command.
 constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
 }  // namespace CliOption
@@ -25,20 +26,21 @@ constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
 // COMMAND [ARGUMENTS]`; options may stand anywhere, each at most once, and only those the
 // command takes.
 struct CliOptions {
-    QString command;        // list, status, pair, get, set, identity; empty: none given
+    QString command;        // list, status, pair, get, set, identity, watch; empty: none given
     QStringList arguments;  // the command's own words (set OPTION VALUE, get [OPTION])
     unsigned given = 0;     // CliOption bits
     bool json = false;
     bool simulate = false;
     bool help = false;
     bool version = false;
-    bool force = false;                 // identity --force
-    QString receiver;                   // node path chosen with --receiver
-    std::optional<int> timeoutSeconds;  // pair --timeout
-    std::optional<QString> vid;         // identity --vid
-    std::optional<QString> pid;         // identity --pid
-    std::optional<QString> text;        // identity --string
-    QString error;                      // a usage error, already worded for the user
+    bool force = false;                  // identity --force
+    QString receiver;                    // node path chosen with --receiver
+    std::optional<int> timeoutSeconds;   // pair --timeout
+    std::optional<int> intervalSeconds;  // watch --interval
+    std::optional<QString> vid;          // identity --vid
+    std::optional<QString> pid;          // identity --pid
+    std::optional<QString> text;         // identity --string
+    QString error;                       // a usage error, already worded for the user
 };
 
 CliOptions ParseCliOptions(const QStringList& arguments);

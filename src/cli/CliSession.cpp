@@ -51,7 +51,11 @@ CliSession::~CliSession()
     devices_.Clear();
 }
 
-CliSession::Open CliSession::OpenReceiver(const QString& node)
+CliSession::CliSession(std::shared_ptr<DeviceClock> clock, std::shared_ptr<HidBackend> backend)
+    : clock_(std::move(clock)), backend_(std::move(backend)), channel_(*clock_)
+{}
+
+void CliSession::StartController()
 {
     controller_ = std::make_unique<THidDeviceController>(backend_);
     controller_->OnAccessDenied = [this](const std::vector<HidNodeInfo>& nodes) {
@@ -67,8 +71,22 @@ CliSession::Open CliSession::OpenReceiver(const QString& node)
     };
     // As the window does at every device change: a receiver that went is dropped, so that
     // the sequence under way ends at once instead of failing through all its attempts.
-    controller_->OnDeviceChange = [this](QObject*) { DropRemovedReceiver(); };
+    controller_->OnDeviceChange = [this](QObject*) {
+        DropRemovedReceiver();
+        if (onChange_)
+            onChange_();
+    };
     controller_->HandleNotification(-1);
+}
+
+CliSession::Open CliSession::OpenReceiver(const QString& node)
+{
+    if (!controller_)
+        StartController();
+    channel_.setReceiver(nullptr);
+    removed_ = false;
+    devices_.Clear();
+    products_.clear();
     controller_->EnumerateDevices();
     THidDevice* receiver = SelectReceiver(devices_, *controller_, products_);
     if (!node.isEmpty()) {
@@ -83,8 +101,9 @@ CliSession::Open CliSession::OpenReceiver(const QString& node)
     channel_.setReceiver(receiver);
     if (receiver)
         return Open::Ok;
-    const bool deniedHere = node.isEmpty() ? !denied_.empty()
-                                           : std::find(denied_.begin(), denied_.end(), node) != denied_.end();
+    const bool deniedHere = node.isEmpty()
+                                ? !denied_.empty()
+                                : std::find(denied_.begin(), denied_.end(), node) != denied_.end();
     if (deniedHere)
         return Open::NoAccess;
     return node.isEmpty() ? Open::NoReceiver : Open::NotFound;

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,8 @@ public:
     enum class Open { Ok, NoReceiver, NoAccess, NotFound };
 
     explicit CliSession(bool simulate);
+    // On a given clock and backend, without the receiver lock (for tests).
+    CliSession(std::shared_ptr<DeviceClock> clock, std::shared_ptr<HidBackend> backend);
     ~CliSession();
     CliSession(const CliSession&) = delete;
     CliSession& operator=(const CliSession&) = delete;
@@ -38,13 +41,17 @@ public:
     // The nodes of known receivers that could not be opened for lack of permission.
     const std::vector<QString>& deniedNodes() const { return denied_; }
 
-    // Chooses the receiver (the one at `node` when given) and opens the channel to it.
+    // Chooses the receiver (the one at `node` when given) among the devices present and opens
+    // the channel to it; again after a device change, for a command that goes on.
     Open OpenReceiver(const QString& node);
+    // Runs after every device change, once a removed receiver has been dropped.
+    void setDeviceChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
     // True once the receiver was unplugged: the channel has dropped it, so nothing more is
     // sent. Looks at the devices present when no notification has told so yet.
     bool ReceiverRemoved();
 
 private:
+    void StartController();
     void DropRemovedReceiver();
 
     std::shared_ptr<DeviceClock> clock_;
@@ -56,4 +63,5 @@ private:
     ReceiverState state_;
     std::vector<QString> denied_;
     bool removed_ = false;
+    std::function<void()> onChange_;
 };

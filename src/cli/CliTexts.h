@@ -141,9 +141,25 @@ inline constexpr LocalText kForcedIdentity{
     "警告：写入 %1，这不是 Karvelo 接收器的标识：下次插上后，karvelo-rf、karvelo-rf-tool 与 "
     "udev 规则都将找不到接收器，本工具也无法再写回"};
 inline constexpr LocalText kForceAlone{
-    "--force goes with --vid or --pid",
-    "--force 只能與 --vid 或 --pid 一起使用",
-    "--force 只能与 --vid 或 --pid 一起使用"};
+    "--force goes with --vid or --pid (or an empty --string)",
+    "--force 只能與 --vid 或 --pid（或空的 --string）一起使用",
+    "--force 只能与 --vid 或 --pid（或空的 --string）一起使用"};
+inline constexpr LocalText kEmptyString{
+    "--string \"\" would leave the receiver without a name (an empty string descriptor); give "
+    "--force to write it all the same",
+    "--string \"\" 會讓接收器沒有名稱（空的字串描述符）；若仍要寫入，請加上 --force",
+    "--string \"\" 会让接收器没有名称（空的字符串描述符）；若仍要写入，请加上 --force"};
+inline constexpr LocalText kForcedEmptyString{
+    "warning: writing an empty string descriptor: the receiver will have no name",
+    "警告：寫入空的字串描述符，接收器將沒有名稱",
+    "警告：写入空的字符串描述符，接收器将没有名称"};
+inline constexpr LocalText kBatteryLowValue{
+    "'%1' is not a value of battery-low: it takes the warning level in volts, one of %2 "
+    "(a trailing V and zeros after the first decimal are allowed: 2.4, 2.40 and 2.4V are the same)",
+    "'%1' 不是 battery-low 的值：請以伏特為單位給出警告電壓，可用的值為 %2"
+    "（可加上結尾的 V，小數第一位之後可補 0：2.4、2.40 與 2.4V 相同）",
+    "'%1' 不是 battery-low 的值：请以伏特为单位给出警告电压，可用的值为 %2"
+    "（可加上结尾的 V，小数第一位之后可补 0：2.4、2.40 与 2.4V 相同）"};
 
 // The labels and values of what the commands print for people (the options of get and set
 // keep their names: they are what set takes).
@@ -155,9 +171,9 @@ inline constexpr LocalText kBatteryLabel{"battery", "電量", "电量"};
 inline constexpr LocalText kCpiLabel{"CPI", "CPI", "CPI"};
 inline constexpr LocalText kBindingLabel{"binding", "綁定", "绑定"};
 inline constexpr LocalText kBatteryValue{
-    "mouse %1 of 7 (%2), keyboard %3",
-    "滑鼠 %1 / 7（%2），鍵盤 %3",
-    "鼠标 %1 / 7（%2），键盘 %3"};
+    "mouse %1 of %2 (%3), keyboard %4 of %5",
+    "滑鼠 %1 / %2（%3），鍵盤 %4 / %5",
+    "鼠标 %1 / %2（%3），键盘 %4 / %5"};
 inline constexpr LocalText kBandGood{"good", "良好", "良好"};
 inline constexpr LocalText kBandLow{"low", "偏低", "偏低"};
 inline constexpr LocalText kBandCritical{"critical", "極低", "极低"};

@@ -106,8 +106,14 @@ int CheckIdentity(const CliOptions& options, CliOutput& out)
             return CliExit::kUsage;
         }
     }
-    if (options.force && !options.vid && !options.pid) {
+    const bool emptyText = options.text && options.text->isEmpty();
+    if (options.force && !options.vid && !options.pid && !emptyText) {
         out.error(Localized(CliText::kForceAlone));
+        return CliExit::kUsage;
+    }
+    // An empty string leaves the receiver without a name where the desktop lists it.
+    if (emptyText && !options.force) {
+        out.error(Localized(CliText::kEmptyString));
         return CliExit::kUsage;
     }
     if (options.text) {
@@ -134,6 +140,8 @@ int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out)
         stored = WritePair(channel, EepromWord::kVidHigh, EepromWord::kVidLow, id.vendorId) &&
                  WritePair(channel, EepromWord::kPidHigh, EepromWord::kPidLow, id.productId);
     if (stored && options.text) {
+        if (options.text->isEmpty())
+            out.warnNow(Localized(CliText::kForcedEmptyString));
         stored = UsbIdentity::WriteByte(channel, EepromWord::kStringLength,
                                         UsbIdentity::LengthByte(int(options.text->size()))) &&
                  UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(*options.text));

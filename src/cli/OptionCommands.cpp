@@ -141,9 +141,7 @@ int CheckSet(const CliOptions& options, CliOutput& out)
     }
     const std::optional<int> choice = ChoiceOf(*option, value);
     if (!choice) {
-        out.error(
-            Localized(CliText::kBadValue)
-                .arg(value, QString::fromLatin1(option->name), ValueNames(*option).join(", ")));
+        out.error(BadValueText(*option, value));
         return CliExit::kUsage;
     }
     return CliExit::kDone;

@@ -1,7 +1,10 @@
 #include "cli/OptionNames.h"
 
+#include "cli/CliTexts.h"
 #include "protocol/receiver/BatteryLowLevels.h"
 #include "protocol/receiver/CustomKeys.h"
+
+#include <QRegularExpression>
 
 const std::vector<CliOptionName>& CliOptionNames()
 {
@@ -80,15 +83,45 @@ QStringList ValueNames(const CliOptionName& option)
     return {};
 }
 
+namespace {
+
+// A voltage in tenths of a volt: digits, a point and digits, a trailing V; "2.4", "2.40" and
+// "2.4V" are 24. Nothing for anything else, or for hundredths that are not zero.
+std::optional<int> Tenths(const QString& value)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})(?:\\.(\\d)0*)?[vV]?$"));
+    const QRegularExpressionMatch match = form.match(value);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toInt() * 10 + match.captured(2).toInt();
+}
+
+bool IsBatteryLow(const CliOptionName& option)
+{
+    return option.kind == CliOptionName::Kind::MouseOption &&
+           option.group == OptionGroup::BatteryLow;
+}
+
+}  // namespace
+
 std::optional<int> ChoiceOf(const CliOptionName& option, const QString& value)
 {
-    QString wanted = value.trimmed();
-    if (option.kind == CliOptionName::Kind::MouseOption && option.group == OptionGroup::BatteryLow &&
-        wanted.endsWith(QLatin1Char('v'), Qt::CaseInsensitive))
-        wanted.chop(1);
+    const QString wanted = value.trimmed();
     const QStringList names = ValueNames(option);
-    for (int i = 0; i < names.size(); ++i)
-        if (names.at(i).compare(wanted, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < names.size(); ++i) {
+        const bool same = IsBatteryLow(option)
+                              ? Tenths(wanted) && Tenths(wanted) == Tenths(names.at(i))
+                              : names.at(i).compare(wanted, Qt::CaseInsensitive) == 0;
+        if (same)
             return i;
+    }
     return std::nullopt;
+}
+
+QString BadValueText(const CliOptionName& option, const QString& value)
+{
+    const QString values = ValueNames(option).join(QStringLiteral(", "));
+    if (IsBatteryLow(option))
+        return Localized(CliText::kBatteryLowValue).arg(value, values);
+    return Localized(CliText::kBadValue).arg(value, QString::fromLatin1(option.name), values);
 }

@@ -24,6 +24,8 @@ QStringList CliOptionNameList();
 
 // The value names of a setting, in choice order (for the hotkeys, the key list's captions).
 QStringList ValueNames(const CliOptionName& option);
-// The choice a value names, ignoring letter case (and a trailing "V" of a voltage); none for
-// a value the setting does not take.
+// The choice a value names, ignoring letter case; a battery-low level is a voltage in volts
+// ("2.4", "2.40", "2.4V"). None for a value the setting does not take.
 std::optional<int> ChoiceOf(const CliOptionName& option, const QString& value);
+// The refusal of a value the setting does not take, with the values it takes.
+QString BadValueText(const CliOptionName& option, const QString& value);

@@ -16,7 +16,8 @@ const char* const kProgram = "karvelo-rf";
 QString ProgramOptions(const CliCommand& command)
 {
     return QString::fromLatin1(kProgram) + QStringLiteral(" [--json] [--simulate]") +
-           (command.needsReceiver ? QStringLiteral(" [--receiver NODE]") : QString());
+           (TakenOptions(command) & CliOption::kReceiver ? QStringLiteral(" [--receiver NODE]")
+                                                         : QString());
 }
 
 QString Usage()

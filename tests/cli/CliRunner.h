@@ -29,7 +29,8 @@ public:
 
     // `variables`: NAME=VALUE settings of this run's environment.
     CliRun run(const QStringList& arguments, const QStringList& variables = {},
-               int timeoutMs = 30000) const
+               int timeoutMs = 30000,
+               const QString& program = QStringLiteral(KARVELO_RF_PROGRAM)) const
     {
         QProcessEnvironment env = env_;
         for (const QString& variable : variables)
@@ -37,7 +38,7 @@ public:
                        variable.section(QLatin1Char('='), 1));
         QProcess process;
         process.setProcessEnvironment(env);
-        process.start(QStringLiteral(KARVELO_RF_PROGRAM), arguments);
+        process.start(program, arguments);
         CliRun result;
         if (!process.waitForFinished(timeoutMs)) {
             process.kill();

@@ -70,6 +70,16 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "set", "cpi"}, 2, "", "set OPTION VALUE"},
         {{"--simulate", "identity", "--vid", "FFFFF"}, 2, "", "from 0 to FFFF, not 'FFFFF'"},
         {{"--simulate", "identity", "--string", "\u6F22"}, 2, "", "(U+6F22) does not fit"},
+        {{"--simulate", "set", "battery-low", "2.40"}, 0, "battery-low = 2.4", ""},
+        {{"--simulate", "set", "battery-low", "2.45"},
+         2,
+         "",
+         "the warning level in volts, one of 3.2"},
+        {{"--simulate", "watch", "--interval", "0"}, 2, "", "from 1 to 60, not '0'"},
+        {{"--simulate", "watch", "--interval", "61"}, 2, "", "from 1 to 60, not '61'"},
+        {{"--simulate", "watch", "--interval", "1.5"}, 2, "", "from 1 to 60, not '1.5'"},
+        {{"--simulate", "watch", "--interval"}, 2, "", "--interval needs a value"},
+        {{"--simulate", "status", "--interval", "2"}, 2, "", "'--interval' is not an option of"},
     };
     CliRunner cli;
     for (const Case& c : cases)
@@ -86,6 +96,8 @@ TEST(CliTest, IdentityOutsideTheProductTableNeedsForce)
         {{"--force"}, 2, "", "--force goes with --vid or --pid"},
         {{"--pid", "0e42"}, 0, "vid     7A3C\npid     0E42", "trace: set"},
         {{"--force", "--vid", "1A2B", "--string", "Hi"}, 0, "vid     1A2B", "warning: writing"},
+        {{"--string", ""}, 2, "", "would leave the receiver without a name"},
+        {{"--string", "", "--force"}, 0, "pid     0E41\nstring", "warning: writing an empty"},
     };
     CliRunner cli;
     for (Case c : cases) {
@@ -186,7 +198,7 @@ TEST(CliTest, JsonOfEveryCommandInOneForm)
         {{"list"}, R"({"receivers": [{"node": "sim:hidraw1", "vendorId": "7A3C",
                        "productId": "0E41", "access": true}]})"},
         {{"status"}, R"({"channel": 40, "mouseId": "21", "keyboardId": "43", "mouseBattery": 6,
-                         "cpi": 800, "vendorId": "7A3C", "productId": "0E41"})"},
+                         "mouseBatteryMax": 7, "keyboardBatteryMax": 5, "cpi": 800, "vendorId": "7A3C", "productId": "0E41"})"},
         {{"get"}, R"({"lrCpiSwitch": "enable", "powerSaving": "button-wakeup", "cpi": "low",
                       "batteryLow": "2.8", "hotkey2": "PLAY/PAUSE"})"},
         {{"set", "lr-cpi-switch", "disable"}, R"({"lrCpiSwitch": "disable"})"},

@@ -7,39 +7,16 @@
 //   bare-window --tick    one line of text and a one-second timer doing only what the protocol
 //                         asks of a status tick: six sleeps of 2 ms and five event pumps, the
 //                         sleeps made as the tool makes them (the floor of the idle figures).
+#include "TickFloor.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstring>
-#include <sys/prctl.h>
 
 namespace {
-
-// As the tool's device clock sleeps: without timer slack, which it keeps for the event loop.
-void ProtocolSleep(unsigned long ms)
-{
-    const int slack = prctl(PR_GET_TIMERSLACK);
-    prctl(PR_SET_TIMERSLACK, 1UL);
-    QThread::msleep(ms);
-    if (slack > 0)
-        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
-}
-
-// Battery, CPI and binding status: set, 2 ms, get, 2 ms, and a pump, each; the CPI read-out
-// and the end of the tick pump once more.
-void StatusTickFloor()
-{
-    for (int exchange = 0; exchange < 3; ++exchange) {
-        ProtocolSleep(2);
-        ProtocolSleep(2);
-        QCoreApplication::processEvents();
-        if (exchange > 0)
-            QCoreApplication::processEvents();
-    }
-}
 
 bool Has(int argc, char** argv, const char* option)
 {

@@ -66,6 +66,8 @@ public:
     // that cannot get it sends nothing, and lockRefused() tells so.
     void setLock(std::shared_ptr<ReceiverLock> lock, int waitMs);
     bool lockRefused() const { return lockRefused_; }
+    // For a caller that goes on after a refused run (a watcher skips that poll).
+    void clearLockRefused() { lockRefused_ = false; }
 
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
     void setDebugLog(std::function<void(const QString&)> log) { debugLog_ = std::move(log); }

@@ -4,6 +4,8 @@
 #include "protocol/device/ReentryGuard.h"
 #include "protocol/device/RfAccess.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint8 kSensorProbeAddress = 0x00;
@@ -15,7 +17,7 @@ std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply)
     const int validity = reply[0] & 0x0F;
     if (validity != 4 && validity != 8)
         return std::nullopt;
-    return BatteryLevels{reply[1] >> 4, reply[1] & 0x0F};
+    return BatteryLevels{reply[1] >> 4, reply[1] & 0x0F, std::max(0, (reply[0] >> 4) - 1)};
 }
 
 int BatteryPercent(int level, int full)
@@ -42,10 +44,8 @@ std::optional<int> DecodeCpi(const CommandChannel::Report& reply)
     case 5:
     case 8:
     case 10:
-    case 16:
-        return reply[1];
-    default:
-        return std::nullopt;
+    case 16: return reply[1];
+    default: return std::nullopt;
     }
 }
 

@@ -9,17 +9,27 @@
 
 class RfAccess;
 
-// The battery levels of a valid battery reply.
+// The battery levels of a valid battery reply, and their scales.
 struct BatteryLevels {
+    static constexpr int kMouseFull = 7;  // the mouse gauge's scale, the same for every receiver
     int keyboard = 0;
     int mouse = 0;
+    // Reply byte 0's high nibble less one, as the keyboard gauge's maximum (0 for a nibble of 0).
+    int keyboardFull = 0;
+
+    bool operator==(const BatteryLevels& o) const
+    {
+        return keyboard == o.keyboard && mouse == o.mouse && keyboardFull == o.keyboardFull;
+    }
+    bool operator!=(const BatteryLevels& o) const { return !(*this == o); }
 };
 
 // How the mouse gauge shows a level: 5-7 good, 2-4 low, anything else critical.
 enum class BatteryBand { Good, Low, Critical };
 
-// Reply byte 0's low nibble is 4 or 8 in a valid reply; byte 1 carries the keyboard level in
-// its high nibble and the mouse level in its low nibble.
+// Reply byte 0's low nibble is 4 or 8 in a valid reply, its high nibble the keyboard's scale
+// plus one; byte 1 carries the keyboard level in its high nibble and the mouse level in its
+// low nibble.
 std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply);
 BatteryBand MouseBatteryBand(int level);
 // The share of a full battery a level stands for, in whole per cent (0 to 100); 0 for a scale
@@ -29,7 +39,10 @@ int BatteryPercent(int level, int full);
 // The CPI in hundreds (5, 8, 10 or 16) of a valid CPI reply: byte 0 is 0 and byte 1 one of
 // those four.
 std::optional<int> DecodeCpi(const CommandChannel::Report& reply);
-inline bool CpiIsHigh(int hundreds) { return hundreds >= 10; }
+inline bool CpiIsHigh(int hundreds)
+{
+    return hundreds >= 10;
+}
 
 // Which CPI radio button a CPI read-out selects. The first selection is left to the settings
 // read-back: with neither button selected, only a read-back in progress selects one.
@@ -65,8 +78,7 @@ public:
 
     StatusReadouts(CommandChannel& channel, SpecialCommands& special, RfAccess& rf)
         : channel_(channel), special_(special), rf_(rf)
-    {
-    }
+    {}
 
     // Polled reads; the buffer is decoded whether or not it was acknowledged, as the validity
     // tests reject a buffer that still holds the request.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "protocol/i18n/LocalText.h"
+
+// What karvelo-rf watch tells its user: one line per event, the time before it.
+namespace WatchText {
+
+inline constexpr LocalText kIntervalRange{"--interval takes whole seconds from 1 to 60, not '%1'",
+                                          "--interval 需要 1 到 60 的整數秒數，而不是 '%1'",
+                                          "--interval 需要 1 到 60 的整数秒数，而不是 '%1'"};
+inline constexpr LocalText kSummary{
+    "runs until stopped and prints a line for each change: first the whole state, then a\n"
+    "      receiver added or removed, the link, the battery levels, the CPI, new IDs after a\n"
+    "      pairing; --interval S polls every S whole seconds, from 1 to 60 (the default: 1)",
+    "持續執行直到被停止，每有變化就印出一行：先是完整狀態，之後是接收器插上或拔下、\n"
+    "      連線、電池電量、CPI、連線後的新 ID；--interval S 每 S 秒查詢一次，S 為 1 到 60\n"
+    "      的整數（預設為 1）",
+    "持续运行直到被停止，每有变化就打印一行：先是完整状态，之后是接收器插上或拔下、\n"
+    "      连线、电池电量、CPI、对码后的新 ID；--interval S 每 S 秒查询一次，S 为 1 到 60\n"
+    "      的整数（默认为 1）"};
+
+// The lines: the time (%1) and what happened (%2).
+inline constexpr LocalText kLine{"%1 %2", "%1 %2", "%1 %2"};
+inline constexpr LocalText kState{"state: %1", "狀態：%1", "状态：%1"};
+inline constexpr LocalText kNoReceiver{"no receiver", "沒有接收器", "没有接收器"};
+inline constexpr LocalText kAdded{"receiver added: %1", "接收器已插上：%1", "接收器已插上：%1"};
+inline constexpr LocalText kRemoved{"receiver removed: %1", "接收器已拔下：%1", "接收器已拔下：%1"};
+inline constexpr LocalText kLink{"link: %1", "連線：%1", "连线：%1"};
+inline constexpr LocalText kLinkLabel{"link", "連線", "连线"};
+inline constexpr LocalText kLinkValue{"mouse %1, keyboard %2", "滑鼠%1，鍵盤%2", "鼠标%1，键盘%2"};
+inline constexpr LocalText kInReach{"in reach", "在範圍內", "在范围内"};
+inline constexpr LocalText kOutOfReach{"out of reach", "不在範圍內", "不在范围内"};
+inline constexpr LocalText kReachUnknown{"unknown", "未知", "未知"};
+inline constexpr LocalText kBattery{"battery: %1", "電量：%1", "电量：%1"};
+inline constexpr LocalText kCpi{"CPI: %1", "CPI：%1", "CPI：%1"};
+// Between the fields of a state line.
+inline constexpr LocalText kSeparator{", ", "，", "，"};
+inline constexpr LocalText kField{"%1 %2", "%1 %2", "%1 %2"};
+
+}  // namespace WatchText
