@@ -1,30 +1,15 @@
 #include "cli/WatchStop.h"
 
+#include "protocol/platform/linux/StopSignals.h"
+
 #include <QSocketNotifier>
 
-#include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kSignals[] = {SIGTERM, SIGINT};
-
-volatile sig_atomic_t writeEnd = -1;
-struct sigaction earlier[2];
-
-// Async-signal-safe: one write, errno kept.
-void OnSignal(int)
-{
-    const int saved = errno;
-    const char byte = 1;
-    if (writeEnd >= 0) [[maybe_unused]]
-        const ssize_t written = ::write(writeEnd, &byte, 1);
-    errno = saved;
-}
 
 bool ReaderGone()
 {
@@ -38,31 +23,11 @@ WatchStop::WatchStop(std::function<void()> onStop) : onStop_(std::move(onStop))
 {
     // A write to a pipe nobody reads fails with EPIPE instead of ending the process unsaid.
     ::signal(SIGPIPE, SIG_IGN);
-    if (writeEnd < 0 && ::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) == 0) {
-        signals_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-        connect(signals_, &QSocketNotifier::activated, this, [this] { Stop(); });
-        writeEnd = pipe_[1];
-        struct sigaction action = {};
-        action.sa_handler = OnSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART | SA_RESETHAND;  // a second signal ends it the default way
-        for (int i = 0; i < 2; ++i)
-            ::sigaction(kSignals[i], &action, &earlier[i]);
-    }
+    signals_ = new StopSignals([this] { Stop(); }, this);
     WatchReader();
 }
 
-WatchStop::~WatchStop()
-{
-    if (!signals_)
-        return;
-    for (int i = 0; i < 2; ++i)
-        ::sigaction(kSignals[i], &earlier[i], nullptr);
-    writeEnd = -1;
-    delete signals_;
-    ::close(pipe_[0]);
-    ::close(pipe_[1]);
-}
+WatchStop::~WatchStop() = default;
 
 void WatchStop::WatchReader()
 {
@@ -85,8 +50,6 @@ void WatchStop::Stop()
     if (requested_)
         return;
     requested_ = true;
-    if (signals_)
-        signals_->setEnabled(false);
     if (reader_)
         reader_->setEnabled(false);
     if (onStop_)

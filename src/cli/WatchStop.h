@@ -5,6 +5,7 @@
 #include <functional>
 
 class QSocketNotifier;
+class StopSignals;
 
 // What ends karvelo-rf watch from outside: SIGINT or SIGTERM (the handler only writes a byte to
 // a pipe, read from the event loop), and a reader of standard output that goes away, seen at
@@ -13,7 +14,7 @@ class QSocketNotifier;
 class WatchStop final : public QObject {
 public:
     explicit WatchStop(std::function<void()> onStop);
-    ~WatchStop() override;  // restores the earlier signal handlers
+    ~WatchStop() override;
     WatchStop(const WatchStop&) = delete;
     WatchStop& operator=(const WatchStop&) = delete;
 
@@ -24,8 +25,7 @@ private:
     void WatchReader();
 
     std::function<void()> onStop_;
-    int pipe_[2] = {-1, -1};
-    QSocketNotifier* signals_ = nullptr;
+    StopSignals* signals_ = nullptr;
     QSocketNotifier* reader_ = nullptr;
     bool requested_ = false;
 };

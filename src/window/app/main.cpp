@@ -1,8 +1,8 @@
 #include "protocol/device/AccessHelp.h"
 #include "protocol/i18n/Lang.h"
 #include "protocol/i18n/SettingsLanguageStore.h"
+#include "protocol/platform/linux/StopSignals.h"
 #include "window/app/Application.h"
-#include "window/app/CloseOnSignals.h"
 #include "window/app/CommandLine.h"
 #include "window/app/DisplayCheck.h"
 #include "window/app/MainWindow.h"
@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     TForm1 form(commandLine.simulate ? SimulatedServices() : RealServices());
     // SIGTERM (another copy starting, a logout) and SIGINT close the window as the user would.
     bool closeRequested = false;
-    CloseOnSignals closeOnSignals([&] {
+    StopSignals closeOnSignals([&] {
         closeRequested = true;
         form.Guarded([&] { form.FormCloseQuery(&form); });
     });

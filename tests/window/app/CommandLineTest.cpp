@@ -1,5 +1,5 @@
 #include "protocol/i18n/Lang.h"
-#include "window/app/CloseOnSignals.h"
+#include "protocol/platform/linux/StopSignals.h"
 #include "window/app/CommandLine.h"
 
 #include <QCoreApplication>
@@ -61,13 +61,13 @@ TEST(CommandLineTest, QtsOwnOptionsAreLeftToTheApplicationObject)
     EXPECT_TRUE(ParseCommandLine({"tool", "-platform", "offscreen", "--simulate"}).simulate);
 }
 
-TEST(CloseOnSignalsTest, TerminationAndInterruptRunTheCloseOnTheEventLoopOnce)
+TEST(StopSignalsTest, TerminationAndInterruptRunTheCloseOnTheEventLoopOnce)
 {
     for (const int signal : {SIGTERM, SIGINT}) {
         int closes = 0;
-        CloseOnSignals closer([&] { ++closes; });
+        StopSignals closer([&] { ++closes; });
         ASSERT_TRUE(closer.installed());
-        EXPECT_FALSE(CloseOnSignals([] {}).installed());  // one at a time
+        EXPECT_FALSE(StopSignals([] {}).installed());  // one at a time
         std::raise(signal);
         EXPECT_EQ(closes, 0);  // nothing runs inside the signal handler
         QCoreApplication::processEvents();

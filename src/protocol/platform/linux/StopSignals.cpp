@@ -1,4 +1,4 @@
-#include "window/app/CloseOnSignals.h"
+#include "protocol/platform/linux/StopSignals.h"
 
 #include <QSocketNotifier>
 
@@ -19,14 +19,14 @@ void OnSignal(int)
 {
     const int saved = errno;
     const char byte = 1;
-    if (writeEnd >= 0)
-        [[maybe_unused]] const ssize_t written = ::write(writeEnd, &byte, 1);
+    if (writeEnd >= 0) [[maybe_unused]]
+        const ssize_t written = ::write(writeEnd, &byte, 1);
     errno = saved;
 }
 
 }  // namespace
 
-CloseOnSignals::CloseOnSignals(std::function<void()> onSignal, QObject* parent)
+StopSignals::StopSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent), onSignal_(std::move(onSignal))
 {
     if (writeEnd >= 0 || ::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -42,7 +42,7 @@ CloseOnSignals::CloseOnSignals(std::function<void()> onSignal, QObject* parent)
         ::sigaction(kSignals[i], &action, &previous[i]);
 }
 
-CloseOnSignals::~CloseOnSignals()
+StopSignals::~StopSignals()
 {
     if (!notifier_)
         return;
@@ -54,7 +54,7 @@ CloseOnSignals::~CloseOnSignals()
     ::close(pipe_[1]);
 }
 
-void CloseOnSignals::Drain()
+void StopSignals::Drain()
 {
     char bytes[16];
     while (::read(pipe_[0], bytes, sizeof bytes) > 0) {

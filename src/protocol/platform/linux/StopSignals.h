@@ -6,14 +6,14 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a call on the user-interface thread: the signal handler only
+// Turns SIGTERM and SIGINT into a call on the event loop's thread: the signal handler only
 // writes a byte to a pipe, and a socket notifier on the pipe runs onSignal from the event loop.
 // Each handler serves once: a second signal of the same kind ends the process the default way,
 // so a tool that no longer runs its event loop can still be stopped. One object at a time.
-class CloseOnSignals final : public QObject {
+class StopSignals final : public QObject {
 public:
-    explicit CloseOnSignals(std::function<void()> onSignal, QObject* parent = nullptr);
-    ~CloseOnSignals() override;  // restores the previous handlers
+    explicit StopSignals(std::function<void()> onSignal, QObject* parent = nullptr);
+    ~StopSignals() override;  // restores the previous handlers
 
     bool installed() const { return notifier_ != nullptr; }
 
