@@ -6,69 +6,54 @@
 namespace CliText {
 
 // Usage errors of the command line's words.
-inline constexpr LocalText kUnknownCommand{
-    "unknown command '%1' (try --help)",
-    "沒有 '%1' 這個命令（請見 --help）",
-    "没有 '%1' 这个命令（请见 --help）"};
-inline constexpr LocalText kUnknownFlag{
-    "unknown option '%1' (try --help)",
-    "沒有 '%1' 這個選項（請見 --help）",
-    "没有 '%1' 这个选项（请见 --help）"};
-inline constexpr LocalText kNeedsValue{
-    "%1 needs a value",
-    "%1 需要一個值",
-    "%1 需要一个值"};
-inline constexpr LocalText kGivenTwice{
-    "'%1' is given twice",
-    "'%1' 重複出現",
-    "'%1' 重复出现"};
+inline constexpr LocalText kUnknownCommand{"unknown command '%1' (try --help)",
+                                           "沒有 '%1' 這個命令（請見 --help）",
+                                           "没有 '%1' 这个命令（请见 --help）"};
+inline constexpr LocalText kUnknownFlag{"unknown option '%1' (try --help)",
+                                        "沒有 '%1' 這個選項（請見 --help）",
+                                        "没有 '%1' 这个选项（请见 --help）"};
+inline constexpr LocalText kNeedsValue{"%1 needs a value", "%1 需要一個值", "%1 需要一个值"};
+inline constexpr LocalText kGivenTwice{"'%1' is given twice", "'%1' 重複出現", "'%1' 重复出现"};
 inline constexpr LocalText kNotAnOptionOf{
     "'%1' is not an option of %2 (see 'karvelo-rf %2 --help')",
     "'%1' 不是 %2 的選項（請見 'karvelo-rf %2 --help'）",
     "'%1' 不是 %2 的选项（请见 'karvelo-rf %2 --help'）"};
-inline constexpr LocalText kExtraArgument{
-    "'%1' is one argument too many (usage: karvelo-rf %2)",
-    "'%1' 是多餘的引數（用法：karvelo-rf %2）",
-    "'%1' 是多余的参数（用法：karvelo-rf %2）"};
-inline constexpr LocalText kTimeoutRange{
-    "--timeout takes whole seconds from 1 to %1, not '%2'",
-    "--timeout 需要 1 到 %1 的整數秒數，而不是 '%2'",
-    "--timeout 需要 1 到 %1 的整数秒数，而不是 '%2'"};
+inline constexpr LocalText kExtraArgument{"'%1' is one argument too many (usage: karvelo-rf %2)",
+                                          "'%1' 是多餘的引數（用法：karvelo-rf %2）",
+                                          "'%1' 是多余的参数（用法：karvelo-rf %2）"};
+inline constexpr LocalText kTimeoutRange{"--timeout takes whole seconds from 1 to %1, not '%2'",
+                                         "--timeout 需要 1 到 %1 的整數秒數，而不是 '%2'",
+                                         "--timeout 需要 1 到 %1 的整数秒数，而不是 '%2'"};
 inline constexpr LocalText kNotReadable{
     "auto-connect can be set, not read: the mouse keeps no answer to it",
     "auto-connect 只能設定，無法讀取：滑鼠不回報這項設定",
     "auto-connect 只能设定，无法读取：鼠标不回报这项设定"};
 
-inline constexpr LocalText kNoReceiver{
-    "no receiver found (is it plugged in?)",
-    "找不到接收器（是否已插上？）",
-    "找不到接收器（是否已插上？）"};
-inline constexpr LocalText kReceiverNotFound{
-    "no receiver at %1 (see 'karvelo-rf list')",
-    "%1 沒有接收器（請見 'karvelo-rf list'）",
-    "%1 没有接收器（请见 'karvelo-rf list'）"};
+inline constexpr LocalText kNoReceiver{"no receiver found (is it plugged in?)",
+                                       "找不到接收器（是否已插上？）",
+                                       "找不到接收器（是否已插上？）"};
+inline constexpr LocalText kReceiverNotFound{"no receiver at %1 (see 'karvelo-rf list')",
+                                             "%1 沒有接收器（請見 'karvelo-rf list'）",
+                                             "%1 没有接收器（请见 'karvelo-rf list'）"};
 inline constexpr LocalText kNoAccess{
     "no permission to open the receiver at %1: install the udev rule "
-    "(karvelo-rf-tool --print-udev-rules | sudo tee /etc/udev/rules.d/70-karvelo-rf-receiver.rules), "
+    "(karvelo-rf-tool --print-udev-rules | sudo tee "
+    "/etc/udev/rules.d/70-karvelo-rf-receiver.rules), "
     "then unplug the receiver and plug it in again",
     "沒有開啟 %1 接收器的權限：請安裝 udev 規則"
-    "（karvelo-rf-tool --print-udev-rules | sudo tee /etc/udev/rules.d/70-karvelo-rf-receiver.rules），"
+    "（karvelo-rf-tool --print-udev-rules | sudo tee "
+    "/etc/udev/rules.d/70-karvelo-rf-receiver.rules），"
     "再拔出接收器並重新插上",
     "没有打开 %1 接收器的权限：请安装 udev 规则"
-    "（karvelo-rf-tool --print-udev-rules | sudo tee /etc/udev/rules.d/70-karvelo-rf-receiver.rules），"
+    "（karvelo-rf-tool --print-udev-rules | sudo tee "
+    "/etc/udev/rules.d/70-karvelo-rf-receiver.rules），"
     "再拔出接收器并重新插上"};
 inline constexpr LocalText kWindowBusy{
-    "the window is busy with the receiver; try again in a moment",
-    "視窗正在使用接收器，請稍後再試",
+    "the window is busy with the receiver; try again in a moment", "視窗正在使用接收器，請稍後再試",
     "窗口正在使用接收器，请稍后再试"};
-inline constexpr LocalText kNoAnswer{
-    "the receiver did not answer",
-    "接收器沒有回應",
-    "接收器没有响应"};
-inline constexpr LocalText kNoReceiversListed{
-    "no receiver present",
-    "沒有接收器",
-    "没有接收器"};
+inline constexpr LocalText kNoAnswer{"the receiver did not answer", "接收器沒有回應",
+                                     "接收器没有响应"};
+inline constexpr LocalText kNoReceiversListed{"no receiver present", "沒有接收器", "没有接收器"};
 inline constexpr LocalText kAccessOk{"ok", "可使用", "可使用"};
 inline constexpr LocalText kAccessDenied{"no permission", "沒有權限", "没有权限"};
 
@@ -76,26 +61,21 @@ inline constexpr LocalText kPairingTick{
     "pairing: tick %1 of %2, move the new mouse or press a key on the new keyboard",
     "連線中：第 %1 / %2 秒，請移動新滑鼠或按新鍵盤的按鍵",
     "对码中：第 %1 / %2 秒，请移动新鼠标或按新键盘的按键"};
-inline constexpr LocalText kPaired{
-    "paired: mouse ID %1, keyboard ID %2",
-    "連線成功：滑鼠 ID %1，鍵盤 ID %2",
-    "对码成功：鼠标 ID %1，键盘 ID %2"};
-inline constexpr LocalText kPairTimedOut{
-    "pairing timed out: no new mouse or keyboard was found",
-    "連線逾時：沒有找到新的滑鼠或鍵盤",
-    "对码超时：没有找到新的鼠标或键盘"};
+inline constexpr LocalText kPaired{"paired: mouse ID %1, keyboard ID %2",
+                                   "連線成功：滑鼠 ID %1，鍵盤 ID %2",
+                                   "对码成功：鼠标 ID %1，键盘 ID %2"};
+inline constexpr LocalText kPairTimedOut{"pairing timed out: no new mouse or keyboard was found",
+                                         "連線逾時：沒有找到新的滑鼠或鍵盤",
+                                         "对码超时：没有找到新的鼠标或键盘"};
 inline constexpr LocalText kNoStableReading{
     "the receiver gives no steady link status; pairing did not go on",
-    "接收器的連線狀態不穩定，無法連線",
-    "接收器的连线状态不稳定，无法对码"};
-inline constexpr LocalText kUnknownOption{
-    "'%1' is not an option; the options are: %2",
-    "'%1' 不是可設定的項目；可設定的項目為：%2",
-    "'%1' 不是可设定的项目；可设定的项目为：%2"};
-inline constexpr LocalText kBadValue{
-    "'%1' is not a value of %2; the values are: %3",
-    "'%1' 不是 %2 的值；可用的值為：%3",
-    "'%1' 不是 %2 的值；可用的值为：%3"};
+    "接收器的連線狀態不穩定，無法連線", "接收器的连线状态不稳定，无法对码"};
+inline constexpr LocalText kUnknownOption{"'%1' is not an option; the options are: %2",
+                                          "'%1' 不是可設定的項目；可設定的項目為：%2",
+                                          "'%1' 不是可设定的项目；可设定的项目为：%2"};
+inline constexpr LocalText kBadValue{"'%1' is not a value of %2; the values are: %3",
+                                     "'%1' 不是 %2 的值；可用的值為：%3",
+                                     "'%1' 不是 %2 的值；可用的值为：%3"};
 inline constexpr LocalText kSetUsage{
     "set takes an option and a value: set OPTION VALUE (see 'karvelo-rf set --help')",
     "set 需要項目與值：set 項目 值（請見 'karvelo-rf set --help'）",
@@ -104,26 +84,21 @@ inline constexpr LocalText kNotTaken{
     "the mouse did not take %1 = %2 (is it on and near the receiver?)",
     "滑鼠沒有接受 %1 = %2（滑鼠是否已開啟並靠近接收器？）",
     "鼠标没有接受 %1 = %2（鼠标是否已打开并靠近接收器？）"};
-inline constexpr LocalText kNotStored{
-    "the receiver did not confirm %1; it was not taken into use",
-    "接收器沒有確認 %1，未啟用",
-    "接收器没有确认 %1，未启用"};
+inline constexpr LocalText kNotStored{"the receiver did not confirm %1; it was not taken into use",
+                                      "接收器沒有確認 %1，未啟用", "接收器没有确认 %1，未启用"};
 inline constexpr LocalText kMouseSilent{
     "the mouse did not answer (is it on and near the receiver?)",
-    "滑鼠沒有回應（滑鼠是否已開啟並靠近接收器？）",
-    "鼠标没有响应（鼠标是否已打开并靠近接收器？）"};
-inline constexpr LocalText kHexField{
-    "%1 takes a hexadecimal number from 0 to FFFF, not '%2'",
-    "%1 需要 0 到 FFFF 的十六進位數字，而不是 '%2'",
-    "%1 需要 0 到 FFFF 的十六进制数字，而不是 '%2'"};
+    "滑鼠沒有回應（滑鼠是否已開啟並靠近接收器？）", "鼠标没有响应（鼠标是否已打开并靠近接收器？）"};
+inline constexpr LocalText kHexField{"%1 takes a hexadecimal number from 0 to FFFF, not '%2'",
+                                     "%1 需要 0 到 FFFF 的十六進位數字，而不是 '%2'",
+                                     "%1 需要 0 到 FFFF 的十六进制数字，而不是 '%2'"};
 inline constexpr LocalText kWideCharacter{
     "the string descriptor keeps one byte per character: '%1' (U+%2) does not fit",
     "字串描述符每個字元只存一個位元組：'%1'（U+%2）無法存入",
     "字串描述符每个字符只存一个字节：'%1'（U+%2）无法存入"};
 inline constexpr LocalText kStringTooLong{
     "the string descriptor holds at most 46 characters, not %1",
-    "字串描述符最多 46 個字元，而不是 %1 個",
-    "字串描述符最多 46 个字符，而不是 %1 个"};
+    "字串描述符最多 46 個字元，而不是 %1 個", "字串描述符最多 46 个字符，而不是 %1 个"};
 inline constexpr LocalText kOutsideProducts{
     "%1 is not a Karvelo receiver's identity (%2): after the next plug-in neither karvelo-rf, "
     "karvelo-rf-tool nor the udev rule would find the receiver, and nothing could write it "
@@ -140,10 +115,9 @@ inline constexpr LocalText kForcedIdentity{
     "udev 規則都將找不到接收器，本工具也無法再寫回",
     "警告：写入 %1，这不是 Karvelo 接收器的标识：下次插上后，karvelo-rf、karvelo-rf-tool 与 "
     "udev 规则都将找不到接收器，本工具也无法再写回"};
-inline constexpr LocalText kForceAlone{
-    "--force goes with --vid or --pid (or an empty --string)",
-    "--force 只能與 --vid 或 --pid（或空的 --string）一起使用",
-    "--force 只能与 --vid 或 --pid（或空的 --string）一起使用"};
+inline constexpr LocalText kForceAlone{"--force goes with --vid or --pid (or an empty --string)",
+                                       "--force 只能與 --vid 或 --pid（或空的 --string）一起使用",
+                                       "--force 只能与 --vid 或 --pid（或空的 --string）一起使用"};
 inline constexpr LocalText kEmptyString{
     "--string \"\" would leave the receiver without a name (an empty string descriptor); give "
     "--force to write it all the same",
@@ -151,8 +125,7 @@ inline constexpr LocalText kEmptyString{
     "--string \"\" 会让接收器没有名称（空的字符串描述符）；若仍要写入，请加上 --force"};
 inline constexpr LocalText kForcedEmptyString{
     "warning: writing an empty string descriptor: the receiver will have no name",
-    "警告：寫入空的字串描述符，接收器將沒有名稱",
-    "警告：写入空的字符串描述符，接收器将没有名称"};
+    "警告：寫入空的字串描述符，接收器將沒有名稱", "警告：写入空的字符串描述符，接收器将没有名称"};
 inline constexpr LocalText kBatteryLowValue{
     "'%1' is not a value of battery-low: it takes the warning level in volts, one of %2 "
     "(a trailing V and zeros after the first decimal are allowed: 2.4, 2.40 and 2.4V are the same)",
@@ -170,10 +143,9 @@ inline constexpr LocalText kKeyboardIdLabel{"keyboard ID", "鍵盤 ID", "键盘 
 inline constexpr LocalText kBatteryLabel{"battery", "電量", "电量"};
 inline constexpr LocalText kCpiLabel{"CPI", "CPI", "CPI"};
 inline constexpr LocalText kBindingLabel{"binding", "綁定", "绑定"};
-inline constexpr LocalText kBatteryValue{
-    "mouse %1 of %2 (%3), keyboard %4 of %5",
-    "滑鼠 %1 / %2（%3），鍵盤 %4 / %5",
-    "鼠标 %1 / %2（%3），键盘 %4 / %5"};
+inline constexpr LocalText kBatteryValue{"mouse %1 of %2 (%3), keyboard %4 of %5",
+                                         "滑鼠 %1 / %2（%3），鍵盤 %4 / %5",
+                                         "鼠标 %1 / %2（%3），键盘 %4 / %5"};
 inline constexpr LocalText kBandGood{"good", "良好", "良好"};
 inline constexpr LocalText kBandLow{"low", "偏低", "偏低"};
 inline constexpr LocalText kBandCritical{"critical", "極低", "极低"};
@@ -223,18 +195,14 @@ inline constexpr LocalText kUsageTail{
     "退出状态：0 完成，1 设备拒绝或没有响应（或窗口正在使用接收器），\n"
     "2 用法错误，3 没有接收器、没有权限，或接收器已被拔下。\n"};
 // One command's use: the program and its options (%1), the command (%2), its summary (%3).
-inline constexpr LocalText kCommandUsage{
-    "Usage: %1 %2\n%3\n",
-    "用法：%1 %2\n%3\n",
-    "用法：%1 %2\n%3\n"};
-inline constexpr LocalText kListSummary{
-    "the receivers present, with node, IDs and access",
-    "目前插上的接收器，含節點、ID 與存取權限",
-    "当前插上的接收器，含节点、ID 与访问权限"};
+inline constexpr LocalText kCommandUsage{"Usage: %1 %2\n%3\n", "用法：%1 %2\n%3\n",
+                                         "用法：%1 %2\n%3\n"};
+inline constexpr LocalText kListSummary{"the receivers present, with node, IDs and access",
+                                        "目前插上的接收器，含節點、ID 與存取權限",
+                                        "当前插上的接收器，含节点、ID 与访问权限"};
 inline constexpr LocalText kStatusSummary{
     "channel, mouse and keyboard IDs, battery levels, CPI, binding status",
-    "頻道、滑鼠與鍵盤 ID、電池電量、CPI、綁定狀態",
-    "信道、鼠标与键盘 ID、电池电量、CPI、绑定状态"};
+    "頻道、滑鼠與鍵盤 ID、電池電量、CPI、綁定狀態", "信道、鼠标与键盘 ID、电池电量、CPI、绑定状态"};
 inline constexpr LocalText kPairSummary{
     "pairs a new mouse or keyboard; exit status 0 paired, 1 timed out;\n"
     "      --timeout S gives up after S whole seconds, from 1 to 16\n"
@@ -243,10 +211,8 @@ inline constexpr LocalText kPairSummary{
     "      --timeout S 在 S 秒後放棄，S 為 1 到 16 的整數（預設為接收器自己的 16 秒）",
     "对码新的鼠标或键盘；退出状态 0 对码成功，1 超时；\n"
     "      --timeout S 在 S 秒后放弃，S 为 1 到 16 的整数（默认为接收器自己的 16 秒）"};
-inline constexpr LocalText kGetSummary{
-    "the mouse's options and the hotkeys, read back",
-    "讀回滑鼠的設定與熱鍵",
-    "读回鼠标的设定与热键"};
+inline constexpr LocalText kGetSummary{"the mouse's options and the hotkeys, read back",
+                                       "讀回滑鼠的設定與熱鍵", "读回鼠标的设定与热键"};
 inline constexpr LocalText kSetSummary{
     "changes an option (verified as the window verifies it) or a hotkey;\n"
     "      options: cpi high|low, lr-cpi-switch enable|disable,\n"

@@ -23,5 +23,6 @@ void ReceiverEeprom::storeIdentity(quint16 vendorId, quint16 productId, const QS
         return c > 0xFF ? quint8('?') : quint8(c);
     };
     for (int i = 0; 2 * i < n; ++i)
-        words_[size_t(EepromWord::kFirstStringWord + i)] = quint16(code(2 * i) << 8 | code(2 * i + 1));
+        words_[size_t(EepromWord::kFirstStringWord + i)] =
+            quint16(code(2 * i) << 8 | code(2 * i + 1));
 }

@@ -15,12 +15,12 @@ struct ReportLogEntry {
     int deviceId = 0;
     int collection = 0;
     Direction direction = Direction::Set;
-    int length = 0;                // the length the caller passed
-    std::vector<quint8> bytes;     // written (set) or delivered (get); empty for a failed get
+    int length = 0;             // the length the caller passed
+    std::vector<quint8> bytes;  // written (set) or delivered (get); empty for a failed get
     bool ok = false;
 
     bool isSet() const { return direction == Direction::Set; }
-    QString hex() const;           // "01 24 AA 12 00 00 00 00"
+    QString hex() const;  // "01 24 AA 12 00 00 00 00"
 };
 
 // Every report written and read, oldest first. Keeps the most recent `capacity` entries; marks

@@ -42,7 +42,8 @@ TImageList LanguageImages(qreal scale)
     TImageList list;
     list.Width = 63;
     list.Height = 14;
-    for (const char* path : {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"})
+    for (const char* path :
+         {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"})
         list.Images.append(PictureForScale(QString::fromLatin1(path), scale).toImage());
     return list;
 }

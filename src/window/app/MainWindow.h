@@ -42,23 +42,23 @@ struct ReceiverState;
 struct SpecialReply;
 
 // Each feature's own state, declared by the feature's handler header.
-struct ReceiverLinkState;    // window/device/ReceiverAttachHandlers.h
-struct PairingState;         // window/receiver/PairingHandlers.h
-struct StatusState;          // window/receiver/StatusHandlers.h
-struct OptionsState;         // window/receiver/OptionHandlers.h
-struct HotkeysState;         // window/receiver/HotkeyHandlers.h
-struct IdentityState;        // window/receiver/IdentityHandlers.h
-struct UnlockState;          // window/engineering/EngineeringUnlockHandlers.h
-struct TestModeState;        // window/engineering/TestModeHandlers.h
-struct DiagnosticsState;     // window/engineering/ChannelDiagnosticsHandlers.h
+struct ReceiverLinkState;  // window/device/ReceiverAttachHandlers.h
+struct PairingState;       // window/receiver/PairingHandlers.h
+struct StatusState;        // window/receiver/StatusHandlers.h
+struct OptionsState;       // window/receiver/OptionHandlers.h
+struct HotkeysState;       // window/receiver/HotkeyHandlers.h
+struct IdentityState;      // window/receiver/IdentityHandlers.h
+struct UnlockState;        // window/engineering/EngineeringUnlockHandlers.h
+struct TestModeState;      // window/engineering/TestModeHandlers.h
+struct DiagnosticsState;   // window/engineering/ChannelDiagnosticsHandlers.h
 
 // The main window. Its controls come from the form descriptions and keep their names as object
 // names: MainWindow.ui holds what the normal size shows, EngineeringAreas.ui the areas only the
 // engineering size shows and the page control that is never shown. Those areas are built
 // after the window's first paint (or when a name lookup asks for one of their controls
-// first); until then their members are null. Its handlers live in the window's folder of the feature they
-// belong to (files named *Handlers.cpp): each reads the value boxes, calls the feature's
-// protocol half and shows the result. Each feature keeps its own state in a structure its
+// first); until then their members are null. Its handlers live in the window's folder of the
+// feature they belong to (files named *Handlers.cpp): each reads the value boxes, calls the
+// feature's protocol half and shows the result. Each feature keeps its own state in a structure its
 // handler header declares, so that a change of a protocol header rebuilds only the handlers
 // that use it.
 class TForm1 : public QWidget, protected Ui::Form1Layout, protected Ui::EngineeringAreas {
@@ -78,7 +78,10 @@ public:
     // The window's owned control with this object name, or null.
     QObject* FindComponent(const QString& name) const;
     template <class T>
-    T* Find(const QString& name) const { return qobject_cast<T*>(FindComponent(name)); }
+    T* Find(const QString& name) const
+    {
+        return qobject_cast<T*>(FindComponent(name));
+    }
     // Checks or unchecks a radio button from code; its click handler runs only when it becomes
     // checked (a user's click always runs it).
     void SetChecked(QRadioButton* button, bool checked);

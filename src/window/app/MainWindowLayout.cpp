@@ -76,8 +76,8 @@ std::array<QLineEdit*, kGridCells> BuildChannelGrid(QWidget* group, const QStrin
     return cells;
 }
 
-std::array<std::array<THexEdit*, kReplyFields>, kSpecialCommands> BuildSpecialCommandBoxes(
-    QWidget* group)
+std::array<std::array<THexEdit*, kReplyFields>, kSpecialCommands>
+BuildSpecialCommandBoxes(QWidget* group)
 {
     std::array<std::array<THexEdit*, kReplyFields>, kSpecialCommands> boxes{};
     for (int command = 1; command <= kSpecialCommands; ++command) {
@@ -134,7 +134,8 @@ TImageList LanguageImages(qreal scale)
     TImageList list;
     list.Width = 63;
     list.Height = 14;
-    for (const char* name : {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"}) {
+    for (const char* name :
+         {":/images/lang_eng.png", ":/images/lang_cht.png", ":/images/lang_chs.png"}) {
         QImage image = PictureForScale(QString::fromLatin1(name), scale).toImage();
         if (image.isNull()) {
             image = QImage(list.Width, list.Height, QImage::Format_ARGB32);
@@ -285,7 +286,8 @@ void TForm1::BuildGrids()
 {
     QWidget* const groups[] = {gb22, gb18, gb23};
     for (size_t grid = 0; grid < diagnostics_->gridCells.size(); ++grid)
-        diagnostics_->gridCells[grid] = BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
+        diagnostics_->gridCells[grid] =
+            BuildChannelGrid(groups[grid], QString::fromLatin1(kGridPrefixes[grid]));
     diagnostics_->specialReplyBoxes = BuildSpecialCommandBoxes(gb10);
 }
 

@@ -15,8 +15,7 @@
 #include <QProgressBar>
 #include <QWindow>
 
-TForm3::TForm3()
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TForm3::TForm3() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     InitPictureResources();
     setObjectName(QStringLiteral("Form3"));

@@ -51,9 +51,7 @@ void DrawGlyph(QPainter& painter, int glyph)
         painter.drawRect(QRectF(2.5, 3.5, 11, 9));
         painter.fillRect(QRectF(3, 4, 10, 2), QColor(0x2F, 0x6F, 0xBF));
         break;
-    case MinimiseGlyph:
-        painter.drawLine(QPointF(4, 11.5), QPointF(12, 11.5));
-        break;
+    case MinimiseGlyph: painter.drawLine(QPointF(4, 11.5), QPointF(12, 11.5)); break;
     case CloseGlyph:
         painter.drawLine(QPointF(4.5, 4.5), QPointF(11.5, 11.5));
         painter.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
@@ -176,9 +174,9 @@ void TSkinTitleBar::paintEvent(QPaintEvent*)
             right = std::min(right, button->x() - kButtonGap);
     const int reserved = std::max(left, width() - right) + kButtonGap;
     const QRect room = rect().adjusted(reserved, 0, -reserved, -1);
-    painter.drawText(room, Qt::AlignCenter,
-                     fontMetrics().elidedText(window_->windowTitle(), Qt::ElideRight,
-                                              room.width()));
+    painter.drawText(
+        room, Qt::AlignCenter,
+        fontMetrics().elidedText(window_->windowTitle(), Qt::ElideRight, room.width()));
 }
 
 void TSkinTitleBar::mousePressEvent(QMouseEvent* event)
