@@ -23,7 +23,7 @@ WatchStop::WatchStop(std::function<void()> onStop) : onStop_(std::move(onStop))
 {
     // A write to a pipe nobody reads fails with EPIPE instead of ending the process unsaid.
     ::signal(SIGPIPE, SIG_IGN);
-    signals_ = new StopSignals([this] { Stop(); }, this);
+    new StopSignals([this] { Stop(); }, this);  // a child: it goes with this object
     WatchReader();
 }
 

@@ -5,7 +5,6 @@
 #include <functional>
 
 class QSocketNotifier;
-class StopSignals;
 
 // What ends karvelo-rf watch from outside: SIGINT or SIGTERM (the handler only writes a byte to
 // a pipe, read from the event loop), and a reader of standard output that goes away, seen at
@@ -25,7 +24,6 @@ private:
     void WatchReader();
 
     std::function<void()> onStop_;
-    StopSignals* signals_ = nullptr;
     QSocketNotifier* reader_ = nullptr;
     bool requested_ = false;
 };

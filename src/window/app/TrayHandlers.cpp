@@ -1,6 +1,7 @@
 // What the status tick tells the tray: the readings its battery notices depend on.
 #include "protocol/device/Commands.h"
 #include "protocol/device/SpecialCommands.h"
+#include "protocol/receiver/StatusPoll.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/MainWindow.h"
 #include "window/controls/ProgBar.h"
@@ -9,10 +10,8 @@
 void TForm1::NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
 {
     const std::optional<BatteryLevels>& levels = status_->tickBattery;
-    // The receiver holds its mouse while the binding status says so; searching, unsettled or
-    // unanswered, the mouse's level is the last one it heard.
-    const bool mouseInReach = bindingStatus && bindingStatus->bindingSettled &&
-                              bindingStatus->bytes[1] == BindingStatus::kLinked;
+    // Searching, unsettled or unanswered, the mouse's level is the last one the receiver heard.
+    const bool mouseInReach = MouseInReach(bindingStatus).value_or(false);
     const BatteryReading mouse{levels ? std::optional<int>(levels->mouse) : std::nullopt,
                                int(pbMseBattery->Max()), mouseInReach};
     std::optional<BatteryReading> keyboard;
