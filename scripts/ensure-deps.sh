@@ -21,7 +21,7 @@ for group in "$@"; do
   case "$group" in
     package) packages+=(dpkg-dev file) ;;
     # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod.
-    test) packages+=(dpkg-dev file lintian desktop-file-utils appstream
+    test) packages+=(dpkg-dev file lintian desktop-file-utils appstream clang-format-14
                      qemu-system-x86 busybox-static kmod) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool openbox trayer) ;;
     timing) packages+=(xvfb libx11-dev valgrind trayer) ;;

@@ -30,7 +30,7 @@ constexpr int kCpiBySetup[] = {800, 1600, 500, 1000};
 
 MouseModel::MouseModel()
 {
-    eeprom_.fill(0xFF);  // erased; bit 0 of byte 0x10 set means high CPI
+    eeprom_.fill(0xFF);    // erased; bit 0 of byte 0x10 set means high CPI
     sensor_[0x00] = 0x30;  // sensor product ID
     sensor_[0x01] = 0x01;  // sensor revision
 }

@@ -123,8 +123,7 @@ std::optional<ReceiverModel::Report> ReceiverModel::answer(const Report& r, qint
             rssiEnabled_ = true;
         break;
     case Cmd::kDisableRssi:
-        if (hasBytes(r, Cmd::DisableRssi::kKey1, Cmd::DisableRssi::kKey2,
-                     Cmd::DisableRssi::kKey3))
+        if (hasBytes(r, Cmd::DisableRssi::kKey1, Cmd::DisableRssi::kKey2, Cmd::DisableRssi::kKey3))
             rssiEnabled_ = false;
         break;
     case Cmd::kSelectDevice:

@@ -15,7 +15,11 @@ public:
     static constexpr int kAlways = -1;
 
     // Replies whose byte 7 is `byte7` instead of the acknowledgement.
-    void nackReplies(int count, quint8 byte7 = 0xCB) { nack_ = {count}; nackByte_ = byte7; }
+    void nackReplies(int count, quint8 byte7 = 0xCB)
+    {
+        nack_ = {count};
+        nackByte_ = byte7;
+    }
     void failSets(int count) { failSets_ = {count}; }
     void failGets(int count) { failGets_ = {count}; }
     // The n-th feature call from now (1: the next one) finds the device unplugged.

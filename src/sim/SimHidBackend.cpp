@@ -53,7 +53,12 @@ struct SimHidBackend::Bus {
         if (!listening || !listening())
             return;
         QMetaObject::invokeMethod(
-            &poster, [this] { if (onChange) onChange(); }, Qt::QueuedConnection);
+            &poster,
+            [this] {
+                if (onChange)
+                    onChange();
+            },
+            Qt::QueuedConnection);
     }
 
     void unplug(SimDevice& device)
@@ -84,8 +89,8 @@ bool SimHidBackend::Bus::transfer(SimDevice& device, int collection,
     const bool isSet = direction == ReportLogEntry::Direction::Set;
     if (isSet && data && length > 0)
         entry.bytes.assign(data, data + length);
-    const bool ok = exchange(device, device.profile.collections[size_t(collection)], direction,
-                             data, length);
+    const bool ok =
+        exchange(device, device.profile.collections[size_t(collection)], direction, data, length);
     if (!isSet && ok)
         entry.bytes.assign(data, data + length);
     entry.ok = ok;
@@ -138,7 +143,9 @@ class SimConnection final : public HidConnection {
 public:
     SimConnection(std::shared_ptr<SimHidBackend::Bus> bus, std::shared_ptr<SimDevice> device,
                   int collection, bool transfer)
-        : bus_(std::move(bus)), device_(std::move(device)), collection_(collection),
+        : bus_(std::move(bus)),
+          device_(std::move(device)),
+          collection_(collection),
           transfer_(transfer)
     {
         ++device_->openHandles;
@@ -174,9 +181,9 @@ public:
     bool setFeature(const quint8* data, int len) override
     {
         // The simulated device never writes through the request buffer.
-        return transfer_ && noted(bus_->transfer(*device_, collection_,
-                                                 ReportLogEntry::Direction::Set,
-                                                 const_cast<quint8*>(data), len));
+        return transfer_ &&
+               noted(bus_->transfer(*device_, collection_, ReportLogEntry::Direction::Set,
+                                    const_cast<quint8*>(data), len));
     }
 
     bool getFeature(quint8* data, int len) override

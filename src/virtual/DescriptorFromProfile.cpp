@@ -30,15 +30,15 @@ public:
             return;
         const std::uint16_t dataBytes = std::uint16_t(length - 1);
         if (reportId)
-            shortItem(0x84, reportId);   // Report ID
-        shortItem(0x04, 0xFF00);         // Usage Page (vendor defined)
-        shortItem(0x08, 0x01);           // Usage
-        shortItem(0x14, 0x00);           // Logical Minimum
-        plain(0x26);                     // Logical Maximum 255, in two bytes: a one-byte
-        plain(0xFF);                     // 0xFF would be -1 to a parser that reads it signed
+            shortItem(0x84, reportId);  // Report ID
+        shortItem(0x04, 0xFF00);        // Usage Page (vendor defined)
+        shortItem(0x08, 0x01);          // Usage
+        shortItem(0x14, 0x00);          // Logical Minimum
+        plain(0x26);                    // Logical Maximum 255, in two bytes: a one-byte
+        plain(0xFF);                    // 0xFF would be -1 to a parser that reads it signed
         plain(0x00);
-        shortItem(0x74, 8);              // Report Size
-        shortItem(0x94, dataBytes);      // Report Count
+        shortItem(0x74, 8);                   // Report Size
+        shortItem(0x94, dataBytes);           // Report Count
         shortItem(std::uint8_t(kind), 0x02);  // Data, Variable, Absolute
     }
 
@@ -62,7 +62,7 @@ std::vector<std::uint8_t> DescriptorFromProfile(const SimDeviceProfile& profile)
         writer.report(Main::Input, otherId, c.inputLength);
         writer.report(Main::Output, otherId, c.outputLength);
         writer.report(Main::Feature, c.reportId, c.featureLength);
-        writer.plain(0xC0);                   // End Collection
+        writer.plain(0xC0);  // End Collection
         ++index;
     }
     return writer.take();

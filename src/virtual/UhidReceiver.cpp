@@ -29,10 +29,10 @@ void copyText(__u8* target, size_t capacity, const QString& text)
 
 UhidReceiver::UhidReceiver(SimDeviceProfile profile, std::shared_ptr<ReceiverModel> firmware,
                            std::shared_ptr<DeviceClock> clock)
-    : profile_(std::move(profile)), firmware_(std::move(firmware)),
+    : profile_(std::move(profile)),
+      firmware_(std::move(firmware)),
       clock_(clock ? std::move(clock) : std::make_shared<RealDeviceClock>())
-{
-}
+{}
 
 UhidReceiver::~UhidReceiver()
 {
@@ -50,13 +50,10 @@ UhidReceiver::OpenResult UhidReceiver::open(const QString& path)
     switch (openErrno_) {
     case ENOENT:
     case ENODEV:
-    case ENXIO:
-        return OpenResult::Missing;
+    case ENXIO: return OpenResult::Missing;
     case EACCES:
-    case EPERM:
-        return OpenResult::Refused;
-    default:
-        return OpenResult::Failed;
+    case EPERM: return OpenResult::Refused;
+    default: return OpenResult::Failed;
     }
 }
 
@@ -149,8 +146,7 @@ void UhidReceiver::handle(const uhid_event& event, size_t size)
         if (size >= kHeaderSize + offsetof(uhid_set_report_req, data))
             answerSet(event, size);
         break;
-    default:
-        break;  // start, stop, open, close, output reports: nothing to answer
+    default: break;  // start, stop, open, close, output reports: nothing to answer
     }
 }
 

@@ -53,35 +53,50 @@ bool Corruption(VirtualOptions& o, const QString& text)
 const std::map<QString, Setter>& OptionsWithValue()
 {
     static const std::map<QString, Setter> options{
-        {"--pid", [](VirtualOptions& o, const QString& v) {
+        {"--pid",
+         [](VirtualOptions& o, const QString& v) {
              const QString pid = v.toUpper();
              o.productId = pid == QLatin1String("0E42") ? 0x0E42 : 0x0E41;
              return pid == QLatin1String("0E41") || pid == QLatin1String("0E42");
          }},
-        {"--profile", [](VirtualOptions& o, const QString& v) {
+        {"--profile",
+         [](VirtualOptions& o, const QString& v) {
              o.profile = v == QLatin1String("mouse-only") ? VirtualOptions::Profile::MouseOnly
                                                           : VirtualOptions::Profile::Receiver;
              return v == QLatin1String("mouse-only") || v == QLatin1String("receiver");
          }},
-        {"--firmware", [](VirtualOptions& o, const QString& v) {
+        {"--firmware",
+         [](VirtualOptions& o, const QString& v) {
              o.demoFirmware = v == QLatin1String("demo");
              return v == QLatin1String("demo") || v == QLatin1String("default");
          }},
-        {"--unplug-after", [](VirtualOptions& o, const QString& v) { return Milliseconds(v, o.unplugAfterMs); }},
-        {"--replug-after", [](VirtualOptions& o, const QString& v) { return Milliseconds(v, o.replugAfterMs); }},
-        {"--log", [](VirtualOptions& o, const QString& v) { o.logPath = v; return !v.isEmpty(); }},
-        {"--uhid", [](VirtualOptions& o, const QString& v) { o.uhidPath = v; return !v.isEmpty(); }},
+        {"--unplug-after",
+         [](VirtualOptions& o, const QString& v) { return Milliseconds(v, o.unplugAfterMs); }},
+        {"--replug-after",
+         [](VirtualOptions& o, const QString& v) { return Milliseconds(v, o.replugAfterMs); }},
+        {"--log",
+         [](VirtualOptions& o, const QString& v) {
+             o.logPath = v;
+             return !v.isEmpty();
+         }},
+        {"--uhid",
+         [](VirtualOptions& o, const QString& v) {
+             o.uhidPath = v;
+             return !v.isEmpty();
+         }},
         {"--nack", [](VirtualOptions& o, const QString& v) { return Count(v, o.nackReplies); }},
         {"--fail-sets", [](VirtualOptions& o, const QString& v) { return Count(v, o.failSets); }},
         {"--fail-gets", [](VirtualOptions& o, const QString& v) { return Count(v, o.failGets); }},
         {"--corrupt", Corruption},
-        {"--unplug-at-exchange", [](VirtualOptions& o, const QString& v) {
+        {"--unplug-at-exchange",
+         [](VirtualOptions& o, const QString& v) {
              qint64 n = 0;
              const bool ok = Number(v, 1, 1000000, n);
              o.unplugAtExchange = int(n);
              return ok;
          }},
-        {"--reply-delay", [](VirtualOptions& o, const QString& v) {
+        {"--reply-delay",
+         [](VirtualOptions& o, const QString& v) {
              qint64 ms = 0;
              const bool ok = Number(v, 0, 60000, ms);
              o.replyDelayMs = int(ms);

@@ -16,8 +16,8 @@ SimDeviceProfile ProfileOf(const VirtualOptions& options)
 
 std::shared_ptr<ReceiverModel> FirmwareOf(const VirtualOptions& options)
 {
-    auto firmware = options.demoFirmware ? SimReceivers::demoFirmware()
-                                         : SimReceivers::defaultFirmware();
+    auto firmware =
+        options.demoFirmware ? SimReceivers::demoFirmware() : SimReceivers::defaultFirmware();
     // The receiver keeps the USB identity it enumerates with.
     const SimDeviceProfile profile = ProfileOf(options);
     firmware->eeprom().storeIdentity(profile.vendorId, profile.productId, profile.product);

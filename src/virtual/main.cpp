@@ -37,9 +37,9 @@ QString OpenFailureText(UhidReceiver::OpenResult result, const QString& path, in
             .arg(path);
     case UhidReceiver::OpenResult::Refused:
         return QStringLiteral("%1 refused (%2): run as root, or give this user read-write "
-                              "access to it").arg(path, reason);
-    default:
-        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+                              "access to it")
+            .arg(path, reason);
+    default: return QStringLiteral("cannot open %1: %2").arg(path, reason);
     }
 }
 
@@ -95,8 +95,7 @@ class Session {
 public:
     Session(UhidReceiver& receiver, const VirtualOptions& options, LogWriter& log)
         : receiver_(receiver), options_(options), log_(log)
-    {
-    }
+    {}
 
     int run(int signalFd)
     {
@@ -133,7 +132,8 @@ private:
     void takeSignals(int signalFd)
     {
         signalfd_siginfo info;
-        for (int i = 0; i < 16 && ::read(signalFd, &info, sizeof info) == ssize_t(sizeof info); ++i) {
+        for (int i = 0; i < 16 && ::read(signalFd, &info, sizeof info) == ssize_t(sizeof info);
+             ++i) {
             if (info.ssi_signo == SIGUSR1)
                 unplug();
             else if (info.ssi_signo == SIGUSR2)

@@ -92,8 +92,14 @@ public:
     ReceiverModel& firmware() { return *firmware_; }
     SimFaults& faults() { return session_.backend().faults(device_); }
     template <class T = QObject>
-    T* Find(const char* name) const { return session_.Find<T>(QString::fromLatin1(name)); }
-    void SetText(const char* name, const char* text) { Find<QLineEdit>(name)->setText(QString::fromLatin1(text)); }
+    T* Find(const char* name) const
+    {
+        return session_.Find<T>(QString::fromLatin1(name));
+    }
+    void SetText(const char* name, const char* text)
+    {
+        Find<QLineEdit>(name)->setText(QString::fromLatin1(text));
+    }
     void Deliver() { session_.DeliverEvents(); }
 
     void Unplug()
@@ -224,8 +230,12 @@ std::vector<Sequence> Sequences()
         {"PairingStart", kStableReading, Nothing,
          [](Rig& r) { r.window().btnCombo_Cmd_Soft_Bind_SWClick(nullptr); }},
         PairingTick("PairingTick", Nothing, 0),
-        PairingTick("PairingTickFindingANewMouse",
-                    [](Rig& r) { r.firmware().setPairing({0, false, 0}); }, 0),
+        PairingTick(
+            "PairingTickFindingANewMouse",
+            [](Rig& r) {
+                r.firmware().setPairing({0, false, 0});
+            },
+            0),
         PairingTick("PairingTickTimingOut", Nothing, 15),
         {"StatusTickWithEverythingDue", kStatusTick,
          [](Rig& r) {
@@ -252,14 +262,18 @@ std::vector<Sequence> Sequences()
         {"ReadBack", kReadBack, Nothing, [](Rig& r) { r.window().btnRdRFSettingClick(nullptr); }},
         {"HotkeyStore", kHotkeyStore, Nothing,
          [](Rig& r) { r.session().Choose(QStringLiteral("cbCustKey1"), 5); }},
-        {"HotkeyRead", kHotkeysRead, Nothing, [](Rig& r) { r.window().btnGetCustKeyClick(nullptr); }},
-        {"VidRead", 2 * kEepromRead, Nothing, [](Rig& r) { r.window().btnEEPROM_R_VIDClick(nullptr); }},
+        {"HotkeyRead", kHotkeysRead, Nothing,
+         [](Rig& r) { r.window().btnGetCustKeyClick(nullptr); }},
+        {"VidRead", 2 * kEepromRead, Nothing,
+         [](Rig& r) { r.window().btnEEPROM_R_VIDClick(nullptr); }},
         {"VidWrite", 2 * kEepromWrite, [](Rig& r) { r.SetText("edtVID_SET", "1A2B"); },
          [](Rig& r) { r.window().btnEEPROM_W_VIDClick(nullptr); }},
-        {"PidRead", 2 * kEepromRead, Nothing, [](Rig& r) { r.window().btnEEPROM_R_PIDClick(nullptr); }},
+        {"PidRead", 2 * kEepromRead, Nothing,
+         [](Rig& r) { r.window().btnEEPROM_R_PIDClick(nullptr); }},
         {"PidWrite", 2 * kEepromWrite, [](Rig& r) { r.SetText("edtPID_SET", "0E41"); },
          [](Rig& r) { r.window().btnEEPROM_W_PIDClick(nullptr); }},
-        {"StringRead", kStringRead, Nothing, [](Rig& r) { r.window().btnEEPROM_R_20Click(nullptr); }},
+        {"StringRead", kStringRead, Nothing,
+         [](Rig& r) { r.window().btnEEPROM_R_20Click(nullptr); }},
         {"StringWrite", kStringWrite, [](Rig& r) { r.SetText("edtEEPROM_20", "RF Dongle"); },
          [](Rig& r) { r.window().btnEEPROM_W_20Click(nullptr); }},
         {"EepromByteWrite", kEepromWrite, [](Rig& r) { r.SetText("edtEEPROM_02", "5A"); },
@@ -370,7 +384,8 @@ protected:
 
         EXPECT_LE(end - start, sequence.boundMs) << where;
         if (const auto& removal = rig.removal()) {
-            EXPECT_EQ(session.log().since(removal->mark).size(), 0u) << where << ": exchanged after the removal";
+            EXPECT_EQ(session.log().since(removal->mark).size(), 0u)
+                << where << ": exchanged after the removal";
             EXPECT_EQ(end, removal->timeMs) << where << ": waited after the removal";
             EXPECT_EQ(WindowMismatch(rig, false), "") << where << ": after the removal";
         }

@@ -63,16 +63,22 @@ QString Pair(TForm1& window, DeviceClock& clock)
         const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
         if (result.outcome != Pairing::Outcome::Pairing)
             return QStringLiteral("outcome %1 at tick %2, mouse %3 keyboard %4")
-                .arg(int(result.outcome)).arg(tick).arg(result.now.mouseId).arg(result.now.keyboardId);
+                .arg(int(result.outcome))
+                .arg(tick)
+                .arg(result.now.mouseId)
+                .arg(result.now.keyboardId);
     }
     return QStringLiteral("still pairing");
 }
 
 QString ChangeOption(TForm1& window, OptionGroup group, int choice)
 {
-    const OptionChange::Result result = OptionChange(window.Channel()).Run(group, [choice] { return choice; });
+    const OptionChange::Result result =
+        OptionChange(window.Channel()).Run(group, [choice] { return choice; });
     return QStringLiteral("outcome %1 after %2 passes, answered %3")
-        .arg(int(result.outcome)).arg(result.passes).arg(result.answered.value_or(-1));
+        .arg(int(result.outcome))
+        .arg(result.passes)
+        .arg(result.answered.value_or(-1));
 }
 
 QString ReadBack(TForm1& window)
@@ -85,9 +91,14 @@ QString ReadBack(TForm1& window)
     SettingsReadBack::Hooks hooks;
     hooks.readHotkeys = [] {};
     hooks.readCpi = [&] { return readouts.ReadCpi().has_value(); };
-    hooks.show = [&](OptionGroup group, int choice) { shown << QStringLiteral("%1:%2").arg(int(group)).arg(choice); };
+    hooks.show = [&](OptionGroup group, int choice) {
+        shown << QStringLiteral("%1:%2").arg(int(group)).arg(choice);
+    };
     const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
-    return QStringLiteral("position %1 after %2 passes: %3").arg(result.position).arg(result.passes).arg(shown.join(' '));
+    return QStringLiteral("position %1 after %2 passes: %3")
+        .arg(result.position)
+        .arg(result.passes)
+        .arg(shown.join(' '));
 }
 
 QString WriteIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint16 value)
@@ -95,16 +106,20 @@ QString WriteIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint
     CommandChannel& channel = window.Channel();
     const bool stored = UsbIdentity::WriteByte(channel, highWord, quint8(value >> 8)) &&
                         UsbIdentity::WriteByte(channel, lowWord, quint8(value));
-    return QStringLiteral("stored %1, words %2 %3").arg(stored)
-        .arg(channel.EepromReadWord(highWord), 0, 16).arg(channel.EepromReadWord(lowWord), 0, 16);
+    return QStringLiteral("stored %1, words %2 %3")
+        .arg(stored)
+        .arg(channel.EepromReadWord(highWord), 0, 16)
+        .arg(channel.EepromReadWord(lowWord), 0, 16);
 }
 
 QString WriteString(TForm1& window, const QString& text)
 {
     CommandChannel& channel = window.Channel();
-    const bool stored = UsbIdentity::WriteByte(channel, EepromWord::kStringLength, UsbIdentity::LengthByte(int(text.size()))) &&
+    const bool stored = UsbIdentity::WriteByte(channel, EepromWord::kStringLength,
+                                               UsbIdentity::LengthByte(int(text.size()))) &&
                         UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(text));
-    return QStringLiteral("stored %1, read '%2'").arg(stored)
+    return QStringLiteral("stored %1, read '%2'")
+        .arg(stored)
         .arg(UsbIdentity::ReadString(channel, int(text.size())).value_or(QStringLiteral("(none)")));
 }
 
@@ -114,34 +129,88 @@ const std::vector<Sequence>& Sequences()
 {
     static const std::vector<Sequence> sequences{
         // As a device notification starts it: through the controller.
-        {"attach", {}, [](TForm1& w, DeviceClock&) { w.Controller()->HandleNotification(-1); return Shown(w); }},
-        {"status tick", {}, [](TForm1& w, DeviceClock&) {
+        {"attach",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             w.Controller()->HandleNotification(-1);
+             return Shown(w);
+         }},
+        {"status tick",
+         {},
+         [](TForm1& w, DeviceClock&) {
              w.State().SettingsRead = true;
              w.tmrStatusTimer(w.tmrStatus);
              return Shown(w);
          }},
-        {"pairing to success", [](ReceiverModel& f) { f.setPairing({2500, false, 0}); }, Pair},
-        {"pairing to time-out", [](ReceiverModel& f) { f.setPairing({ReceiverModel::kNever, false, 0}); }, Pair},
-        {"option: L+R CPI switch", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, OptionGroup::LrCpiSwitch, Choice::kLrCpiDisable); }},
-        {"option: CPI", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, OptionGroup::Cpi, Choice::kCpiHigh); }},
-        {"option: power saving", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, OptionGroup::PowerSaving, Choice::kPowerSavingOn); }},
-        {"option: wake-up source", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, OptionGroup::Wakeup, Choice::kWakeupButtonOnly); }},
-        {"option: battery-low level", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, OptionGroup::BatteryLow, Choice::kBatteryLow2V0); }},
-        {"option: auto connect", {}, [](TForm1& w, DeviceClock&) {
+        {"pairing to success",
+         [](ReceiverModel& f) {
+             f.setPairing({2500, false, 0});
+         },
+         Pair},
+        {"pairing to time-out",
+         [](ReceiverModel& f) {
+             f.setPairing({ReceiverModel::kNever, false, 0});
+         },
+         Pair},
+        {"option: L+R CPI switch",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return ChangeOption(w, OptionGroup::LrCpiSwitch, Choice::kLrCpiDisable);
+         }},
+        {"option: CPI",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return ChangeOption(w, OptionGroup::Cpi, Choice::kCpiHigh);
+         }},
+        {"option: power saving",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return ChangeOption(w, OptionGroup::PowerSaving, Choice::kPowerSavingOn);
+         }},
+        {"option: wake-up source",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return ChangeOption(w, OptionGroup::Wakeup, Choice::kWakeupButtonOnly);
+         }},
+        {"option: battery-low level",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return ChangeOption(w, OptionGroup::BatteryLow, Choice::kBatteryLow2V0);
+         }},
+        {"option: auto connect",
+         {},
+         [](TForm1& w, DeviceClock&) {
              OptionChange(w.Channel()).SendAutoConnect(true);
              return QString();
          }},
         {"read-back", {}, [](TForm1& w, DeviceClock&) { return ReadBack(w); }},
-        {"hotkey store", {}, [](TForm1& w, DeviceClock&) {
+        {"hotkey store",
+         {},
+         [](TForm1& w, DeviceClock&) {
              const bool stored = Hotkeys::Store(w.Channel(), 0, 0x0192);
-             return QStringLiteral("stored %1, reads %2").arg(stored).arg(Hotkeys::Read(w.Channel(), 0, {}).value_or(0), 0, 16);
+             return QStringLiteral("stored %1, reads %2")
+                 .arg(stored)
+                 .arg(Hotkeys::Read(w.Channel(), 0, {}).value_or(0), 0, 16);
          }},
-        {"VID write", {}, [](TForm1& w, DeviceClock&) { return WriteIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D); }},
-        {"PID write", {}, [](TForm1& w, DeviceClock&) { return WriteIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42); }},
-        {"string write", {}, [](TForm1& w, DeviceClock&) { return WriteString(w, QStringLiteral("Guest Receiver")); }},
-        {"special command 2", {}, [](TForm1& w, DeviceClock&) {
+        {"VID write",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return WriteIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D);
+         }},
+        {"PID write",
+         {},
+         [](TForm1& w, DeviceClock&) {
+             return WriteIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42);
+         }},
+        {"string write",
+         {},
+         [](TForm1& w, DeviceClock&) { return WriteString(w, QStringLiteral("Guest Receiver")); }},
+        {"special command 2",
+         {},
+         [](TForm1& w, DeviceClock&) {
              const std::optional<SpecialReply> reply = SpecialCommands(w.Channel()).Run(2);
-             return reply ? ReportLog::hex(reply->bytes.data(), int(reply->bytes.size())) : QStringLiteral("none");
+             return reply ? ReportLog::hex(reply->bytes.data(), int(reply->bytes.size()))
+                          : QStringLiteral("none");
          }},
     };
     return sequences;
@@ -158,8 +227,7 @@ bool Side::Attach(std::shared_ptr<HidBackend> backend)
 
 SimSide::SimSide()
     : firmware_(SimReceivers::defaultFirmware()), backend_(std::make_shared<SimHidBackend>(clock))
-{
-}
+{}
 
 bool SimSide::Start()
 {
@@ -185,8 +253,7 @@ std::vector<QString> SimSide::transcriptSince(qint64 mark)
 KernelSide::KernelSide()
     : receiver_(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware(), clock),
       backend_(std::make_shared<CountingBackend>(CreateLinuxHidBackend()))
-{
-}
+{}
 
 bool KernelSide::Start()
 {
@@ -228,7 +295,8 @@ SequenceRun RunOn(Side& side, const Sequence& sequence)
 
 KernelSide::RemovalRun KernelSide::RunWithRemoval(const Sequence& sequence, int call)
 {
-    receiver_.device().withState([call](ReceiverModel*, SimFaults& faults) { faults.unplugAtExchange(call); });
+    receiver_.device().withState(
+        [call](ReceiverModel*, SimFaults& faults) { faults.unplugAtExchange(call); });
     RemovalRun run;
     run.mark = mark();
     const int callsBefore = backend_->calls();
@@ -236,7 +304,8 @@ KernelSide::RemovalRun KernelSide::RunWithRemoval(const Sequence& sequence, int 
     const std::vector<ReportLogEntry> seen = receiver_.device().logSince(run.mark);
     // What the device plugged in again took is the window's attach, not a failed call.
     run.failedAfter = backend_->calls() - callsBefore - int(seen.size());
-    const auto removal = std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
+    const auto removal =
+        std::find_if(seen.begin(), seen.end(), [](const ReportLogEntry& e) { return !e.ok; });
     run.waitedAfterMs = removal == seen.end() ? -1 : clock->nowMs() - removal->timeMs;
     return run;
 }

@@ -69,8 +69,8 @@ public:
     // A run whose receiver goes at its `call`-th feature call (plugged in again at once when
     // the receiver is told so).
     struct RemovalRun {
-        qint64 mark = 0;         // of the receiver's log before the run
-        int failedAfter = 0;     // calls that reached no device after the removal
+        qint64 mark = 0;      // of the receiver's log before the run
+        int failedAfter = 0;  // calls that reached no device after the removal
         qint64 waitedAfterMs = 0;
     };
     RemovalRun RunWithRemoval(const Sequence& sequence, int call);

@@ -100,9 +100,9 @@ TEST_F(ChannelOnSimTest, OptionChangeRoundTripThroughTheMouse)
     EXPECT_EQ(rig.channel.RfQuery(0x24, 0x14), 0xAA);
     EXPECT_EQ(rig.channel.RfQuery(0x24, 0x15), 0x55);
     rig.channel.RfCommand(0x2C, 0, 0);
-    const std::vector<QString> expected = {
-        "01 2B AA 5A 33 00 00 00", "01 23 AA FF 2A 00 00 00", "01 24 AA 14 00 00 00 00",
-        "01 24 AA 15 00 00 00 00", "01 2C AA 00 00 00 00 00"};
+    const std::vector<QString> expected = {"01 2B AA 5A 33 00 00 00", "01 23 AA FF 2A 00 00 00",
+                                           "01 24 AA 14 00 00 00 00", "01 24 AA 15 00 00 00 00",
+                                           "01 2C AA 00 00 00 00 00"};
     EXPECT_EQ(rig.log().sentSince(mark), expected);
     EXPECT_EQ(rig.firmware->mouse().access(), MouseModel::Access::Off);
 }

@@ -100,7 +100,7 @@ TEST_F(ReceiverModelTest, MouseSerialMovesOnlyWhileMouseSendsPackets)
         const std::string first = serialAt(t1);
         return first != serialAt(t2);
     };
-    EXPECT_FALSE(movesBetween(0, 100));  // idle mouse
+    EXPECT_FALSE(movesBetween(0, 100));         // idle mouse
     ask(model, {0x2B, 0xAA, 0x5A, 0x33}, 100);  // access mode makes the mouse talk
     EXPECT_TRUE(movesBetween(150, 164));
     ask(model, {0x2C, 0xAA}, 200);

@@ -180,14 +180,16 @@ TEST_F(SimHidBackendTest, TransfersBehaveAsOnTheKernelsHidrawNode)
     };
     const Row rows[] = {
         {"get into a shorter buffer", Call::Get, 4, 1, true, "28 21 43 00", false},
-        {"get into a longer buffer", Call::Get, 12, 1, true, "28 21 43 00 00 00 00 CC 00 00 00 00", false},
+        {"get into a longer buffer", Call::Get, 12, 1, true, "28 21 43 00 00 00 00 CC 00 00 00 00",
+         false},
         {"get of another report ID", Call::Get, 8, 2, false, "02 09 00 00 00 00 00 00", false},
         {"get after the unplug", Call::Get, 8, 1, false, "01 09 00 00 00 00 00 00", true},
         {"set after the unplug", Call::Set, 8, 1, false, nullptr, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        const int id = backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
+        const int id =
+            backend->plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
         auto handle = openNode(0);
         quint8 link[8] = {1, 0x09};
         ASSERT_TRUE(handle->setFeature(link, 8));  // the link status is the next reply

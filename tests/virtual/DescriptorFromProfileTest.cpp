@@ -18,10 +18,10 @@ SimDeviceProfile vendorProfile()
 TEST(DescriptorFromProfileTest, ParsesBackToTheProfilesCollections)
 {
     const SimDeviceProfile profiles[] = {
-        SimReceivers::receiverProfile(),        // both collections, feature report ID 1 twice
+        SimReceivers::receiverProfile(),  // both collections, feature report ID 1 twice
         SimReceivers::mouseOnlyReceiverProfile(),
-        SimReceivers::plainKeyboardProfile(),   // no report IDs, no feature report
-        vendorProfile(),                        // two-byte usage page and report count
+        SimReceivers::plainKeyboardProfile(),  // no report IDs, no feature report
+        vendorProfile(),                       // two-byte usage page and report count
     };
     for (const SimDeviceProfile& profile : profiles) {
         SCOPED_TRACE(profile.product.toStdString());
@@ -33,8 +33,8 @@ TEST(DescriptorFromProfileTest, ParsesBackToTheProfilesCollections)
             const TopLevelCollection& p = parsed.collections[i];
             EXPECT_EQ(std::vector<int>({p.usagePage, p.usage, p.inputReportByteLength,
                                         p.outputReportByteLength, p.featureReportByteLength}),
-                      std::vector<int>({c.usagePage, c.usage, c.inputLength, c.outputLength,
-                                        c.featureLength}));
+                      std::vector<int>(
+                          {c.usagePage, c.usage, c.inputLength, c.outputLength, c.featureLength}));
         }
     }
 }

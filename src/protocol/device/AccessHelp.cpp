@@ -26,8 +26,8 @@ AccessHelp AccessHelpFor(const std::vector<HidNodeInfo>& refused, const QString&
     }
     if (!receiver)
         return help;
-    const QString id = QString::asprintf("%04X:%04X", unsigned(receiver->vendorId),
-                                         unsigned(receiver->productId));
+    const QString id =
+        QString::asprintf("%04X:%04X", unsigned(receiver->vendorId), unsigned(receiver->productId));
     help.title = Localized(PermissionText::kTitle);
     help.problem = Localized(PermissionText::kProblem).arg(id, nodes.join(QStringLiteral(", ")));
     help.install = Localized(PermissionText::kInstall);

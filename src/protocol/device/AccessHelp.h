@@ -11,8 +11,8 @@
 // in the language in force.
 struct AccessHelp {
     QString title;
-    QString problem;    // which receiver and nodes, and why
-    QString install;    // the line before the commands
+    QString problem;  // which receiver and nodes, and why
+    QString install;  // the line before the commands
     QStringList commands;
     QString afterwards;  // what to do once the commands have run
 

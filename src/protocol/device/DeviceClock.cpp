@@ -15,7 +15,7 @@ qint64 monotonicMs()
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
-}
+}  // namespace
 
 RealDeviceClock::RealDeviceClock() : origin_(monotonicMs()) {}
 

@@ -43,7 +43,11 @@ public:
 
     const std::vector<int>& sleeps() const { return sleeps_; }
     int pumps() const { return pumps_; }
-    void clearRecord() { sleeps_.clear(); pumps_ = 0; }
+    void clearRecord()
+    {
+        sleeps_.clear();
+        pumps_ = 0;
+    }
 
 private:
     qint64 now_ = 0;

@@ -319,8 +319,8 @@ std::vector<std::unique_ptr<THidDevice>> THidDeviceController::BuildPresentList(
     for (const HidNodeInfo& node : backend_->listPresent()) {
         QString failure;
         HidOpenError openError = HidOpenError::None;
-        std::unique_ptr<THidDevice> device = THidDevice::Create(this, *backend_, node, &failure,
-                                                                &openError);
+        std::unique_ptr<THidDevice> device =
+            THidDevice::Create(this, *backend_, node, &failure, &openError);
         if (device) {
             device->OnData = OnDeviceData;
             device->OnDataError = OnDeviceDataError;

@@ -21,8 +21,7 @@ QString DescribeDevice(THidDevice* device)
     return line;
 }
 
-const ProductRecord* FindProduct(const ProductTable& products, quint16 vendorId,
-                                 quint16 productId)
+const ProductRecord* FindProduct(const ProductTable& products, quint16 vendorId, quint16 productId)
 {
     const auto record = std::find_if(products.begin(), products.end(), [&](const ProductRecord& r) {
         return r.VendorID == vendorId && r.ProductID == productId;

@@ -31,5 +31,4 @@ THidDevice* SelectReceiver(DeviceList& list, THidDeviceController& controller,
                            ProductTable& products);
 
 // The record of these IDs, or null.
-const ProductRecord* FindProduct(const ProductTable& products, quint16 vendorId,
-                                 quint16 productId);
+const ProductRecord* FindProduct(const ProductTable& products, quint16 vendorId, quint16 productId);

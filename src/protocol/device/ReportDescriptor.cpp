@@ -161,49 +161,30 @@ private:
             local_ = LocalState{};
             return ok;
         }
-        case kGlobalItem:
-            return handleGlobal(item);
-        case kLocalItem:
-            handleLocal(item);
-            return true;
-        default:
-            return true;  // reserved item type
+        case kGlobalItem: return handleGlobal(item);
+        case kLocalItem: handleLocal(item); return true;
+        default: return true;  // reserved item type
         }
     }
 
     bool handleMain(const Item& item)
     {
         switch (item.tag) {
-        case kInput:
-            addData(input_);
-            return true;
-        case kOutput:
-            addData(output_);
-            return true;
-        case kFeature:
-            addData(feature_);
-            return true;
-        case kCollection:
-            return openCollection(item.value);
-        case kEndCollection:
-            return closeCollection();
-        default:
-            return true;  // unknown main item
+        case kInput: addData(input_); return true;
+        case kOutput: addData(output_); return true;
+        case kFeature: addData(feature_); return true;
+        case kCollection: return openCollection(item.value);
+        case kEndCollection: return closeCollection();
+        default: return true;  // unknown main item
         }
     }
 
     bool handleGlobal(const Item& item)
     {
         switch (item.tag) {
-        case kUsagePage:
-            global_.usagePage = static_cast<std::uint16_t>(item.value);
-            return true;
-        case kReportSize:
-            global_.reportSize = item.value;
-            return true;
-        case kReportCount:
-            global_.reportCount = item.value;
-            return true;
+        case kUsagePage: global_.usagePage = static_cast<std::uint16_t>(item.value); return true;
+        case kReportSize: global_.reportSize = item.value; return true;
+        case kReportCount: global_.reportCount = item.value; return true;
         case kReportId:
             if (item.value == 0 || item.value > 0xFF)
                 return failItem(DescriptorStatus::Malformed);
@@ -219,8 +200,7 @@ private:
                 return failItem(DescriptorStatus::Malformed);
             global_ = globalStack_[--globalStackDepth_];
             return true;
-        default:
-            return true;  // logical and physical ranges, units: not needed here
+        default: return true;  // logical and physical ranges, units: not needed here
         }
     }
 
@@ -255,8 +235,8 @@ private:
         if (depth_ == 0 && kind == kApplicationCollection) {
             inApplication_ = true;
             current_ = TopLevelCollection{};
-            current_.usagePage = local_.extended ? std::uint16_t(local_.usage >> 16)
-                                                 : global_.usagePage;
+            current_.usagePage =
+                local_.extended ? std::uint16_t(local_.usage >> 16) : global_.usagePage;
             current_.usage = static_cast<std::uint16_t>(local_.usage & 0xFFFF);
             input_.clear();
             output_.clear();

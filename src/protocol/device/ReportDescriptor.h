@@ -29,11 +29,11 @@ struct TopLevelCollection {
 
 enum class DescriptorStatus {
     Complete,
-    Truncated,     // the input ends inside an item or inside an open collection
-    Malformed,     // unbalanced End Collection or Pop, invalid report ID
-    TooDeep,       // collections nested beyond kMaxCollectionDepth
-    StackOverflow, // more than kMaxGlobalStackDepth nested Push items
-    TooManyItems,  // more than kMaxDescriptorItems items
+    Truncated,      // the input ends inside an item or inside an open collection
+    Malformed,      // unbalanced End Collection or Pop, invalid report ID
+    TooDeep,        // collections nested beyond kMaxCollectionDepth
+    StackOverflow,  // more than kMaxGlobalStackDepth nested Push items
+    TooManyItems,   // more than kMaxDescriptorItems items
 };
 
 struct ParsedReportDescriptor {

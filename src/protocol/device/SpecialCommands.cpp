@@ -33,8 +33,7 @@ std::vector<ChannelMapRow> ChannelMapRows(const SpecialReply& reply)
         if (reply.bindingSettled)
             rows.push_back({ChannelGrid::KeyboardHopping, 3, b[0]});
         break;
-    default:
-        break;
+    default: break;
     }
     return rows;
 }

@@ -4,6 +4,7 @@
 
 TLanguateKind CurrentLanguage = lkEng;
 
+// clang-format off
 // Kept in the order the table has always had; lookup is by id, so the order does not matter.
 const TTerm LangTerms[LangTermCount] = {
     {0, {"USB Info.", "USB資訊", "USB信息"}},
@@ -61,6 +62,7 @@ const TTerm LangTerms[LangTermCount] = {
     {34, {"Please remove mouse bettary, and connect again.", "請先取下並重新安裝滑鼠電池，再進行設定", "请先取下并重新安装滑鼠电池，再进行设定"}},
     {30, {"Setup fail, please move mouse to rebuild RF Link!", "設定失敗，未偵測到RF連線，請滑動滑鼠以重新建立RF連線!", "设定失败，未侦测到RF连线，请滑动滑鼠以重新建立RF连线!"}},
 };
+// clang-format on
 
 void GetTerm(quint8 id, QString& text)
 {
@@ -111,24 +113,26 @@ std::optional<TLanguateKind> LanguageFromIndex(int index)
 TLanguateKind LanguageForCodePage(int codePage)
 {
     switch (codePage) {
-    case 936: case 10008: case 50935: case 51936: case 52936:
-        return lkChs;
-    case 950: case 10002: case 20000: case 20002: case 50937:
-        return lkCht;
-    default:
-        return lkEng;
+    case 936:
+    case 10008:
+    case 50935:
+    case 51936:
+    case 52936: return lkChs;
+    case 950:
+    case 10002:
+    case 20000:
+    case 20002:
+    case 50937: return lkCht;
+    default: return lkEng;
     }
 }
 
 int CodePageForLocale(const QLocale& locale)
 {
     switch (locale.script()) {
-    case QLocale::SimplifiedHanScript:
-        return 936;
-    case QLocale::TraditionalHanScript:
-        return 950;
-    default:
-        return 1252;
+    case QLocale::SimplifiedHanScript: return 936;
+    case QLocale::TraditionalHanScript: return 950;
+    default: return 1252;
     }
 }
 

@@ -43,7 +43,10 @@ enum class TermId : quint8 {
 
 // The term's wording in CurrentLanguage; empty for an unknown id.
 QString Term(quint8 id);
-inline QString Term(TermId id) { return Term(quint8(id)); }
+inline QString Term(TermId id)
+{
+    return Term(quint8(id));
+}
 
 // The stored form of a language: "lkEng", "lkCht" or "lkChs".
 QString LanguageName(TLanguateKind language);

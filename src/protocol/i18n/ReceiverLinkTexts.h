@@ -12,4 +12,4 @@ inline constexpr LocalText kRemoved = {
     "接收器已被拔下",
 };
 
-} // namespace ReceiverLinkText
+}  // namespace ReceiverLinkText

@@ -13,8 +13,15 @@ constexpr quint8 StoredBatteryLevel(quint8 code)
 
 constexpr OptionGroupTable BatteryLowTable()
 {
-    OptionGroupTable table{0x1A, AnswerForm::ComplementPair, 0, {}, 0, {}, Choice::kBatteryLow2V0,
-                           Choice::kBatteryLow2V0, "BAT"};
+    OptionGroupTable table{0x1A,
+                           AnswerForm::ComplementPair,
+                           0,
+                           {},
+                           0,
+                           {},
+                           Choice::kBatteryLow2V0,
+                           Choice::kBatteryLow2V0,
+                           "BAT"};
     for (const BatteryLowLevel& level : kBatteryLowLevels) {
         table.codes[size_t(table.choiceCount)] = level.optionCode;
         table.meanings[size_t(table.meaningCount++)] = {StoredBatteryLevel(level.optionCode),
@@ -26,6 +33,7 @@ constexpr OptionGroupTable BatteryLowTable()
 
 using namespace OptionCode;
 
+// clang-format off
 constexpr OptionGroupTable kTables[kOptionGroupCount] = {
     // L+R CPI switch: 0xCC means disabled; any other valid value enabled.
     {0x12, AnswerForm::ComplementPair, 2, {kLrCpiEnable, kLrCpiDisable},
@@ -41,6 +49,7 @@ constexpr OptionGroupTable kTables[kOptionGroupCount] = {
      Choice::kWakeupMotionAndButton, "Wakeup"},
     BatteryLowTable(),
 };
+// clang-format on
 
 bool IsByte(int value)
 {

@@ -10,7 +10,10 @@
 enum class OptionGroup { LrCpiSwitch, Cpi, PowerSaving, Wakeup, BatteryLow };
 inline constexpr int kOptionGroupCount = 5;
 
-inline constexpr int GroupIndex(OptionGroup group) { return static_cast<int>(group); }
+inline constexpr int GroupIndex(OptionGroup group)
+{
+    return static_cast<int>(group);
+}
 
 // Choices of the two-way groups, in window order.
 namespace Choice {

@@ -4,8 +4,7 @@
 
 OptionChange::OptionChange(CommandChannel& channel, Writes writes)
     : channel_(channel), rf_(channel), writes_(std::move(writes))
-{
-}
+{}
 
 void OptionChange::SendOptionCode(quint8 code)
 {

@@ -25,9 +25,8 @@ QString PairingStartLine(int tick, const LinkStatus& ids)
 QString PairingReadingLine(ReadingStage stage, int tick, const LinkStatus& reading)
 {
     return QString::asprintf("*%d*%d--NowMseID-%x--NowKbdID-%x--channel-%d",
-                             stage == ReadingStage::First ? 1 : 2, tick,
-                             unsigned(reading.mouseId), unsigned(reading.keyboardId),
-                             int(reading.channel));
+                             stage == ReadingStage::First ? 1 : 2, tick, unsigned(reading.mouseId),
+                             unsigned(reading.keyboardId), int(reading.channel));
 }
 
 std::optional<LinkStatus> Pairing::ReadLinkStatus()

@@ -54,8 +54,7 @@ public:
 
     Pairing(CommandChannel& channel, SpecialCommands& special)
         : channel_(channel), special_(special)
-    {
-    }
+    {}
 
     // Notes the IDs from a stable reading and sends the start command. Nothing, and nothing
     // sent after the readings, when no attempt within the bound was stable.

@@ -4,8 +4,7 @@
 
 InputLimit::InputLimit(int maxLength, bool upperCase, bool digitsOnly, QObject* parent)
     : QValidator(parent), maxLength_(maxLength), upperCase_(upperCase), digitsOnly_(digitsOnly)
-{
-}
+{}
 
 QValidator::State InputLimit::validate(QString& input, int& pos) const
 {

@@ -18,8 +18,7 @@ QString unquoted(const QString& value)
 
 }  // namespace
 
-std::optional<QString> ReadIniValue(const QString& path, const QString& section,
-                                    const QString& key)
+std::optional<QString> ReadIniValue(const QString& path, const QString& section, const QString& key)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIniSize)

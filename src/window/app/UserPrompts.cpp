@@ -24,7 +24,8 @@ protected:
     {
         Dialog::showEvent(event);
         const QSize screen = PrimaryScreenSize();
-        this->move(screen.width() / 2 - this->width() / 2, screen.height() / 2 - this->height() / 2);
+        this->move(screen.width() / 2 - this->width() / 2,
+                   screen.height() / 2 - this->height() / 2);
     }
 };
 

@@ -167,9 +167,18 @@ void TALed::ChangeColor(TColor& member, TColor c)
     RepaintNow();
 }
 
-void TALed::setTrueColor(TColor c) { ChangeColor(trueColor_, c); }
-void TALed::setFalseColor(TColor c) { ChangeColor(falseColor_, c); }
-void TALed::setBorderColor(TColor c) { ChangeColor(borderColor_, c); }
+void TALed::setTrueColor(TColor c)
+{
+    ChangeColor(trueColor_, c);
+}
+void TALed::setFalseColor(TColor c)
+{
+    ChangeColor(falseColor_, c);
+}
+void TALed::setBorderColor(TColor c)
+{
+    ChangeColor(borderColor_, c);
+}
 
 void TALed::setBordered(bool on)
 {
@@ -225,8 +234,8 @@ void TALed::leaveEvent(QEvent* event)
 
 void TALed::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
-        && OnClick)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+        OnClick)
         OnClick(this);
     QWidget::mouseReleaseEvent(event);
 }

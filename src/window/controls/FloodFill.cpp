@@ -20,8 +20,8 @@ int FloodFill(QImage& image, QPoint seed, QRgb target, QRgb replacement)
     while (!pending.empty()) {
         const QPoint p = pending.back();
         pending.pop_back();
-        const QPoint neighbours[] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
-                                     {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+        const QPoint neighbours[] = {
+            {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
         for (const QPoint& n : neighbours) {
             if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
                 continue;

@@ -15,7 +15,7 @@ QString FullExponentText(double value)
     const QString shortest = QString::number(value, 'E', QLocale::FloatingPointShortest);
     const int e = shortest.indexOf(QLatin1Char('E'));
     if (e < 0)
-        return shortest; // nan, inf
+        return shortest;  // nan, inf
     QString mantissa = shortest.left(e);
     if (!mantissa.contains(QLatin1Char('.')))
         mantissa += QStringLiteral(".0");

@@ -37,8 +37,7 @@ QString ConversionMessage(const QString& convertedText)
 HexConversionError::HexConversionError(const QString& convertedText)
     : std::runtime_error(ConversionMessage(convertedText).toStdString()),
       message_(ConversionMessage(convertedText))
-{
-}
+{}
 
 int HexTextToInt(const QString& text)
 {
@@ -52,7 +51,7 @@ int HexTextToInt(const QString& text)
         if (value != 0)
             ++significant;
     }
-    return int(value); // eight digits wrap to negative values, as a 32-bit integer
+    return int(value);  // eight digits wrap to negative values, as a 32-bit integer
 }
 
 QString IntToHexText(int value)
@@ -109,7 +108,7 @@ void THexEdit::setValue(int value)
 void THexEdit::keyPressEvent(QKeyEvent* event)
 {
     if (isFilter_ && TypesCharacter(*event) && !IsHexText(event->text())) {
-        event->accept(); // discarded, as if never typed
+        event->accept();  // discarded, as if never typed
         return;
     }
     TKARVEdit::keyPressEvent(event);

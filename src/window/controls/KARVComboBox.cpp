@@ -10,7 +10,8 @@ namespace {
 class ImageItemDelegate : public QStyledItemDelegate {
 public:
     explicit ImageItemDelegate(TKARVImageComboBox* combo)
-        : QStyledItemDelegate(combo), combo_(combo) {}
+        : QStyledItemDelegate(combo), combo_(combo)
+    {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override

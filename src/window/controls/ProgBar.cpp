@@ -14,11 +14,11 @@ TProgBar::TProgBar(QWidget* parent) : QWidget(parent)
 }
 
 // Stores a drawn property and repaints.
-#define PROGBAR_SETTER(name, member, type) \
-    void TProgBar::name(type v)            \
-    {                                      \
-        member = v;                        \
-        Changed();                         \
+#define PROGBAR_SETTER(name, member, type)                                                         \
+    void TProgBar::name(type v)                                                                    \
+    {                                                                                              \
+        member = v;                                                                                \
+        Changed();                                                                                 \
     }
 PROGBAR_SETTER(setColorBackGnd, colorBackGnd_, TColor)
 PROGBAR_SETTER(setColorMapMode, colorMapMode_, TColorMapping)
@@ -38,14 +38,14 @@ PROGBAR_SETTER(setTextVisible, textVisible_, bool)
 #undef PROGBAR_SETTER
 
 // Value and range repaint only when they change: the status poll sets them every second.
-#define PROGBAR_VALUE_SETTER(name, member) \
-    void TProgBar::name(double v)          \
-    {                                      \
-        if (v == member)                   \
-            return;                        \
-        member = v;                        \
-        Changed();                         \
-        AnnounceValue();                   \
+#define PROGBAR_VALUE_SETTER(name, member)                                                         \
+    void TProgBar::name(double v)                                                                  \
+    {                                                                                              \
+        if (v == member)                                                                           \
+            return;                                                                                \
+        member = v;                                                                                \
+        Changed();                                                                                 \
+        AnnounceValue();                                                                           \
     }
 PROGBAR_VALUE_SETTER(setMax, max_)
 PROGBAR_VALUE_SETTER(setMin, min_)
@@ -118,7 +118,7 @@ void TProgBar::setFontColor(TColor c)
 {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, toQColor(c));
-    setPalette(p); // repaints through changeEvent
+    setPalette(p);  // repaints through changeEvent
 }
 
 bool TProgBar::setBackGroundImg(const QString& fileName)

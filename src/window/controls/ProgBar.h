@@ -110,8 +110,8 @@ private:
     };
     struct Bar {
         Area rect;
-        int length; // extent in the growth direction
-        int fullLength; // the inner area's extent in that direction
+        int length;      // extent in the growth direction
+        int fullLength;  // the inner area's extent in that direction
     };
 
     void Changed();

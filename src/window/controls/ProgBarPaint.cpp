@@ -67,8 +67,8 @@ int TProgBar::ColorIndex(int stripe, const Bar& bar) const
     case cgmCover: k = Nearest(stripe * double(ColorMapLast) / s); break;
     case cgmStretch: k = Nearest(stripe * double(ColorMapLast) / n); break;
     case cgmMove:
-        k = Nearest(stripe * double(ColorMapLast) / s) + ColorMapLast
-            - Nearest((n - 1) * ColorMapLast / s);
+        k = Nearest(stripe * double(ColorMapLast) / s) + ColorMapLast -
+            Nearest((n - 1) * ColorMapLast / s);
         break;
     }
     return int(std::clamp(k, 0.0, double(ColorMapLast)));
@@ -169,6 +169,6 @@ void TProgBar::DrawValueText(QImage& image)
     p.setFont(font());
     p.setPen(palette().color(QPalette::WindowText));
     p.translate(textPosX_ + offset.x(), textPosY_ + offset.y());
-    p.rotate(-textAngle_); // counter-clockwise on screen
+    p.rotate(-textAngle_);  // counter-clockwise on screen
     p.drawText(0, metrics.ascent(), text);
 }

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 RasterCanvas::RasterCanvas(QImage& image)
-    : width_(image.width()), height_(image.height()),
+    : width_(image.width()),
+      height_(image.height()),
       stride_(int(image.bytesPerLine() / qsizetype(sizeof(QRgb)))),
       pixels_(reinterpret_cast<QRgb*>(image.bits()))
-{
-}
+{}
 
 void RasterCanvas::setPixel(int x, int y, TColor c)
 {

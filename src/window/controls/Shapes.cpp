@@ -21,10 +21,11 @@ void PenRectangle(RasterCanvas& canvas, QPoint origin, QSize size, int penWidth,
     canvas.fillRect(x1, y1, x2, y2, brush);
     const int w = std::max(penWidth, 1), before = w / 2;
     const int left = x1 - before, right = x2 - 1 - before + w;
-    canvas.fillRect(left, y1 - before, right, y1 - before + w, pen); // top
-    canvas.fillRect(left, y2 - 1 - before, right, y2 - 1 - before + w, pen); // bottom
-    canvas.fillRect(x1 - before, y1 - before, x1 - before + w, y2 - 1 - before + w, pen); // left
-    canvas.fillRect(x2 - 1 - before, y1 - before, x2 - 1 - before + w, y2 - 1 - before + w, pen); // right
+    canvas.fillRect(left, y1 - before, right, y1 - before + w, pen);                       // top
+    canvas.fillRect(left, y2 - 1 - before, right, y2 - 1 - before + w, pen);               // bottom
+    canvas.fillRect(x1 - before, y1 - before, x1 - before + w, y2 - 1 - before + w, pen);  // left
+    canvas.fillRect(x2 - 1 - before, y1 - before, x2 - 1 - before + w, y2 - 1 - before + w,
+                    pen);  // right
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ class RasterCanvas;
 
 struct TShapePen {
     TColor Color = clBlack;
-    int Width = 1; // 0 draws as 1
+    int Width = 1;  // 0 draws as 1
     bool operator==(const TShapePen& o) const { return Color == o.Color && Width == o.Width; }
 };
 

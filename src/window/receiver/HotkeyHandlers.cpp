@@ -17,8 +17,10 @@ void TForm1::FillCustKeyLists()
     cbCustKey2->clear();
     for (const CustomKey& key : kCustomKeys)
         cbCustKey1->addItem(QString::fromLatin1(key.caption), int(key.code));
-    hotkeys_->homeEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey1Default), Qt::MatchExactly);
-    hotkeys_->mailEntryIndex = cbCustKey1->findText(QString::fromLatin1(kHotkey2Default), Qt::MatchExactly);
+    hotkeys_->homeEntryIndex =
+        cbCustKey1->findText(QString::fromLatin1(kHotkey1Default), Qt::MatchExactly);
+    hotkeys_->mailEntryIndex =
+        cbCustKey1->findText(QString::fromLatin1(kHotkey2Default), Qt::MatchExactly);
     for (int i = 0; i < cbCustKey1->count(); ++i)
         cbCustKey2->addItem(cbCustKey1->itemText(i), cbCustKey1->itemData(i));
     // Nothing is chosen until the receiver has been read or the user picks an entry.

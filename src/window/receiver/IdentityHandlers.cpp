@@ -47,12 +47,13 @@ TForm1::EepromWrite TForm1::WriteEepromByte(const QObject* button)
     THexEdit* box = EepromByteBox(button);
     if (!box)
         return EepromWrite::Refused;
-    const std::optional<int> value = FittingValue(box, 0xFF, Localized(IdentityTexts::kByteTooLarge));
+    const std::optional<int> value =
+        FittingValue(box, 0xFF, Localized(IdentityTexts::kByteTooLarge));
     if (!value)
         return EepromWrite::Refused;
     const quint8 word = *UsbIdentity::ButtonWord(button->objectName());
     return UsbIdentity::WriteByte(Channel(), word, quint8(*value)) ? EepromWrite::Done
-                                                                  : EepromWrite::NotConfirmed;
+                                                                   : EepromWrite::NotConfirmed;
 }
 
 void TForm1::RunEepromWrites(const std::function<EepromWrite()>& writes)
@@ -85,8 +86,7 @@ void TForm1::btnEEPROM_W_00Click(QObject* Sender)
     RunEepromWrites([this, Sender] { return WriteEepromByte(Sender); });
 }
 
-void TForm1::ReadIdentityPair(const QObject* highButton, const QObject* lowButton,
-                              THexEdit* target)
+void TForm1::ReadIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target)
 {
     const CommandChannel::Sequence run(Channel());
     ReadEepromByte(highButton);
@@ -97,7 +97,8 @@ void TForm1::ReadIdentityPair(const QObject* highButton, const QObject* lowButto
 void TForm1::WriteIdentityPair(THexEdit* source, const QObject* highButton,
                                const QObject* lowButton)
 {
-    const std::optional<int> value = FittingValue(source, 0xFFFF, Localized(IdentityTexts::kIdTooLarge));
+    const std::optional<int> value =
+        FittingValue(source, 0xFFFF, Localized(IdentityTexts::kIdTooLarge));
     if (!value)
         return;
     EepromByteBox(highButton)->setValue(*value >> 8);

@@ -22,28 +22,91 @@ int CheckedIndex(const std::vector<QRadioButton*>& buttons)
 
 }  // namespace
 
-void TForm1::rbRF_DR_15Click(QObject*) { OptionChosen(OptionGroup::LrCpiSwitch); }
-void TForm1::rbRF_DR_1AClick(QObject*) { OptionChosen(OptionGroup::LrCpiSwitch); }
-void TForm1::rbRF_DR_25Click(QObject*) { OptionChosen(OptionGroup::Wakeup); }
-void TForm1::rbRF_DR_2AClick(QObject*) { OptionChosen(OptionGroup::Wakeup); }
-void TForm1::rbRF_DR_45Click(QObject*) { OptionChosen(OptionGroup::PowerSaving); }
-void TForm1::rbRF_DR_4AClick(QObject*) { OptionChosen(OptionGroup::PowerSaving); }
-void TForm1::rbRF_DR_4FClick(QObject*) { OptionChosen(OptionGroup::PowerSaving); }
-void TForm1::rbRF_CPI_HClick(QObject*) { OptionChosen(OptionGroup::Cpi); }
-void TForm1::rbRF_CPI_LClick(QObject*) { OptionChosen(OptionGroup::Cpi); }
-void TForm1::cbRF_Set_BTY_Low_LevelChange(QObject*) { OptionChosen(OptionGroup::BatteryLow); }
-void TForm1::rbRF_DR_5AClick(QObject*) { AutoConnectChosen(true); }
-void TForm1::rbRF_DR_55Click(QObject*) { AutoConnectChosen(false); }
+void TForm1::rbRF_DR_15Click(QObject*)
+{
+    OptionChosen(OptionGroup::LrCpiSwitch);
+}
+void TForm1::rbRF_DR_1AClick(QObject*)
+{
+    OptionChosen(OptionGroup::LrCpiSwitch);
+}
+void TForm1::rbRF_DR_25Click(QObject*)
+{
+    OptionChosen(OptionGroup::Wakeup);
+}
+void TForm1::rbRF_DR_2AClick(QObject*)
+{
+    OptionChosen(OptionGroup::Wakeup);
+}
+void TForm1::rbRF_DR_45Click(QObject*)
+{
+    OptionChosen(OptionGroup::PowerSaving);
+}
+void TForm1::rbRF_DR_4AClick(QObject*)
+{
+    OptionChosen(OptionGroup::PowerSaving);
+}
+void TForm1::rbRF_DR_4FClick(QObject*)
+{
+    OptionChosen(OptionGroup::PowerSaving);
+}
+void TForm1::rbRF_CPI_HClick(QObject*)
+{
+    OptionChosen(OptionGroup::Cpi);
+}
+void TForm1::rbRF_CPI_LClick(QObject*)
+{
+    OptionChosen(OptionGroup::Cpi);
+}
+void TForm1::cbRF_Set_BTY_Low_LevelChange(QObject*)
+{
+    OptionChosen(OptionGroup::BatteryLow);
+}
+void TForm1::rbRF_DR_5AClick(QObject*)
+{
+    AutoConnectChosen(true);
+}
+void TForm1::rbRF_DR_55Click(QObject*)
+{
+    AutoConnectChosen(false);
+}
 
-void TForm1::btnRF_DR_15Click(QObject*) { WriteOptionRegister(OptionCode::kLrCpiEnable); }
-void TForm1::btnRF_DR_1AClick(QObject*) { WriteOptionRegister(OptionCode::kLrCpiDisable); }
-void TForm1::btnRF_DR_25Click(QObject*) { WriteOptionRegister(OptionCode::kWakeupMotionAndButton); }
-void TForm1::btnRF_DR_2AClick(QObject*) { WriteOptionRegister(OptionCode::kWakeupButtonOnly); }
-void TForm1::btnRF_DR_45Click(QObject*) { WriteOptionRegister(OptionCode::kPowerSavingOff); }
-void TForm1::btnRF_DR_4AClick(QObject*) { WriteOptionRegister(OptionCode::kPowerSavingButtonWakeup); }
-void TForm1::btnRF_DR_4FClick(QObject*) { WriteOptionRegister(OptionCode::kPowerSavingOn); }
-void TForm1::btnRF_DR_55Click(QObject*) { WriteOptionRegister(OptionCode::kAutoConnectOff); }
-void TForm1::btnRF_DR_5AClick(QObject*) { WriteOptionRegister(OptionCode::kAutoConnectOn); }
+void TForm1::btnRF_DR_15Click(QObject*)
+{
+    WriteOptionRegister(OptionCode::kLrCpiEnable);
+}
+void TForm1::btnRF_DR_1AClick(QObject*)
+{
+    WriteOptionRegister(OptionCode::kLrCpiDisable);
+}
+void TForm1::btnRF_DR_25Click(QObject*)
+{
+    WriteOptionRegister(OptionCode::kWakeupMotionAndButton);
+}
+void TForm1::btnRF_DR_2AClick(QObject*)
+{
+    WriteOptionRegister(OptionCode::kWakeupButtonOnly);
+}
+void TForm1::btnRF_DR_45Click(QObject*)
+{
+    WriteOptionRegister(OptionCode::kPowerSavingOff);
+}
+void TForm1::btnRF_DR_4AClick(QObject*)
+{
+    WriteOptionRegister(OptionCode::kPowerSavingButtonWakeup);
+}
+void TForm1::btnRF_DR_4FClick(QObject*)
+{
+    WriteOptionRegister(OptionCode::kPowerSavingOn);
+}
+void TForm1::btnRF_DR_55Click(QObject*)
+{
+    WriteOptionRegister(OptionCode::kAutoConnectOff);
+}
+void TForm1::btnRF_DR_5AClick(QObject*)
+{
+    WriteOptionRegister(OptionCode::kAutoConnectOn);
+}
 
 void TForm1::WriteOptionRegister(quint8 code)
 {

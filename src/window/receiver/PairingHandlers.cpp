@@ -83,11 +83,8 @@ void TForm1::RunPairingTick()
         },
         [this](const SpecialReply& reply) { ShowSpecialRun(reply); });
     switch (result.outcome) {
-    case Pairing::Outcome::Pairing:
-        ShowPairingTimeLeft(tick);
-        return;
-    case Pairing::Outcome::Gone:
-        return;
+    case Pairing::Outcome::Pairing: ShowPairingTimeLeft(tick); return;
+    case Pairing::Outcome::Gone: return;
     case Pairing::Outcome::NoStableReading:
         ShowNoReceiver();
         tmrSoftBind->stop();
@@ -97,9 +94,7 @@ void TForm1::RunPairingTick()
         link_->receiver.PreKbdID = result.now.keyboardId;
         EndPairing(true);
         return;
-    case Pairing::Outcome::TimedOut:
-        EndPairing(false);
-        return;
+    case Pairing::Outcome::TimedOut: EndPairing(false); return;
     }
 }
 
@@ -159,6 +154,7 @@ void TForm1::RunPendingPairingClick()
         return;
     pairing_->clickPending = false;
     // A click meant for a receiver that has gone since is dropped with it.
-    if (pairing_->clickReceiver == link_->receiver.ReceiverChanges && btnCombo_Cmd_Soft_Bind_SW->isEnabled())
+    if (pairing_->clickReceiver == link_->receiver.ReceiverChanges &&
+        btnCombo_Cmd_Soft_Bind_SW->isEnabled())
         btnCombo_Cmd_Soft_Bind_SWClick(btnCombo_Cmd_Soft_Bind_SW);
 }

@@ -10,8 +10,7 @@
 struct PairingState {
     PairingState(CommandChannel& channel, SpecialCommands& specialCommands)
         : pairing(channel, specialCommands)
-    {
-    }
+    {}
 
     Pairing pairing;
     // The receiver (count of receiver changes) a pairing step runs on.

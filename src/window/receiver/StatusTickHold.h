@@ -11,8 +11,7 @@ class StatusTickHold {
 public:
     StatusTickHold(QTimer* statusTimer, QRecursiveMutex* deviceLock)
         : timer_(Stopped(statusTimer)), lock_(deviceLock)
-    {
-    }
+    {}
     ~StatusTickHold()
     {
         lock_.unlock();

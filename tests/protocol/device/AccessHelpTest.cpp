@@ -20,10 +20,9 @@ HidNodeInfo Node(const char* path, int collection, quint16 productId)
 
 TEST(AccessHelpTest, NamesTheReceiverNodesOnceAndGivesTheCommandsInEachLanguage)
 {
-    const std::vector<HidNodeInfo> refused = {Node("/dev/hidraw3", 0, 0x0E42),
-                                              Node("/dev/hidraw3", 1, 0x0E42),
-                                              Node("/dev/hidraw4", 0, 0x0E42),
-                                              Node("/dev/hidraw9", 0, 0x0001)};
+    const std::vector<HidNodeInfo> refused = {
+        Node("/dev/hidraw3", 0, 0x0E42), Node("/dev/hidraw3", 1, 0x0E42),
+        Node("/dev/hidraw4", 0, 0x0E42), Node("/dev/hidraw9", 0, 0x0001)};
     const struct {
         TLanguateKind language;
         const char* problem;
@@ -43,12 +42,12 @@ TEST(AccessHelpTest, NamesTheReceiverNodesOnceAndGivesTheCommandsInEachLanguage)
         const AccessHelp help = AccessHelpFor(refused, QStringLiteral("karvelo-rf-tool"));
         EXPECT_TRUE(help.problem.startsWith(QString::fromUtf8(c.problem))) << c.language;
         EXPECT_EQ(help.afterwards, QString::fromUtf8(c.afterwards));
-        EXPECT_EQ(help.commands,
-                  (QStringList{"karvelo-rf-tool --print-udev-rules | sudo tee "
-                               "/etc/udev/rules.d/70-karvelo-rf-receiver.rules",
-                               "sudo udevadm control --reload",
-                               "sudo udevadm trigger --subsystem-match=hidraw"}));
-        EXPECT_TRUE(help.plainText().contains(QStringLiteral("\n    sudo udevadm control --reload\n")));
+        EXPECT_EQ(help.commands, (QStringList{"karvelo-rf-tool --print-udev-rules | sudo tee "
+                                              "/etc/udev/rules.d/70-karvelo-rf-receiver.rules",
+                                              "sudo udevadm control --reload",
+                                              "sudo udevadm trigger --subsystem-match=hidraw"}));
+        EXPECT_TRUE(
+            help.plainText().contains(QStringLiteral("\n    sudo udevadm control --reload\n")));
     }
     CurrentLanguage = lkEng;
 }

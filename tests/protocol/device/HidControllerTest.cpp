@@ -23,7 +23,11 @@ public:
     public:
         Connection(const HandBackend& backend, Device d) : backend_(backend), d_(std::move(d)) {}
         bool canTransfer() const override { return true; }
-        bool getAttributes(HidAttributes& out) override { out = d_.attributes; return true; }
+        bool getAttributes(HidAttributes& out) override
+        {
+            out = d_.attributes;
+            return true;
+        }
         bool getCaps(HidCaps& out) override
         {
             out.UsagePage = 1;
@@ -34,9 +38,21 @@ public:
         bool setFeature(const quint8*, int) override { return transfer(); }
         bool getFeature(quint8*, int) override { return transfer(); }
         bool removed() const override { return removed_; }
-        bool getProductString(QString& out) override { out = QStringLiteral("P"); return true; }
-        bool getSerialNumberString(QString& out) override { out = d_.serial; return true; }
-        bool getIndexedString(int, QString& out) override { out = d_.languages; return true; }
+        bool getProductString(QString& out) override
+        {
+            out = QStringLiteral("P");
+            return true;
+        }
+        bool getSerialNumberString(QString& out) override
+        {
+            out = d_.serial;
+            return true;
+        }
+        bool getIndexedString(int, QString& out) override
+        {
+            out = d_.languages;
+            return true;
+        }
 
     private:
         bool transfer()
@@ -175,7 +191,8 @@ TEST_F(HidControllerTest, UnpluggedHeldDeviceStaysListedUntilReturned)
 TEST_F(HidControllerTest, TransferFindingTheDeviceRemovedListsAgainWithoutANotification)
 {
     // Removed with its handle open, removed before it was opened, refusing the reports.
-    for (const auto& [handleOpen, removed] : {std::pair{true, true}, {false, true}, {true, false}}) {
+    for (const auto& [handleOpen, removed] :
+         {std::pair{true, true}, {false, true}, {true, false}}) {
         SCOPED_TRACE(testing::Message() << handleOpen << removed);
         SetUp();
         backend->add(QStringLiteral("a"));

@@ -59,7 +59,8 @@ TEST(ReceiverLockTest, RunRefusedTheLockSendsNothingAndSaysSo)
     EXPECT_TRUE(rig.sent([&] {
                        EXPECT_EQ(rig.channel.EepromReadWord(15), -1);
                        rig.channel.plainCommand(CommandChannel::request({0x0C}));
-                   }).empty());
+                   })
+                    .empty());
     EXPECT_TRUE(rig.clock->sleeps().empty());
     EXPECT_TRUE(rig.channel.lockRefused());
     EXPECT_EQ(lock->releases, 0);

@@ -63,10 +63,10 @@ protected:
 
 TEST_F(ReceiverSelectionTest, KeepsMouseAndKeyboardCollectionsAndPicksTheLowestReceiverRow)
 {
-    backend->plug(Profile(0x1111, 0x2222, {Collection(0x02, 0)}));           // no feature reports
-    backend->plug(Profile(0x1111, 0x3333, {Collection(0x01, 8)}));           // not a mouse or keyboard
-    backend->plug(Profile(0x7A3C, 0x0E42, {Collection(0x06, 8)}));           // second receiver id
-    backend->plug(SimReceivers::receiverProfile());                          // mouse + keyboard
+    backend->plug(Profile(0x1111, 0x2222, {Collection(0x02, 0)}));  // no feature reports
+    backend->plug(Profile(0x1111, 0x3333, {Collection(0x01, 8)}));  // not a mouse or keyboard
+    backend->plug(Profile(0x7A3C, 0x0E42, {Collection(0x06, 8)}));  // second receiver id
+    backend->plug(SimReceivers::receiverProfile());                 // mouse + keyboard
 
     THidDevice* receiver = Select();
 

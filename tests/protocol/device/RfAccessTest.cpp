@@ -16,7 +16,8 @@ protected:
 
     int WriteVerified(quint8 address, quint8 data)
     {
-        return rf.WriteEepromVerified(address, data, [this](int value) { readBacks.push_back(value); });
+        return rf.WriteEepromVerified(address, data,
+                                      [this](int value) { readBacks.push_back(value); });
     }
     long Count(const std::vector<QString>& sent, const char* report)
     {

@@ -26,7 +26,8 @@ TEST(SequenceTest, RunEndsWhenItsReceiverIsDroppedReplacedOrClosed)
                            EXPECT_EQ(rig.channel.RfQuery(0x24, 0x10), -1);
                            EXPECT_FALSE(rig.channel.EepromWriteWord(7, 0x00FF));
                            rig.channel.RfCommand(0x2B, 0x5A, 0x33);
-                       }).empty());
+                       })
+                        .empty());
         EXPECT_TRUE(rig.clock->sleeps().empty());
         rig.channel.setReceiver(nullptr);
         rig.controller.ReturnDevice(other);

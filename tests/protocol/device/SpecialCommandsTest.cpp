@@ -25,13 +25,16 @@ TEST(ChannelMapRowsTest, EachCommandPaintsItsRows)
     using G = ChannelGrid;
     const std::array<quint8, 7> bytes{1, 2, 3, 4, 5, 6, 7};
     EXPECT_EQ(ChannelMapRows(ReplyOf(2, bytes)),
-              (std::vector<ChannelMapRow>{{G::MouseHopping, 0, 1}, {G::MouseHopping, 1, 2},
-                                          {G::MouseHopping, 2, 3}, {G::MouseHopping, 3, 4},
-                                          {G::KeyboardHopping, 0, 5}, {G::KeyboardHopping, 1, 6},
+              (std::vector<ChannelMapRow>{{G::MouseHopping, 0, 1},
+                                          {G::MouseHopping, 1, 2},
+                                          {G::MouseHopping, 2, 3},
+                                          {G::MouseHopping, 3, 4},
+                                          {G::KeyboardHopping, 0, 5},
+                                          {G::KeyboardHopping, 1, 6},
                                           {G::KeyboardHopping, 2, 7}}));
     EXPECT_EQ(ChannelMapRows(ReplyOf(3, bytes)),
-              (std::vector<ChannelMapRow>{{G::Rssi, 0, 1}, {G::Rssi, 1, 2}, {G::Rssi, 2, 3},
-                                          {G::Rssi, 3, 4}}));
+              (std::vector<ChannelMapRow>{
+                  {G::Rssi, 0, 1}, {G::Rssi, 1, 2}, {G::Rssi, 2, 3}, {G::Rssi, 3, 4}}));
     EXPECT_EQ(ChannelMapRows(ReplyOf(4, bytes, true)),
               (std::vector<ChannelMapRow>{{G::KeyboardHopping, 3, 1}}));
     EXPECT_TRUE(ChannelMapRows(ReplyOf(4, bytes, false)).empty());
@@ -78,7 +81,8 @@ TEST_F(SpecialCommandsTest, NothingForAFailedRunAnotherNumberOrNoReceiver)
 {
     ASSERT_TRUE(commands.Run(2));  // an earlier run's reply is not this run's
     rig.faults().nackReplies(SimFaults::kAlways);
-    EXPECT_EQ(rig.sent([&] { EXPECT_FALSE(commands.Run(2)); }), std::vector<QString>(50, Request(2)));
+    EXPECT_EQ(rig.sent([&] { EXPECT_FALSE(commands.Run(2)); }),
+              std::vector<QString>(50, Request(2)));
     rig.faults().clear();
     for (int command : {0, 5, -1})
         EXPECT_TRUE(rig.sent([&] { EXPECT_FALSE(commands.Run(command)); }).empty());

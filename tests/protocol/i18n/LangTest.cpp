@@ -54,7 +54,8 @@ TEST_F(LangTest, TextsAreFoundByIdWhateverTheirPlaceInTheTable)
     EXPECT_EQ(TermIn(lkChs, 27), QStringLiteral("写"));
     EXPECT_EQ(TermIn(lkEng, 24), QStringLiteral("Mouse Bettery Low Level"));
     EXPECT_EQ(TermIn(lkChs, 21), QStringLiteral("启用省电模式并以 (L+R+M) 按键时唤醒"));
-    EXPECT_EQ(TermIn(lkEng, 30), QStringLiteral("Setup fail, please move mouse to rebuild RF Link!"));
+    EXPECT_EQ(TermIn(lkEng, 30),
+              QStringLiteral("Setup fail, please move mouse to rebuild RF Link!"));
     EXPECT_EQ(TermIn(lkCht, 30),
               QStringLiteral("設定失敗，未偵測到RF連線，請滑動滑鼠以重新建立RF連線!"));
     EXPECT_EQ(TermIn(lkChs, 34), QStringLiteral("请先取下并重新安装滑鼠电池，再进行设定"));
@@ -85,7 +86,8 @@ TEST_F(LangTest, StoredValueNamesALanguageInAnyCaseWithOrWithoutPrefix)
 
 TEST_F(LangTest, StoredValueNamingNoLanguageGivesNothing)
 {
-    for (const char* value : {"", "xyz", "lkDeu", "lk", "kCht", "lkChtx", " lkCht", "lkCht ", "Ch", "lklkCht"})
+    for (const char* value :
+         {"", "xyz", "lkDeu", "lk", "kCht", "lkChtx", " lkCht", "lkCht ", "Ch", "lklkCht"})
         EXPECT_EQ(ParseStoredLanguage(QString::fromLatin1(value)), std::nullopt) << value;
 }
 
@@ -115,8 +117,9 @@ TEST_F(LangTest, LocalesImplyTheirCodePage)
         EXPECT_EQ(CodePageForLocale(QLocale(QString::fromLatin1(name))), 936) << name;
     for (const char* name : {"zh_TW", "zh_HK", "zh_MO"})
         EXPECT_EQ(CodePageForLocale(QLocale(QString::fromLatin1(name))), 950) << name;
-    EXPECT_EQ(CodePageForLocale(QLocale(QLocale::Chinese, QLocale::TraditionalHanScript,
-                                        QLocale::China)), 950);
+    EXPECT_EQ(
+        CodePageForLocale(QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::China)),
+        950);
     for (const char* name : {"en_US", "de_DE", "ja_JP", "C"})
         EXPECT_EQ(CodePageForLocale(QLocale(QString::fromLatin1(name))), 1252) << name;
 }

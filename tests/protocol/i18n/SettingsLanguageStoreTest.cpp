@@ -21,7 +21,8 @@ TEST(SettingsLanguageStore, ReadsNothingUntilWrittenThenTheNameInKarveloRfBind)
 
     store.Write(QStringLiteral("lkCht"));
     EXPECT_EQ(SettingsLanguageStore().Read(), QStringLiteral("lkCht"));
-    const QSettings written(home.filePath(QStringLiteral("KARVELO/RF_BIND.conf")), QSettings::IniFormat);
+    const QSettings written(home.filePath(QStringLiteral("KARVELO/RF_BIND.conf")),
+                            QSettings::IniFormat);
     EXPECT_EQ(written.value(QStringLiteral("LngSection")).toString(), QStringLiteral("lkCht"));
 
     store.Write(QStringLiteral("lkEng"));

@@ -25,7 +25,7 @@ TEST(CustomKeyListTest, TwentyFourDistinctFunctionsWithTheDefaultsAmongThem)
     EXPECT_EQ(captions.size(), 24);
     EXPECT_EQ(codes.size(), 24);
     const std::pair<int, CustomKey> spots[] = {
-        {0, {"[DISABLE]", 0x0000}}, {7, {"WWW HOME", 0x0223}}, {8, {"MAIL", 0x018A}},
+        {0, {"[DISABLE]", 0x0000}}, {7, {"WWW HOME", 0x0223}},    {8, {"MAIL", 0x018A}},
         {11, {"VOLUME +", 0x00E9}}, {18, {"CALCULATOR", 0x0192}}, {23, {"Guide", 0x008D}},
     };
     for (const auto& [index, key] : spots) {
@@ -68,20 +68,24 @@ TEST_F(HotkeysTest, StoreWritesLowByteWordThenHighByteWordThenTakesThemIntoUse)
         Sent sent;
     };
     const Case cases[] = {
-        {0, 0x0000, {"01 04 03 00 FF 00 00 00", "01 03 03 00 00 00 00 00",
-                     "01 04 04 00 FF 00 00 00", "01 03 04 00 00 00 00 00",
-                     "01 08 0B 00 00 00 00 00"}},
-        {1, 0x00E9, {"01 04 05 E9 16 00 00 00", "01 03 05 00 00 00 00 00",
-                     "01 04 06 00 FF 00 00 00", "01 03 06 00 00 00 00 00",
-                     "01 08 0B 00 00 00 00 00"}},
+        {0,
+         0x0000,
+         {"01 04 03 00 FF 00 00 00", "01 03 03 00 00 00 00 00", "01 04 04 00 FF 00 00 00",
+          "01 03 04 00 00 00 00 00", "01 08 0B 00 00 00 00 00"}},
+        {1,
+         0x00E9,
+         {"01 04 05 E9 16 00 00 00", "01 03 05 00 00 00 00 00", "01 04 06 00 FF 00 00 00",
+          "01 03 06 00 00 00 00 00", "01 08 0B 00 00 00 00 00"}},
     };
     for (const Case& c : cases) {
         bool stored = false;
-        EXPECT_EQ(rig.sent([&] { stored = Hotkeys::Store(rig.channel, c.hotkey, c.code); }), c.sent);
+        EXPECT_EQ(rig.sent([&] { stored = Hotkeys::Store(rig.channel, c.hotkey, c.code); }),
+                  c.sent);
         EXPECT_TRUE(stored);
         EXPECT_EQ(Read(c.hotkey), std::optional<quint16>(c.code));
     }
-    EXPECT_EQ(rig.firmware->hotkeysInUse(), (std::array<quint16, 4>{0x00FF, 0x00FF, 0xE916, 0x00FF}));
+    EXPECT_EQ(rig.firmware->hotkeysInUse(),
+              (std::array<quint16, 4>{0x00FF, 0x00FF, 0xE916, 0x00FF}));
 }
 
 TEST_F(HotkeysTest, UnconfirmedWordEndsTheStoreWithoutTheUpdateCommand)

@@ -46,7 +46,8 @@ protected:
 TEST_F(OptionChangeTest, ChoiceTakenAtOnceIsOnePassAndAQuarterSecondOfWaits)
 {
     OptionChange::Result result;
-    const auto sent = rig.sent([&] { result = Run(OptionGroup::Wakeup, Choice::kWakeupButtonOnly); });
+    const auto sent =
+        rig.sent([&] { result = Run(OptionGroup::Wakeup, Choice::kWakeupButtonOnly); });
     EXPECT_EQ(sent, (std::vector<QString>{
                         "01 2B AA 5A 33 00 00 00",  // enter access without LED
                         "01 23 AA FF 2A 00 00 00",  // option register := 0x2A
@@ -100,7 +101,8 @@ TEST_F(OptionChangeTest, AnAnswerThatMeansTheOtherChoiceRepeatsFiftyPassesAndIsR
     StorePair(0x12, 0xCC);  // "disabled"
     mouse.setEepromLocked(true);
     OptionChange::Result result;
-    const auto sent = rig.sent([&] { result = Run(OptionGroup::LrCpiSwitch, Choice::kLrCpiEnable); });
+    const auto sent =
+        rig.sent([&] { result = Run(OptionGroup::LrCpiSwitch, Choice::kLrCpiEnable); });
     EXPECT_EQ(result.outcome, Outcome::NotTaken);
     EXPECT_EQ(result.passes, 50);
     EXPECT_EQ(result.answered, Choice::kLrCpiDisable);
@@ -126,7 +128,8 @@ TEST_F(OptionChangeTest, FollowsTheWantedChoiceWhenItMovesDuringTheChange)
     int wanted = Choice::kWakeupButtonOnly;
     rig.clock->setPumpHook([&] { wanted = Choice::kWakeupMotionAndButton; });
     OptionChange::Result result;
-    const auto sent = rig.sent([&] { result = change.Run(OptionGroup::Wakeup, [&] { return wanted; }); });
+    const auto sent =
+        rig.sent([&] { result = change.Run(OptionGroup::Wakeup, [&] { return wanted; }); });
     EXPECT_EQ(result.outcome, Outcome::Taken);
     EXPECT_EQ(result.answered, Choice::kWakeupMotionAndButton);
     EXPECT_EQ(Count(sent, "01 23 AA FF 25 00 00 00"), 1);
@@ -144,7 +147,8 @@ TEST_F(OptionChangeTest, ReceiverDroppedDuringTheChangeEndsItWithNothingMoreSent
     // What the device change does, delivered where the first read lets events run.
     rig.clock->setPumpHook([&] { rig.channel.setReceiver(nullptr); });
     OptionChange::Result result;
-    const auto sent = rig.sent([&] { result = Run(OptionGroup::Wakeup, Choice::kWakeupButtonOnly); });
+    const auto sent =
+        rig.sent([&] { result = Run(OptionGroup::Wakeup, Choice::kWakeupButtonOnly); });
     EXPECT_EQ(result.outcome, Outcome::ReceiverGone);
     EXPECT_EQ(sent, (std::vector<QString>{"01 2B AA 5A 33 00 00 00", "01 23 AA FF 2A 00 00 00",
                                           "01 24 AA 14 00 00 00 00"}));

@@ -47,8 +47,8 @@ protected:
 
 TEST_F(PairingTest, StartNotesTheIdsAndSendsTheStartCommandInTheReadingsBuffer)
 {
-    rig.faults().scriptReplies({{40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC},
-                                {40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC}});
+    rig.faults().scriptReplies(
+        {{40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC}, {40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC}});
     std::optional<LinkStatus> held;
     EXPECT_EQ(rig.sent([&] { held = pairing.Start(); }),
               (Sent{kLinkStatus, kLinkStatus, "01 08 00 01 00 11 22 CC"}));
@@ -84,9 +84,11 @@ TEST_F(PairingTest, ReadingsThatDisagreeOnTheMouseIdAreNotStable)
     QStringList lines;
     Pairing::TickResult result;
     const Sent sent = rig.sent([&] {
-        result = pairing.Tick(1, {40, 0x21, 0x43}, [&](ReadingStage stage, const LinkStatus& r) {
-            lines << PairingReadingLine(stage, 1, r);
-        }, {});
+        result = pairing.Tick(1, {40, 0x21, 0x43},
+                              [&](ReadingStage stage, const LinkStatus& r) {
+                                  lines << PairingReadingLine(stage, 1, r);
+                              },
+                              {});
     });
     EXPECT_EQ(result.outcome, Outcome::NoStableReading);
     EXPECT_EQ(sent, Sent(2 * Pairing::kStableAttempts, kLinkStatus));  // nothing more
@@ -123,7 +125,8 @@ TEST_F(PairingTest, BindingStatusThatNeverSettlesStillTimesOut)
     EXPECT_EQ(Run(), Waiting(16, Outcome::TimedOut));
     const Sent sent = rig.log().sentSince(mark);
     const auto statusRuns = std::count(sent.begin(), sent.end(), "01 14 FF AA 04 00 00 00");
-    EXPECT_EQ(statusRuns, 16 * Pairing::kBindingStatusRuns * SpecialCommands::kBindingStatusExchanges);
+    EXPECT_EQ(statusRuns,
+              16 * Pairing::kBindingStatusRuns * SpecialCommands::kBindingStatusExchanges);
 }
 
 TEST_F(PairingTest, FailedStatusRunsAreNotASettledStatus)

@@ -50,7 +50,8 @@ protected:
     }
     long Lines(const QString& prefix) const
     {
-        return std::count_if(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(prefix); });
+        return std::count_if(lines.begin(), lines.end(),
+                             [&](const QString& l) { return l.startsWith(prefix); });
     }
 };
 
@@ -62,12 +63,16 @@ TEST_F(SettingsReadBackTest, ErasedEepromReadsBackInOnePassAsTheBrokenPairChoice
     EXPECT_EQ(sent, (std::vector<QString>{
                         "01 2C AA 00 00 00 00 00",  // leave access, then the hotkeys
                         "01 2B AA 5A 33 00 00 00",
-                        "01 24 AA 12 00 00 00 00", "01 24 AA 13 00 00 00 00",
+                        "01 24 AA 12 00 00 00 00",
+                        "01 24 AA 13 00 00 00 00",
                         "01 2C AA 00 00 00 00 00",  // the CPI read-out runs outside access
                         "01 2B AA 5A 33 00 00 00",
-                        "01 24 AA 16 00 00 00 00", "01 24 AA 17 00 00 00 00",
-                        "01 24 AA 14 00 00 00 00", "01 24 AA 15 00 00 00 00",
-                        "01 24 AA 1A 00 00 00 00", "01 24 AA 1B 00 00 00 00",
+                        "01 24 AA 16 00 00 00 00",
+                        "01 24 AA 17 00 00 00 00",
+                        "01 24 AA 14 00 00 00 00",
+                        "01 24 AA 15 00 00 00 00",
+                        "01 24 AA 1A 00 00 00 00",
+                        "01 24 AA 1B 00 00 00 00",
                         "01 2C AA 00 00 00 00 00",
                     }));
     EXPECT_EQ(result.position, 6);
@@ -77,9 +82,9 @@ TEST_F(SettingsReadBackTest, ErasedEepromReadsBackInOnePassAsTheBrokenPairChoice
     EXPECT_EQ(cpiReadOuts, 1);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(shown, (std::vector<Shown>{{OptionGroup::LrCpiSwitch, Choice::kLrCpiDisable},
-                                          {OptionGroup::PowerSaving, Choice::kPowerSavingOff},
-                                          {OptionGroup::Wakeup, Choice::kWakeupMotionAndButton},
-                                          {OptionGroup::BatteryLow, Choice::kBatteryLow2V0}}));
+                                         {OptionGroup::PowerSaving, Choice::kPowerSavingOff},
+                                         {OptionGroup::Wakeup, Choice::kWakeupMotionAndButton},
+                                         {OptionGroup::BatteryLow, Choice::kBatteryLow2V0}}));
     EXPECT_EQ(lines, (QStringList{"-----------", "SoftISS V ff", "SoftISS V_C ff", "NoLink V ff",
                                   "NoLink V_C ff", "Wakeup V ff", "Wakeup V_C ff", "BAT V ff",
                                   "BAT V_C ff"}));

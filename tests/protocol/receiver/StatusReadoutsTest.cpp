@@ -22,10 +22,10 @@ TEST(StatusDecodeTest, BatteryReplies)
         const std::optional<BatteryLevels> decoded = DecodeBattery(Reply(b0, b1));
         return decoded ? std::pair{decoded->keyboard, decoded->mouse} : std::pair{-1, -1};
     };
-    EXPECT_EQ(levels(0x84, 0x73), std::pair(7, 3));   // validity 4
-    EXPECT_EQ(levels(0x58, 0x0F), std::pair(0, 15));  // validity 8
-    EXPECT_EQ(levels(0x81, 0x73), std::pair(-1, -1)); // any other validity nibble
-    EXPECT_EQ(levels(0x01, 0x0A), std::pair(-1, -1)); // the request itself, never answered
+    EXPECT_EQ(levels(0x84, 0x73), std::pair(7, 3));    // validity 4
+    EXPECT_EQ(levels(0x58, 0x0F), std::pair(0, 15));   // validity 8
+    EXPECT_EQ(levels(0x81, 0x73), std::pair(-1, -1));  // any other validity nibble
+    EXPECT_EQ(levels(0x01, 0x0A), std::pair(-1, -1));  // the request itself, never answered
     // Levels 0 to 15: C critical (red), L low (yellow), G good (green).
     const char bands[] = "CCLLLGGGCCCCCCCC";
     for (int level = 0; level < 16; ++level) {
@@ -53,10 +53,9 @@ TEST(StatusDecodeTest, CpiRepliesAndTheSelectionTheyMake)
         S expected;
     };
     const Case cases[] = {
-        {16, false, true, false, S::High},   // the low button was selected
-        {8, false, false, false, S::None},   // the first selection is the read-back's
-        {8, false, false, true, S::Low},
-        {10, true, false, false, S::None},   // already shown
+        {16, false, true, false, S::High},  // the low button was selected
+        {8, false, false, false, S::None},  // the first selection is the read-back's
+        {8, false, false, true, S::Low},   {10, true, false, false, S::None},  // already shown
         {5, true, false, false, S::Low},
     };
     for (const Case& c : cases)
@@ -71,17 +70,17 @@ TEST(StatusDecodeTest, BindingStatusRule)
         bool check, nextBB;
     };
     const Case cases[] = {
-        {false, false, 0x33, true, false},        // settings not read yet
-        {true, true, 0x33, true, false},          // the mouse link came back
-        {true, true, 0xBB, false, true},          // still searching
-        {false, true, 0xBB, false, true},
-        {false, true, 0x33, false, false},
+        {false, false, 0x33, true, false},  // settings not read yet
+        {true, true, 0x33, true, false},    // the mouse link came back
+        {true, true, 0xBB, false, true},    // still searching
+        {false, true, 0xBB, false, true},          {false, true, 0x33, false, false},
         {true, true, std::nullopt, false, true},  // a failed run changes nothing
         {false, false, std::nullopt, true, false},
     };
     for (const Case& c : cases) {
         const BindingStep step = NextBindingStep(c.prevBB, c.settingsRead, c.status);
-        EXPECT_EQ(step.checkMouseLink, c.check) << c.prevBB << c.settingsRead << int(c.status.value_or(0));
+        EXPECT_EQ(step.checkMouseLink, c.check)
+            << c.prevBB << c.settingsRead << int(c.status.value_or(0));
         EXPECT_EQ(step.prevBindingStatusBB, c.nextBB) << c.prevBB << c.settingsRead;
     }
 }
@@ -134,9 +133,8 @@ TEST_F(StatusReadoutsTest, MouseLinkIsSeenAtOnceOrAfterProvokingTraffic)
     rig.firmware->mouse().setSensorRegister(0, 0x31);
     rig.clock->clearRecord();
     EXPECT_EQ(rig.sent([&] { check = readouts.CheckMouseLink(); }),
-              (Sent{"01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00",
-                    "01 2B AA 5A 33 00 00 00", "01 2A AA 00 00 00 00 00",
-                    "01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00",
+              (Sent{"01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00", "01 2B AA 5A 33 00 00 00",
+                    "01 2A AA 00 00 00 00 00", "01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00",
                     "01 2C AA 00 00 00 00 00"}));
     EXPECT_TRUE(check.linked);
     EXPECT_EQ(check.sensorData, 0x31);
@@ -174,8 +172,7 @@ TEST_F(StatusReadoutsTest, MouseSwitchedOffThenMovedIsReadBackOnce)
     const auto tick = [&] {
         const std::optional<SpecialReply> status = special.Run(4);
         const BindingStep step = NextBindingStep(
-            prevBB, settingsRead,
-            status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
+            prevBB, settingsRead, status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
         const bool readBack = step.checkMouseLink && readouts.CheckMouseLink().linked;
         if (readBack)
             settingsRead = true;
@@ -193,7 +190,7 @@ TEST_F(StatusReadoutsTest, MouseSwitchedOffThenMovedIsReadBackOnce)
     tick();
     mouse.setInReach(false);  // out of reach: the receiver searches (0xBB) ...
     tick();
-    mouse.setInReach(true);   // ... and finds it again
+    mouse.setInReach(true);  // ... and finds it again
     tick();
     EXPECT_EQ(readBacks, (std::vector<bool>{false, false, true, false, false, true}));
 }

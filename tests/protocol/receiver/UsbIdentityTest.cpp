@@ -39,9 +39,13 @@ TEST(UsbIdentityFieldsTest, BoxTextFitsItsFieldOrIsTooLargeOrNotHexadecimal)
 TEST(UsbIdentityFieldsTest, ButtonNamesEndInTheirDecimalWordNumber)
 {
     const std::pair<QString, std::optional<quint8>> cases[] = {
-        {"btnEEPROM_R_15", 15}, {"btnEEPROM_W_02", 2}, {"btnEEPROM_R_19", 19},
-        {"btnEEPROM_R_VID", std::nullopt}, {"btnEEPROM_R_1F", std::nullopt},
-        {"7", std::nullopt}, {"", std::nullopt},
+        {"btnEEPROM_R_15", 15},
+        {"btnEEPROM_W_02", 2},
+        {"btnEEPROM_R_19", 19},
+        {"btnEEPROM_R_VID", std::nullopt},
+        {"btnEEPROM_R_1F", std::nullopt},
+        {"7", std::nullopt},
+        {"", std::nullopt},
         {QString::fromUtf8("btnEEPROM_R_١٩"), std::nullopt},  // digits, but not decimal ASCII
     };
     for (const auto& [name, word] : cases)
@@ -71,8 +75,8 @@ TEST(StringDescriptorTest, PackingGivesTheLengthWordAndTwoCharactersPerWord)
 
 TEST(StringDescriptorTest, LengthByteAnnouncesAtMostTheCharactersTheEepromHolds)
 {
-    const std::pair<int, int> cases[] = {
-        {0x08, 3}, {0x09, 3}, {0x02, 0}, {0x01, 0}, {0x00, 0}, {0x5E, 46}, {0xFF, 46}};
+    const std::pair<int, int> cases[] = {{0x08, 3}, {0x09, 3},  {0x02, 0}, {0x01, 0},
+                                         {0x00, 0}, {0x5E, 46}, {0xFF, 46}};
     for (const auto& [length, chars] : cases)
         EXPECT_EQ(CharsFromLength(length), chars) << length;
 }
@@ -106,8 +110,9 @@ TEST(StringDescriptorOnSimTest, ReadsStopAtTheFirstFailedWordAndWritesNeverPassW
     SimRig rig;
     EXPECT_TRUE(WriteStringWords(rig.channel, PackString(QStringLiteral("Hello"))));
     EXPECT_EQ(ReadString(rig.channel, 5), QStringLiteral("Hello"));
-    EXPECT_TRUE(rig.sent([&] { EXPECT_FALSE(WriteStringWords(rig.channel, std::vector<quint16>(24))); })
-                    .empty());
+    EXPECT_TRUE(
+        rig.sent([&] { EXPECT_FALSE(WriteStringWords(rig.channel, std::vector<quint16>(24))); })
+            .empty());
     rig.faults().nackReplies(SimFaults::kAlways);
     const Sent sent = rig.sent([&] { EXPECT_EQ(ReadString(rig.channel, 200), std::nullopt); });
     EXPECT_EQ(sent, Sent(50, "01 03 14 00 00 00 00 00"));

@@ -90,7 +90,8 @@ TEST(QtUserPrompts, InformationHasTitleIconAndOneOkButtonCentredOnScreen)
                   box.fontMetrics().horizontalAdvance(QGuiApplication::applicationDisplayName()));
         box.buttons().first()->click();
     });
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Karvelo 2.4G RF SoC Setting Tool V0.15"));
+    QGuiApplication::setApplicationDisplayName(
+        QStringLiteral("Karvelo 2.4G RF SoC Setting Tool V0.15"));
     prompts.ShowInformation(nullptr, QStringLiteral("Connect"), QStringLiteral("Connect Success"));
     QGuiApplication::setApplicationDisplayName(QString());
     EXPECT_TRUE(seen);
@@ -124,9 +125,9 @@ TEST(QtUserPrompts, NoticeDoesNotWaitIsReplacedAndKeepsCommandLinesWhole)
     EXPECT_TRUE(openNotices().isEmpty());  // nothing open: nothing to put into another language
 
     prompts.ShowNotice(nullptr, QStringLiteral("First"), QStringLiteral("a"), false);
-    prompts.ShowNotice(nullptr, QStringLiteral("Receiver not accessible"),
-                       QStringLiteral("Problem <here>.\nRun:\n    cmd one | tee x\n    cmd two\nThen."),
-                       false);
+    prompts.ShowNotice(
+        nullptr, QStringLiteral("Receiver not accessible"),
+        QStringLiteral("Problem <here>.\nRun:\n    cmd one | tee x\n    cmd two\nThen."), false);
     const QList<QMessageBox*> open = openNotices();
     ASSERT_EQ(open.size(), 1);  // returned at once, and replaced
     QMessageBox* box = open.first();

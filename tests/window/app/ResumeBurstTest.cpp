@@ -20,8 +20,11 @@ namespace {
 class ResumeBurst {
 public:
     ResumeBurst(SimSession& session, int cycles, int stepMs)
-        : session_(session), steps_(2 * cycles), stepMs_(stepMs),
-          start_(session.clock().nowMs()), receiver_(session.receiverId())
+        : session_(session),
+          steps_(2 * cycles),
+          stepMs_(stepMs),
+          start_(session.clock().nowMs()),
+          receiver_(session.receiverId())
     {
         session.clock().setProcessEvents(true);
         session.clock().setPumpHook([this] { RunDueSteps(); });

@@ -72,8 +72,9 @@ TEST(WindowFrameTest, KeyboardFocusDoesNotStartOnAReadOut)
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         const auto* edit = qobject_cast<QLineEdit*>(focus);
-        EXPECT_FALSE(edit && (edit->isReadOnly() || edit->objectName() == QStringLiteral("edtPID") ||
-                              edit->objectName() == QStringLiteral("edtCPI")))
+        EXPECT_FALSE(edit &&
+                     (edit->isReadOnly() || edit->objectName() == QStringLiteral("edtPID") ||
+                      edit->objectName() == QStringLiteral("edtCPI")))
             << qPrintable(focus->objectName());
     }
 }

@@ -122,7 +122,8 @@ TEST_F(WindowLayout, ChannelGridsRunRightToLeftAndTopToBottom)
                 QLineEdit* cell = (form.*grid.cell)(row, column);
                 ASSERT_NE(cell, nullptr) << qPrintable(grid.prefix) << row << column;
                 EXPECT_EQ(cell, form.FindGridCell(grid.prefix, row, column));
-                EXPECT_EQ(cell->objectName(), grid.prefix + QString::number(row) + QString::number(column));
+                EXPECT_EQ(cell->objectName(),
+                          grid.prefix + QString::number(row) + QString::number(column));
                 EXPECT_EQ(cell->parentWidget()->objectName(), grid.group);
                 EXPECT_EQ(cell->size(), QSize(23, 19));
                 if (column > 0) {
@@ -142,7 +143,8 @@ TEST_F(WindowLayout, ChannelGridsRunRightToLeftAndTopToBottom)
 
     // edtFHSS07 is the top-left cell of the mouse map, edtFHSS00 the top-right one.
     int left = INT_MAX, right = INT_MIN, top = INT_MAX;
-    for (QLineEdit* cell : form.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^edtFHSS\\d\\d$")))) {
+    for (QLineEdit* cell :
+         form.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^edtFHSS\\d\\d$")))) {
         left = std::min(left, cell->x());
         right = std::max(right, cell->x());
         top = std::min(top, cell->y());
@@ -163,8 +165,9 @@ TEST_F(WindowLayout, EngineeringAreasShowOnlyAtTheEngineeringSize)
         EXPECT_FALSE(VisibleAt(QString::fromLatin1(name), normal)) << name;
         EXPECT_FALSE(VisibleAt(QString::fromLatin1(name), engineering)) << name;
     }
-    for (const char* name : {"imgLogo", "imgNoneDev", "btnCombo_Cmd_Soft_Bind_SW", "gbSysStatus", "gbBTYStatus",
-                             "pbMseBattery", "cbbLang", "gb15", "cbCustKey2", "rbRF_DR_4F", "cbRF_Set_BTY_Low_Level"}) {
+    for (const char* name : {"imgLogo", "imgNoneDev", "btnCombo_Cmd_Soft_Bind_SW", "gbSysStatus",
+                             "gbBTYStatus", "pbMseBattery", "cbbLang", "gb15", "cbCustKey2",
+                             "rbRF_DR_4F", "cbRF_Set_BTY_Low_Level"}) {
         EXPECT_TRUE(VisibleAt(QString::fromLatin1(name), normal)) << name;
         EXPECT_TRUE(VisibleAt(QString::fromLatin1(name), engineering)) << name;
     }
@@ -176,16 +179,18 @@ TEST_F(WindowLayout, NothingStandsOutsideItsGroup)
     const QRect pageArea(0, 0, 925, 335);
     for (QWidget* widget : form.findChildren<QWidget*>()) {
         QWidget* parent = widget->parentWidget();
-        if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")) ||
-            parent == &form || parent->objectName().startsWith(QLatin1String("qt_")))
+        if (widget->objectName().isEmpty() ||
+            widget->objectName().startsWith(QLatin1String("qt_")) || parent == &form ||
+            parent->objectName().startsWith(QLatin1String("qt_")))
             continue;
         // The hidden dividing line of the battery group is longer than its group, which clips it.
         if (widget->objectName() == QLatin1String("shpBty")) {
             EXPECT_EQ(widget->size(), QSize(220, 1));
             continue;
         }
-        const bool onPage = qobject_cast<QTabWidget*>(parent->parentWidget() ? parent->parentWidget()->parentWidget()
-                                                                              : nullptr) != nullptr;
+        const bool onPage = qobject_cast<QTabWidget*>(parent->parentWidget()
+                                                          ? parent->parentWidget()->parentWidget()
+                                                          : nullptr) != nullptr;
         const QRect area = onPage ? pageArea : parent->rect();
         EXPECT_TRUE(area.contains(widget->geometry()))
             << qPrintable(widget->objectName()) << " in " << qPrintable(parent->objectName());
@@ -208,11 +213,15 @@ TEST_F(WindowLayout, CaptionsFitInEveryLanguage)
         {"rbRF_DR_25", {"Motion+Button Wakeup", "偵測移動及按鍵", "侦测移动及按键"}},
         {"rbRF_DR_2A", {"Button Wakeup Only", "偵測按鍵", "侦测按键"}},
         {"gbCPI", {"Setup CPI", "CPI設定", "CPI设定"}},
-        {"gbNL", {"Sensor Power Management(During RF Disconnect)", "未連線裝置省電模式設定", "未连线时省电模式设定"}},
+        {"gbNL",
+         {"Sensor Power Management(During RF Disconnect)", "未連線裝置省電模式設定",
+          "未连线时省电模式设定"}},
         {"rbRF_DR_45", {"Disable power saving mode", "不使用省電模式", "不使用省电模式"}},
-        {"rbRF_DR_4A", {"Enable (L+R+M) buttons wakeup", "啟用省電模式並以 (L+R+M) 按鍵時喚醒",
-                        "启用省电模式并以 (L+R+M) 按键时唤醒"}},
-        {"rbRF_DR_4F", {"Enable power saving mode", "啟用省電模式並於連線後喚醒", "启用省电模式并于连线后唤醒"}},
+        {"rbRF_DR_4A",
+         {"Enable (L+R+M) buttons wakeup", "啟用省電模式並以 (L+R+M) 按鍵時喚醒",
+          "启用省电模式并以 (L+R+M) 按键时唤醒"}},
+        {"rbRF_DR_4F",
+         {"Enable power saving mode", "啟用省電模式並於連線後喚醒", "启用省电模式并于连线后唤醒"}},
         {"gbBTY", {"Mouse Bettery Low Level", "滑鼠電池低壓告警設定", "鼠标电池低电压指示设定"}},
         {"gbTestMode", {"Test Mode", "測試模式", "测试模式"}},
         {"rbTestOff", {"Disable", "關閉", "关闭"}},
@@ -248,8 +257,11 @@ TEST_F(WindowLayout, CaptionsFitInEveryLanguage)
     EXPECT_EQ(combo->x(), 62);
     EXPECT_EQ(Get<QComboBox>(QStringLiteral("cbCustKey2"))->x(), 62);
     for (const char* utf8 : {"CustKey1", "熱鍵1"})
-        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(QString::fromUtf8(utf8)), 62 - 2) << utf8;
-    EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(QStringLiteral("可编程按键1")), 90 - 2);
+        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(QString::fromUtf8(utf8)),
+                  62 - 2)
+            << utf8;
+    EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(QStringLiteral("可编程按键1")),
+              90 - 2);
     EXPECT_LE(90 + combo->width(), combo->parentWidget()->width() - 4);
 }
 
@@ -304,7 +316,8 @@ TEST_F(WindowLayout, InitialStates)
 {
     for (const char* name : {"rbMSE", "rbTestOff", "rbC_RF_LEAVE_ACCESS"})
         EXPECT_TRUE(Get<QRadioButton>(QString::fromLatin1(name))->isChecked()) << name;
-    for (QRadioButton* radio : Get<QGroupBox>(QStringLiteral("gb15"))->findChildren<QRadioButton*>())
+    for (QRadioButton* radio :
+         Get<QGroupBox>(QStringLiteral("gb15"))->findChildren<QRadioButton*>())
         EXPECT_FALSE(radio->isChecked()) << qPrintable(radio->objectName());
 
     auto* hiddenWrite = Get<QPushButton>(QStringLiteral("btnEEPROM_W_19"));
@@ -317,8 +330,9 @@ TEST_F(WindowLayout, InitialStates)
         EXPECT_EQ(timer->interval(), 1000);
     }
 
-    for (const char* name : {"imgCust", "gifBind", "imgConnected", "imgKBD", "imgKbdBty", "pbKbdBattery", "shpBty",
-                             "spgcntrl1", "edtTestMode", "btnC_Combo_Cmd_Set_Test_Mode"})
+    for (const char* name :
+         {"imgCust", "gifBind", "imgConnected", "imgKBD", "imgKbdBty", "pbKbdBattery", "shpBty",
+          "spgcntrl1", "edtTestMode", "btnC_Combo_Cmd_Set_Test_Mode"})
         EXPECT_TRUE(Get<QWidget>(QString::fromLatin1(name))->isHidden()) << name;
     for (const char* name : {"imgLogo", "imgNoneDev", "imgMSE", "imgMseBty", "pbMseBattery"})
         EXPECT_FALSE(Get<QWidget>(QString::fromLatin1(name))->isHidden()) << name;
@@ -328,35 +342,72 @@ TEST_F(WindowLayout, InitialStates)
     auto* pages = Get<QTabWidget>(QStringLiteral("spgcntrl1"));
     EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("shtRF"));
     for (int i = 0; i < pages->count(); ++i)
-        EXPECT_EQ(pages->tabBar()->isTabEnabled(i), pages->widget(i)->objectName() == QLatin1String("shtRF"));
+        EXPECT_EQ(pages->tabBar()->isTabEnabled(i),
+                  pages->widget(i)->objectName() == QLatin1String("shtRF"));
     EXPECT_TRUE(Get<QPushButton>(QStringLiteral("btnSpecialCmd4"))->isEnabled());
 
     auto* spin = Get<QSpinBox>(QStringLiteral("edtC_RF_SETUP_CPI"));
     EXPECT_EQ(spin->minimum(), 0);
     EXPECT_EQ(spin->maximum(), 3);
-    EXPECT_EQ(Get<QLineEdit>(QStringLiteral("edtTX"))->text(), QStringLiteral("Mouse TX Not Ready"));
+    EXPECT_EQ(Get<QLineEdit>(QStringLiteral("edtTX"))->text(),
+              QStringLiteral("Mouse TX Not Ready"));
     EXPECT_TRUE(Get<QLineEdit>(QStringLiteral("edtVID"))->isReadOnly());
     EXPECT_EQ(Get<QComboBox>(QStringLiteral("cbbLang"))->count(), 3);
 
     const QColor moneyGreen(0xC0, 0xDC, 0xC0);
     for (const char* name : {"edtVID", "edtPID", "edtCPI", "edtFHSS00", "edtRSSI37"})
-        EXPECT_EQ(Get<QWidget>(QString::fromLatin1(name))->palette().color(QPalette::Base), moneyGreen) << name;
-    EXPECT_EQ(Get<QWidget>(QStringLiteral("gbHide"))->palette().color(QPalette::Window), QColor(Qt::white));
+        EXPECT_EQ(Get<QWidget>(QString::fromLatin1(name))->palette().color(QPalette::Base),
+                  moneyGreen)
+            << name;
+    EXPECT_EQ(Get<QWidget>(QStringLiteral("gbHide"))->palette().color(QPalette::Window),
+              QColor(Qt::white));
 }
 
 TEST_F(WindowLayout, EveryControlEventIsBound)
 {
     const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
-    QStringList buttons = {
-        "btnCombo_Cmd_Soft_Bind_SW", "rbRF_DR_15", "rbRF_DR_1A", "rbRF_CPI_H", "rbRF_CPI_L", "rbRF_DR_25",
-        "rbRF_DR_2A", "rbRF_DR_45", "rbRF_DR_4A", "rbRF_DR_4F", "btnEEPROM_R_VID", "btnEEPROM_W_VID",
-        "btnEEPROM_R_PID", "btnEEPROM_W_PID", "btnEEPROM_R_20", "btnEEPROM_W_20", "rbMSE", "rbKB", "rbTestOn",
-        "rbTestOff", "btnC_Combo_Cmd_Set_Test_Mode_Tx_Data", "btnC_Combo_Cmd_Test_Freq_Mode",
-        "btnC_Combo_Cmd_Set_Test_Mode", "btnC_RF_Rd_Direct_Reg", "btnC_RF_Wrt_Direct_Reg", "btnC_RF_Rd_Index_Reg",
-        "btnC_RF_Wrt_Index_Reg", "btnC_RF_Rd_Sensor", "btnC_RF_Wrt_Sensor", "btnC_RF_Rd_EEPROM",
-        "btnC_RF_Wrt_EEPROM", "btnC_RF_SETUP_CPI", "rbC_RF_ENTER_ACCESS_WO_LED", "rbC_RF_ENTER_ACCESS_W_LED",
-        "rbC_RF_LEAVE_ACCESS", "btnRdRFSetting", "btnBattery", "btnCPI", "btnUpdateCustKey", "btnGetCustKey",
-        "rbRF_DR_5A", "rbRF_DR_55"};
+    QStringList buttons = {"btnCombo_Cmd_Soft_Bind_SW",
+                           "rbRF_DR_15",
+                           "rbRF_DR_1A",
+                           "rbRF_CPI_H",
+                           "rbRF_CPI_L",
+                           "rbRF_DR_25",
+                           "rbRF_DR_2A",
+                           "rbRF_DR_45",
+                           "rbRF_DR_4A",
+                           "rbRF_DR_4F",
+                           "btnEEPROM_R_VID",
+                           "btnEEPROM_W_VID",
+                           "btnEEPROM_R_PID",
+                           "btnEEPROM_W_PID",
+                           "btnEEPROM_R_20",
+                           "btnEEPROM_W_20",
+                           "rbMSE",
+                           "rbKB",
+                           "rbTestOn",
+                           "rbTestOff",
+                           "btnC_Combo_Cmd_Set_Test_Mode_Tx_Data",
+                           "btnC_Combo_Cmd_Test_Freq_Mode",
+                           "btnC_Combo_Cmd_Set_Test_Mode",
+                           "btnC_RF_Rd_Direct_Reg",
+                           "btnC_RF_Wrt_Direct_Reg",
+                           "btnC_RF_Rd_Index_Reg",
+                           "btnC_RF_Wrt_Index_Reg",
+                           "btnC_RF_Rd_Sensor",
+                           "btnC_RF_Wrt_Sensor",
+                           "btnC_RF_Rd_EEPROM",
+                           "btnC_RF_Wrt_EEPROM",
+                           "btnC_RF_SETUP_CPI",
+                           "rbC_RF_ENTER_ACCESS_WO_LED",
+                           "rbC_RF_ENTER_ACCESS_W_LED",
+                           "rbC_RF_LEAVE_ACCESS",
+                           "btnRdRFSetting",
+                           "btnBattery",
+                           "btnCPI",
+                           "btnUpdateCustKey",
+                           "btnGetCustKey",
+                           "rbRF_DR_5A",
+                           "rbRF_DR_55"};
     for (int n = 1; n <= 12; ++n)
         buttons << QStringLiteral("btnTestMode%1").arg(n);
     for (int n = 1; n <= 4; ++n)
@@ -372,14 +423,17 @@ TEST_F(WindowLayout, EveryControlEventIsBound)
 
     const QMetaMethod activated = QMetaMethod::fromSignal(qOverload<int>(&QComboBox::activated));
     for (const char* name : {"cbbLang", "cbCustKey1", "cbCustKey2", "cbRF_Set_BTY_Low_Level"})
-        EXPECT_TRUE(SignalProbe::Connected(Get<QComboBox>(QString::fromLatin1(name)), activated)) << name;
+        EXPECT_TRUE(SignalProbe::Connected(Get<QComboBox>(QString::fromLatin1(name)), activated))
+            << name;
 
     const QMetaMethod timeout = QMetaMethod::fromSignal(&QTimer::timeout);
     EXPECT_TRUE(SignalProbe::Connected(form.tmrSoftBind, timeout));
     EXPECT_TRUE(SignalProbe::Connected(form.tmrStatus, timeout));
     const QMetaMethod doubleClicked = QMetaMethod::fromSignal(&TImagePanel::doubleClicked);
     for (const char* name : {"imgLogo", "imgCust"})
-        EXPECT_TRUE(SignalProbe::Connected(Get<TImagePanel>(QString::fromLatin1(name)), doubleClicked)) << name;
+        EXPECT_TRUE(
+            SignalProbe::Connected(Get<TImagePanel>(QString::fromLatin1(name)), doubleClicked))
+            << name;
 }
 
 TEST_F(WindowLayout, DebugListKeepsTheNewestLines)

@@ -24,15 +24,21 @@ TEST(FlatProgressBarTest, FillsItsShareOfTheInsideAndNeverMore)
     };
     // 104 pixels wide: 100 inside the frame and its margin.
     const Case cases[] = {
-        {0, 6, 0, 0},   {0, 6, 3, 50},      {0, 6, 6, 100}, {0, 4, 1, 25},
-        {-2, 2, 0, 50}, {0, 0, 0, 0},       {INT_MIN, INT_MAX, INT_MAX, 100},
+        {0, 6, 0, 0},
+        {0, 6, 3, 50},
+        {0, 6, 6, 100},
+        {0, 4, 1, 25},
+        {-2, 2, 0, 50},
+        {0, 0, 0, 0},
+        {INT_MIN, INT_MAX, INT_MAX, 100},
     };
     for (const Case& c : cases) {
         FlatProgressBar bar;
         bar.resize(104, 20);
         bar.setRange(c.minimum, c.maximum);
         bar.setValue(c.value);
-        EXPECT_EQ(FilledColumns(bar), c.filled) << c.minimum << ".." << c.maximum << " at " << c.value;
+        EXPECT_EQ(FilledColumns(bar), c.filled)
+            << c.minimum << ".." << c.maximum << " at " << c.value;
     }
 }
 

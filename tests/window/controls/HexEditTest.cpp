@@ -61,8 +61,8 @@ TEST(HexEdit, WritesTheShortestUpperCaseForm)
 {
     THexEdit edit;
     const std::pair<int, const char*> cases[] = {
-        {0, ""}, {-5, ""}, {10, "A"}, {15, "F"}, {16, "10"}, {255, "FF"}, {4096, "1000"},
-        {INT_MAX, "7FFFFFFF"},
+        {0, ""},    {-5, ""},    {10, "A"},      {15, "F"},
+        {16, "10"}, {255, "FF"}, {4096, "1000"}, {INT_MAX, "7FFFFFFF"},
     };
     for (const auto& [value, text] : cases) {
         edit.setValue(value);

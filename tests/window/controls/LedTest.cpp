@@ -58,7 +58,7 @@ TEST(Led, EveryStyleSetsItsSize)
     EXPECT_EQ(led.size(), QSize(22, 22)) << "the style fixes the size";
 
     const std::pair<TLEDStyle, QSize> sizes[] = {
-        {LEDSmall, {16, 16}}, {LEDLarge, {22, 22}}, {LEDSqSmall, {16, 16}},
+        {LEDSmall, {16, 16}},   {LEDLarge, {22, 22}},    {LEDSqSmall, {16, 16}},
         {LEDSqLarge, {22, 22}}, {LEDVertical, {16, 22}}, {LEDHorizontal, {22, 16}},
     };
     for (const auto& [style, size] : sizes) {
@@ -102,7 +102,7 @@ TEST(Led, BlinksWhileOnAndBlinking)
 TEST(Led, ChangingTheOnColourKeepsItBlinking)
 {
     TALed led;
-    led.setValue(true); // Blink is on by default
+    led.setValue(true);  // Blink is on by default
     led.BlinkTick();
     ASSERT_FALSE(led.PhaseOn());
     led.setTrueColor(clRed);

@@ -78,8 +78,8 @@ TEST(ProgBar, BatteryGaugeFullFillsTheWholeInnerWidthUnderTheGrid)
             ASSERT_EQ(At(image, x, y), gridLine ? clBlack : clLime) << x << "," << y;
         }
     }
-    EXPECT_EQ(At(image, 0, 10), clBlack); // margin
-    EXPECT_EQ(At(image, 66, 10), clBlack); // margin and the grid line at x = 66
+    EXPECT_EQ(At(image, 0, 10), clBlack);   // margin
+    EXPECT_EQ(At(image, 66, 10), clBlack);  // margin and the grid line at x = 66
 }
 
 TEST(ProgBar, BatteryGaugeThreeOfSevenFills28PixelsFromTheRight)
@@ -111,7 +111,7 @@ TEST(ProgBar, BatteryGaugeEmptyDrawsNoBarButBothFrames)
     EXPECT_EQ(At(image, 10, 2), clWhite);
     EXPECT_EQ(At(image, 64, 10), clGray);
     EXPECT_EQ(At(image, 10, 19), clGray);
-    EXPECT_EQ(At(image, 10, 20), clGray); // the outer shadow covers the inner dark line
+    EXPECT_EQ(At(image, 10, 20), clGray);  // the outer shadow covers the inner dark line
 }
 
 TEST(ProgBar, BatteryGaugeWithFramesKeepsBarAndGridBetweenThem)
@@ -143,13 +143,13 @@ TEST(ProgBar, ColourMapModes)
     auto stretch = GradientGauge(cgmStretch, 50);
     QImage image = stretch->Render();
     EXPECT_EQ(At(image, 4, 10), clBlue) << "the fixed end shows ColorMin";
-    EXPECT_EQ(At(image, 149, 10), stretch->ColorMapEntry(1016)); // Nearest(145 * 1023 / 146)
+    EXPECT_EQ(At(image, 149, 10), stretch->ColorMapEntry(1016));  // Nearest(145 * 1023 / 146)
     EXPECT_EQ(At(image, 150, 10), clSilver) << "background after the tip";
 
     auto cover = GradientGauge(cgmCover, 50);
     image = cover->Render();
     EXPECT_EQ(At(image, 4, 10), clBlue);
-    EXPECT_EQ(At(image, 149, 10), cover->ColorMapEntry(508)); // Nearest(145 * 1023 / 292)
+    EXPECT_EQ(At(image, 149, 10), cover->ColorMapEntry(508));  // Nearest(145 * 1023 / 292)
 
     auto move = GradientGauge(cgmMove, 50);
     image = move->Render();
@@ -189,7 +189,7 @@ TEST(ProgBar, ValuesOutsideTheRangeStayInsideTheInnerArea)
     auto emptyRange = GradientGauge(cgmCover, 5);
     emptyRange->setMax(0);
     EXPECT_EQ(At(emptyRange->Render(), 295, 10), emptyRange->ColorMapEntry(1019));
-    emptyRange->setValue(0); // 0 / 0
+    emptyRange->setValue(0);  // 0 / 0
     EXPECT_EQ(At(emptyRange->Render(), 4, 10), clSilver);
 }
 
@@ -210,7 +210,7 @@ TEST(ProgBar, VerticalDirectionsGrowFromTheirFixedEnd)
     QImage image = g->Render();
     EXPECT_EQ(At(image, 10, 49), clSilver);
     EXPECT_EQ(At(image, 10, 50), clBlue);
-    EXPECT_EQ(At(image, 10, 99), clYellow); // grid from y = 99 upward: 99, 79, 59
+    EXPECT_EQ(At(image, 10, 99), clYellow);  // grid from y = 99 upward: 99, 79, 59
     EXPECT_EQ(At(image, 10, 59), clYellow);
     EXPECT_EQ(At(image, 10, 39), clSilver);
 
@@ -218,15 +218,15 @@ TEST(ProgBar, VerticalDirectionsGrowFromTheirFixedEnd)
     image = g->Render();
     EXPECT_EQ(At(image, 10, 49), clBlue);
     EXPECT_EQ(At(image, 10, 51), clSilver);
-    EXPECT_EQ(At(image, 10, 0), clYellow); // grid at y = 0, 20, 40 while y <= 50
+    EXPECT_EQ(At(image, 10, 0), clYellow);  // grid at y = 0, 20, 40 while y <= 50
     EXPECT_EQ(At(image, 10, 40), clYellow);
     EXPECT_EQ(At(image, 10, 60), clSilver);
 }
 
 TEST(ProgBar, ColourInterpolationRoundsHalvesToEven)
 {
-    EXPECT_EQ(TProgBar::InterpolateColor(0x000000, 0x0000FF, 0.5), 0x000080u); // 127.5 -> 128
-    EXPECT_EQ(TProgBar::InterpolateColor(0x000000, 0x000005, 0.5), 0x000002u); // 2.5 -> 2
+    EXPECT_EQ(TProgBar::InterpolateColor(0x000000, 0x0000FF, 0.5), 0x000080u);  // 127.5 -> 128
+    EXPECT_EQ(TProgBar::InterpolateColor(0x000000, 0x000005, 0.5), 0x000002u);  // 2.5 -> 2
     EXPECT_EQ(TProgBar::InterpolateColor(0x102030, 0xFFFFFF, 2.0), 0xFFFFFFu);
     EXPECT_EQ(TProgBar::InterpolateColor(0x102030, 0xFFFFFF, -1), 0x102030u);
     EXPECT_EQ(TProgBar::InterpolateColor(0x102030, 0xFFFFFF, std::nan("")), 0x102030u);
@@ -241,7 +241,7 @@ TEST(ProgBar, ColourInterpolationRoundsHalvesToEven)
 
 TEST(ProgBar, SettersClampTheirValues)
 {
-    TProgBar g; // 300 x 28
+    TProgBar g;  // 300 x 28
     g.setTextDecPlaces(12);
     EXPECT_EQ(g.TextDecPlaces(), 10);
     g.setTextDecPlaces(-5);

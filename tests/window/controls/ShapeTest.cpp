@@ -21,7 +21,7 @@ TEST(RectShape, OnePixelHighShapeIsALine)
 
 TEST(RectShape, ShadowShowsOffsetToTheRightAndBelow)
 {
-    TRectShape shape; // 65 x 65, shadow 2, pen 1 black, brush white
+    TRectShape shape;  // 65 x 65, shadow 2, pen 1 black, brush white
     const QImage image = shape.Render();
     const QRgb pen = toQRgb(clBlack), brush = toQRgb(clWhite), shadow = toQRgb(clBtnShadow);
     EXPECT_EQ(image.pixel(0, 0), pen);

@@ -96,8 +96,9 @@ bool WroteWord(const Sent& sent, quint8 word)
 
 bool AnyEepromWrite(const Sent& sent)
 {
-    return std::any_of(sent.begin(), sent.end(),
-                       [](const QString& line) { return line.startsWith(QStringLiteral("01 04")); });
+    return std::any_of(sent.begin(), sent.end(), [](const QString& line) {
+        return line.startsWith(QStringLiteral("01 04"));
+    });
 }
 
 TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
@@ -106,17 +107,19 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
     const qint64 mark = session.log().mark();
     session.Start();
 
-    EXPECT_EQ(session.SentSince(mark), (Sent{
-        "01 2C AA 00 00 00 00 00",                             // leave RF access
-        "01 09 00 00 00 00 00 00",                             // link status
-        "01 17 3C 5A 01 00 00 00",                             // the mouse is the selected device
-        "01 0A 00 00 00 00 00 00",                             // battery, for the gauge range
-        "01 0A 00 00 00 00 00 00",                             // battery read-out
-        "01 03 03 00 00 00 00 00", "01 03 05 00 00 00 00 00",  // hotkeys: words 3, 5 erased
-        "01 04 07 00 FF 00 00 00", "01 03 07 00 00 00 00 00",  // word 7 written and verified
-        "01 04 08 00 FF 00 00 00", "01 03 08 00 00 00 00 00",  // word 8 written and verified
-        "01 08 0B 00 00 00 00 00",                             // hotkeys taken into use
-    }));
+    EXPECT_EQ(
+        session.SentSince(mark),
+        (Sent{
+            "01 2C AA 00 00 00 00 00",  // leave RF access
+            "01 09 00 00 00 00 00 00",  // link status
+            "01 17 3C 5A 01 00 00 00",  // the mouse is the selected device
+            "01 0A 00 00 00 00 00 00",  // battery, for the gauge range
+            "01 0A 00 00 00 00 00 00",  // battery read-out
+            "01 03 03 00 00 00 00 00", "01 03 05 00 00 00 00 00",  // hotkeys: words 3, 5 erased
+            "01 04 07 00 FF 00 00 00", "01 03 07 00 00 00 00 00",  // word 7 written and verified
+            "01 04 08 00 FF 00 00 00", "01 03 08 00 00 00 00 00",  // word 8 written and verified
+            "01 08 0B 00 00 00 00 00",                             // hotkeys taken into use
+        }));
     // 50 ms after leaving RF access; each read's get at once after its set.
     const auto entries = session.log().since(mark);
     ASSERT_GE(entries.size(), 6u);
@@ -148,10 +151,11 @@ TEST(ReceiverAttachTest, AttachSequenceSendsTheseReportsWithTheseWaits)
 TEST(ReceiverAttachTest, ComboReceiverIsListedTwiceAndShowsTheKeyboardRow)
 {
     SimSession session;
-    EXPECT_EQ(Lines(session), (QStringList{
-        "2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0002",
-        "2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0006",
-    }));
+    EXPECT_EQ(Lines(session),
+              (QStringList{
+                  "2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0002",
+                  "2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0006",
+              }));
     EXPECT_EQ(Text(session, "edtVID"), QStringLiteral("7A3C"));
     EXPECT_EQ(Text(session, "edtPID"), QStringLiteral("0E41"));
     ASSERT_EQ(session.window().ProductTable().size(), 1u);
@@ -186,7 +190,8 @@ TEST(ReceiverAttachTest, FirstListedOfTwoReceiversWinsAndTheOtherStaysListed)
     SimDeviceProfile second = SimReceivers::receiverProfile();
     second.productId = 0x0E42;
     const int first = session.Plug(second, SimReceivers::defaultFirmware());
-    const int later = session.Plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
+    const int later =
+        session.Plug(SimReceivers::receiverProfile(), SimReceivers::defaultFirmware());
     const qint64 mark = session.log().mark();
     session.Start();
 
@@ -219,8 +224,9 @@ TEST(ReceiverAttachTest, OnlyMouseAndKeyboardCollectionsWithTheEightByteReportAr
     session.Plug(receiver, SimReceivers::defaultFirmware());
     session.Start();
 
-    EXPECT_EQ(Lines(session), QStringList{
-        "2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0002"});
+    EXPECT_EQ(
+        Lines(session),
+        QStringList{"2.4G RF Receiver    Device VID=7A3C PID=0E41    UsagePage=0001 Usage=0002"});
     EXPECT_EQ(Text(session, "edtVID"), QStringLiteral("7A3C"));
     EXPECT_TRUE(Shown(session, "pbKbdBattery"));
     EXPECT_EQ(Top(session, "pbMseBattery"), 20);
@@ -232,8 +238,8 @@ TEST(ReceiverAttachTest, ForeignMouseIsListedButAttachedOnlyByDoubleClick)
     session.Plug(ForeignMouse());  // takes every report, acknowledges none
     session.Start();
 
-    EXPECT_EQ(Lines(session), QStringList{
-        "Optical Mouse    Device VID=046D PID=C077    UsagePage=0001 Usage=0002 (Serial=SN0042)"});
+    EXPECT_EQ(Lines(session), QStringList{"Optical Mouse    Device VID=046D PID=C077    "
+                                          "UsagePage=0001 Usage=0002 (Serial=SN0042)"});
     EXPECT_EQ(session.window().Receiver(), nullptr);
     EXPECT_TRUE(Text(session, "edtVID").isEmpty());
     EXPECT_FALSE(Enabled(session, "btnCombo_Cmd_Soft_Bind_SW"));
@@ -249,7 +255,7 @@ TEST(ReceiverAttachTest, ForeignMouseIsListedButAttachedOnlyByDoubleClick)
     // Its link status reply holds no channel: no IDs are taken from it and nothing is stored
     // in a device that does not answer as a receiver.
     EXPECT_EQ(session.SentSince(mark), (Sent{"01 08 02 00 00 00 00 00", "01 2C AA 00 00 00 00 00",
-                                            "01 09 00 00 00 00 00 00"}));
+                                             "01 09 00 00 00 00 00 00"}));
     EXPECT_FALSE(session.window().tmrStatus->isActive());
     EXPECT_EQ(Text(session, "edtVID"), QStringLiteral("046D"));
     EXPECT_EQ(Text(session, "edtPID"), QStringLiteral("C077"));
@@ -302,8 +308,8 @@ TEST(ReceiverAttachTest, FailedLinkStatusReadKeepsControlsButWritesNothing)
                                 "btnCombo_Cmd_Soft_Bind_SW", "btnEEPROM_R_VID", "rbTestOff"})
         EXPECT_TRUE(Enabled(session, control)) << control;
     EXPECT_EQ(Text(session, "edtVID"), QStringLiteral("7A3C"));
-    EXPECT_EQ(session.SentSince(mark), (Sent{"01 2C AA 00 00 00 00 00",
-                                             "01 09 00 00 00 00 00 00"}));
+    EXPECT_EQ(session.SentSince(mark),
+              (Sent{"01 2C AA 00 00 00 00 00", "01 09 00 00 00 00 00 00"}));
     EXPECT_FALSE(AnyEepromWrite(session.SentSince(mark)));
     // The keyboard row is still set from the product table.
     EXPECT_TRUE(Shown(session, "pbKbdBattery"));
@@ -327,13 +333,14 @@ TEST(ReceiverAttachTest, UnpluggingReturnsToTheNoReceiverState)
     EXPECT_FALSE(Shown(session, "imgConnected"));
     EXPECT_FALSE(window.tmrStatus->isActive());
     EXPECT_FALSE(window.tmrSoftBind->isActive());
-    for (const char* control : {"rbMSE", "rbKB", "cbCustKey2", "rbRF_DR_55", "rbRF_CPI_L",
-                                "cbRF_Set_BTY_Low_Level", "btnCombo_Cmd_Soft_Bind_SW",
-                                "rbTestOn", "btnEEPROM_R_20"})
+    for (const char* control :
+         {"rbMSE", "rbKB", "cbCustKey2", "rbRF_DR_55", "rbRF_CPI_L", "cbRF_Set_BTY_Low_Level",
+          "btnCombo_Cmd_Soft_Bind_SW", "rbTestOn", "btnEEPROM_R_20"})
         EXPECT_FALSE(Enabled(session, control)) << control;
     EXPECT_EQ(session.Find<QPushButton>(QStringLiteral("btnCombo_Cmd_Soft_Bind_SW"))->text(),
               QStringLiteral("&Connect"));
-    EXPECT_EQ(session.Find<QComboBox>(QStringLiteral("cbRF_Set_BTY_Low_Level"))->currentIndex(), -1);
+    EXPECT_EQ(session.Find<QComboBox>(QStringLiteral("cbRF_Set_BTY_Low_Level"))->currentIndex(),
+              -1);
 }
 
 TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedGetsHelpOncePerPlugInInTheLanguageInForce)
@@ -351,12 +358,12 @@ TEST(ReceiverAttachTest, ReceiverThatCannotBeOpenedGetsHelpOncePerPlugInInTheLan
     EXPECT_EQ(session.window().Receiver(), nullptr);
     QStringList& notices = session.prompts().notices;
     ASSERT_EQ(notices.size(), 1);
-    for (const char* part : {"Receiver not accessible: ", "7A3C:0E41", "sim:hidraw1,",
-                             "udev rule", "missing or not yet applied",
-                             " --print-udev-rules | sudo tee "
-                             "/etc/udev/rules.d/70-karvelo-rf-receiver.rules\n",
-                             "    sudo udevadm control --reload\n",
-                             "unplug the receiver and plug it in again."})
+    for (const char* part :
+         {"Receiver not accessible: ", "7A3C:0E41", "sim:hidraw1,", "udev rule",
+          "missing or not yet applied",
+          " --print-udev-rules | sudo tee "
+          "/etc/udev/rules.d/70-karvelo-rf-receiver.rules\n",
+          "    sudo udevadm control --reload\n", "unplug the receiver and plug it in again."})
         EXPECT_TRUE(notices[0].contains(QString::fromUtf8(part))) << part;
     EXPECT_TRUE(err.contains(notices[0].section(QStringLiteral(": "), 1))) << err.toStdString();
 
@@ -389,7 +396,8 @@ TEST(ReceiverAttachTest, LineSaysHowTheWindowStandsWithItsReceiver)
     EXPECT_EQ(session.Find<QWidget>(QStringLiteral("imgNoneDev"))->toolTip(), line());
     EXPECT_FALSE(keyboardGauge());
 
-    const int receiver = session.Plug(SimReceivers::receiverProfile(), SimReceivers::demoFirmware());
+    const int receiver =
+        session.Plug(SimReceivers::receiverProfile(), SimReceivers::demoFirmware());
     session.DeliverEvents();
     EXPECT_EQ(line(), "Receiver connected");
     EXPECT_TRUE(keyboardGauge());

@@ -9,7 +9,7 @@ QString RowColours(const TForm1& form, const QString& prefix, int row)
     QString colours;
     for (int column = 7; column >= 0; --column) {
         const TColor colour = TForm1::GridCellColour(form.FindGridCell(prefix, row, column));
-        colours += colour == kChannelSetColour ? QLatin1Char('R')
+        colours += colour == kChannelSetColour     ? QLatin1Char('R')
                    : colour == kChannelClearColour ? QLatin1Char('g')
                                                    : QLatin1Char('?');
     }
@@ -21,7 +21,8 @@ protected:
     std::vector<QString> Run(int command)
     {
         return Sent([&] {
-            form().btnSpecialCmd1Click(Control(qPrintable(QStringLiteral("btnSpecialCmd%1").arg(command))));
+            form().btnSpecialCmd1Click(
+                Control(qPrintable(QStringLiteral("btnSpecialCmd%1").arg(command))));
         });
     }
     QString Box(int command, int byte) const

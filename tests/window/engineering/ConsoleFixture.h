@@ -34,7 +34,10 @@ protected:
         EXPECT_NE(box, nullptr) << name;
         return box;
     }
-    void Type(const char* box, const char* text) const { Box(box)->setText(QString::fromLatin1(text)); }
+    void Type(const char* box, const char* text) const
+    {
+        Box(box)->setText(QString::fromLatin1(text));
+    }
     QString Text(const char* box) const { return Box(box)->text(); }
 
     // The reports written while the action runs.

@@ -16,15 +16,18 @@ struct Access {
 };
 
 const Access kReads[] = {
-    {"btnC_RF_Rd_Direct_Reg", "edtRF_DirectRegAddr", "edtRF_DirectRegData", "01 26 AA D2 00 00 00 00"},
+    {"btnC_RF_Rd_Direct_Reg", "edtRF_DirectRegAddr", "edtRF_DirectRegData",
+     "01 26 AA D2 00 00 00 00"},
     {"btnC_RF_Rd_Index_Reg", "edtRF_IndexRegAddr", "edtRF_IndexRegData", "01 25 AA D2 00 00 00 00"},
     {"btnC_RF_Rd_Sensor", "edtRF_SensorAddr", "edtRF_SensorData", "01 2A AA D2 00 00 00 00"},
     {"btnC_RF_Rd_EEPROM", "edtRF_EEPROMAddr", "edtRF_EEPROMData", "01 24 AA D2 00 00 00 00"},
 };
 
 const Access kWrites[] = {
-    {"btnC_RF_Wrt_Direct_Reg", "edtRF_DirectRegAddr", "edtRF_DirectRegData", "01 23 AA 05 7E 00 00 00"},
-    {"btnC_RF_Wrt_Index_Reg", "edtRF_IndexRegAddr", "edtRF_IndexRegData", "01 22 AA 05 7E 00 00 00"},
+    {"btnC_RF_Wrt_Direct_Reg", "edtRF_DirectRegAddr", "edtRF_DirectRegData",
+     "01 23 AA 05 7E 00 00 00"},
+    {"btnC_RF_Wrt_Index_Reg", "edtRF_IndexRegAddr", "edtRF_IndexRegData",
+     "01 22 AA 05 7E 00 00 00"},
     {"btnC_RF_Wrt_Sensor", "edtRF_SensorAddr", "edtRF_SensorData", "01 29 AA 05 7E 00 00 00"},
 };
 
@@ -85,16 +88,16 @@ TEST_F(RegisterAccess, FixedCommandsSendTheirExactReports)
     EXPECT_EQ(SentByClick("rbC_RF_LEAVE_ACCESS"), Reports({"01 2C AA 00 00 00 00 00"}));
 
     TForm1& f = form();
-    EXPECT_EQ(Sent([&] {
-                  f.btnC_ENTER_ACCESSClick(nullptr);
-                  f.btnC_LEAVE_ACCESSClick(nullptr);
-                  f.btnC_JUMP_TO_PORClick(nullptr);
-                  f.btnC_Enable_RSSIClick(nullptr);
-                  f.btnC_Disable_RSSIClick(nullptr);
-              }),
-              Reports({"01 0C 00 00 00 00 00 00", "01 0D 00 00 00 00 00 00",
-                       "01 0E 55 AA CC 00 00 00", "01 15 BB A5 5A 00 00 00",
-                       "01 16 BB 3C C3 00 00 00"}));
+    EXPECT_EQ(
+        Sent([&] {
+            f.btnC_ENTER_ACCESSClick(nullptr);
+            f.btnC_LEAVE_ACCESSClick(nullptr);
+            f.btnC_JUMP_TO_PORClick(nullptr);
+            f.btnC_Enable_RSSIClick(nullptr);
+            f.btnC_Disable_RSSIClick(nullptr);
+        }),
+        Reports({"01 0C 00 00 00 00 00 00", "01 0D 00 00 00 00 00 00", "01 0E 55 AA CC 00 00 00",
+                 "01 15 BB A5 5A 00 00 00", "01 16 BB 3C C3 00 00 00"}));
 }
 
 TEST_F(RegisterAccess, NonHexadecimalBoxStopsBeforeAnythingIsSent)
@@ -120,7 +123,8 @@ TEST_F(RegisterAccess, EepromWriteStopsAtTheFirstMatchingReadBack)
     Type("edtRF_EEPROMAddr", "10");
     Type("edtRF_EEPROMData", "12");
     int result = -2;
-    const auto sent = Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
+    const auto sent =
+        Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
     EXPECT_EQ(sent, Reports({"01 21 AA 10 12 00 00 00", "01 24 AA 10 00 00 00 00"}));
     EXPECT_EQ(result, 0x12);
     EXPECT_EQ(Text("edtRF_EEPROMData"), QStringLiteral("12"));
@@ -137,10 +141,13 @@ TEST_F(RegisterAccess, EepromWriteGivesUpAfterFiftyWritesShowingTheLastReadBack)
     session.clock().clearRecord();
 
     int result = -2;
-    const auto sent = Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
+    const auto sent =
+        Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
 
-    const auto writes = std::count(sent.begin(), sent.end(), QStringLiteral("01 21 AA 10 12 00 00 00"));
-    const auto reads = std::count(sent.begin(), sent.end(), QStringLiteral("01 24 AA 10 00 00 00 00"));
+    const auto writes =
+        std::count(sent.begin(), sent.end(), QStringLiteral("01 21 AA 10 12 00 00 00"));
+    const auto reads =
+        std::count(sent.begin(), sent.end(), QStringLiteral("01 24 AA 10 00 00 00 00"));
     EXPECT_EQ(writes, 50);
     EXPECT_EQ(reads, 50);
     EXPECT_EQ(sent.size(), 100u);
@@ -156,7 +163,8 @@ TEST_F(RegisterAccess, EepromWriteWithoutReadBackEndsShowingFFFFFFFF)
     Type("edtRF_EEPROMAddr", "10");
     Type("edtRF_EEPROMData", "12");
     int result = 0;
-    const auto sent = Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
+    const auto sent =
+        Sent([&] { result = form().btnC_RF_Wrt_EEPROMClick(Control("btnC_RF_Wrt_EEPROM")); });
     EXPECT_EQ(std::count(sent.begin(), sent.end(), QStringLiteral("01 21 AA 10 12 00 00 00")), 50);
     EXPECT_EQ(result, -1);
     EXPECT_EQ(Text("edtRF_EEPROMData"), QStringLiteral("FFFFFFFF"));

@@ -29,11 +29,14 @@ TEST_F(TestModes, RadioButtonsSendTheStateShown)
 TEST_F(TestModes, TxDataSendsTheLowByteOfTheBox)
 {
     Type("edtTXdata", "A5");
-    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"), Reports({"01 08 06 A5 00 00 00 00"}));
+    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"),
+              Reports({"01 08 06 A5 00 00 00 00"}));
     Type("edtTXdata", "FFFF");
-    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"), Reports({"01 08 06 FF 00 00 00 00"}));
+    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"),
+              Reports({"01 08 06 FF 00 00 00 00"}));
     Type("edtTXdata", "");
-    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"), Reports({"01 08 06 00 00 00 00 00"}));
+    EXPECT_EQ(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data"),
+              Reports({"01 08 06 00 00 00 00 00"}));
 
     Type("edtTXdata", "XY");
     EXPECT_TRUE(SentByClick("btnC_Combo_Cmd_Set_Test_Mode_Tx_Data").empty());
@@ -61,11 +64,14 @@ TEST_F(TestModes, ModeOutOfRangeShowsItsMessageAndSendsNothing)
 {
     for (const char* text : {"0", "13"}) {
         Type("edtTestMode", text);
-        EXPECT_TRUE(Sent([&] { form().btnC_Combo_Cmd_Set_Test_ModeClick(Control("btnC_Combo_Cmd_Set_Test_Mode")); })
-                        .empty())
+        EXPECT_TRUE(Sent([&] {
+                        form().btnC_Combo_Cmd_Set_Test_ModeClick(
+                            Control("btnC_Combo_Cmd_Set_Test_Mode"));
+                    }).empty())
             << text;
     }
-    EXPECT_EQ(session.prompts().messages, QStringList(2, QStringLiteral("Test Mode should be 1~12")));
+    EXPECT_EQ(session.prompts().messages,
+              QStringList(2, QStringLiteral("Test Mode should be 1~12")));
 }
 
 TEST_F(TestModes, ToolBarButtonSendsItsModeAndStaysTheOnlyOneDown)

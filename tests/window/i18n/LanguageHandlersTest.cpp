@@ -26,7 +26,10 @@ protected:
         LanguageTest::TearDown();
     }
 
-    QObject* Control(const char* name) const { return form->FindComponent(QString::fromLatin1(name)); }
+    QObject* Control(const char* name) const
+    {
+        return form->FindComponent(QString::fromLatin1(name));
+    }
 
     static QString CaptionOf(const QObject* control)
     {
@@ -103,7 +106,8 @@ TEST_F(ApplyLanguageTest, CaptionsOfEachKindFollowTheLanguage)
     const Expected samples[] = {
         {"gbSysStatus", "USB資訊", "USB信息"},
         {"lblHK2", "熱鍵2", "可编程按键2"},
-        {"rbRF_DR_4A", "啟用省電模式並以 (L+R+M) 按鍵時喚醒", "启用省电模式并以 (L+R+M) 按键时唤醒"},
+        {"rbRF_DR_4A", "啟用省電模式並以 (L+R+M) 按鍵時喚醒",
+         "启用省电模式并以 (L+R+M) 按键时唤醒"},
         {"rbRF_DR_55", "關閉", "关闭"},
         {"rbTestOn", "啟用", "启用"},
         {"gbBTYStatus", "電池電量", "电池电量"},
@@ -112,10 +116,12 @@ TEST_F(ApplyLanguageTest, CaptionsOfEachKindFollowTheLanguage)
     };
     Switch(lkCht);
     for (const Expected& sample : samples)
-        EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.cht)) << sample.control;
+        EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.cht))
+            << sample.control;
     Switch(lkChs);
     for (const Expected& sample : samples)
-        EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.chs)) << sample.control;
+        EXPECT_EQ(CaptionOf(Control(sample.control)), QString::fromUtf8(sample.chs))
+            << sample.control;
 }
 
 TEST_F(ApplyLanguageTest, LanguageComboSwitchesCaptionsAtOnceAndStoresTheChoice)

@@ -39,7 +39,8 @@ SimSession::Options WithFirmware(std::shared_ptr<ReceiverModel> firmware)
 
 QComboBox* List(const SimSession& session, int hotkey)
 {
-    return session.Find<QComboBox>(hotkey == 0 ? QStringLiteral("cbCustKey1") : QStringLiteral("cbCustKey2"));
+    return session.Find<QComboBox>(hotkey == 0 ? QStringLiteral("cbCustKey1")
+                                               : QStringLiteral("cbCustKey2"));
 }
 
 QString Shown(const SimSession& session, int hotkey)
@@ -95,8 +96,8 @@ TEST(HotkeyReadTest, DemoReceiverShowsItsStoredChoicesAndKeepsANewOneAcrossAReat
     SimSession session(WithFirmware(SimReceivers::demoFirmware()));
     EXPECT_EQ(Shown(session, 0), QStringLiteral("CALCULATOR"));
     EXPECT_EQ(Shown(session, 1), QStringLiteral("PLAY/PAUSE"));
-    session.Choose(QStringLiteral("cbCustKey2"), 9);  // MUTE
-    List(session, 1)->setCurrentIndex(0);  // shown only, not stored
+    session.Choose(QStringLiteral("cbCustKey2"), 9);     // MUTE
+    List(session, 1)->setCurrentIndex(0);                // shown only, not stored
     session.Plug(SimReceivers::plainKeyboardProfile());  // any device change attaches again
     session.DeliverEvents();
     EXPECT_EQ(Shown(session, 1), QStringLiteral("MUTE"));
@@ -136,7 +137,8 @@ TEST(HotkeyStoreTest, ChoiceIsStoredWithTheStatusTickHeldOffButNotDuringAReadBac
     session.clock().setPumpHook([&] { tickArmed.push_back(window.tmrStatus->isActive()); });
     session.Choose(QStringLiteral("cbCustKey1"), 0);   // [DISABLE]
     session.Choose(QStringLiteral("cbCustKey2"), 11);  // VOLUME +
-    EXPECT_EQ(session.firmware().hotkeysInUse(), (std::array<quint16, 4>{0x00FF, 0x00FF, 0xE916, 0x00FF}));
+    EXPECT_EQ(session.firmware().hotkeysInUse(),
+              (std::array<quint16, 4>{0x00FF, 0x00FF, 0xE916, 0x00FF}));
     ASSERT_FALSE(tickArmed.empty());
     EXPECT_TRUE(std::none_of(tickArmed.begin(), tickArmed.end(), [](bool armed) { return armed; }));
     EXPECT_TRUE(window.tmrStatus->isActive());
@@ -164,7 +166,8 @@ TEST(HotkeyStoreTest, UnconfirmedWordIsNotTakenIntoUseAndTheListShowsTheStoredEn
     EXPECT_EQ(session.firmware().hotkeyUpdates(), updatesBefore);
     EXPECT_EQ(Shown(session, 0), QStringLiteral("WWW HOME"));
     ASSERT_EQ(session.prompts().messages.size(), 1);
-    EXPECT_TRUE(session.prompts().messages[0].startsWith(QStringLiteral("Hotkey 1 was not stored")));
+    EXPECT_TRUE(
+        session.prompts().messages[0].startsWith(QStringLiteral("Hotkey 1 was not stored")));
     EXPECT_TRUE(session.window().tmrStatus->isActive());
 }
 

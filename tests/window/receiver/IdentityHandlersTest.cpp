@@ -43,7 +43,10 @@ protected:
     TForm1& window = session.window();
     ReceiverEeprom& eeprom = session.firmware().eeprom();
 
-    QLineEdit* Box(const char* name) const { return session.Find<QLineEdit>(QString::fromLatin1(name)); }
+    QLineEdit* Box(const char* name) const
+    {
+        return session.Find<QLineEdit>(QString::fromLatin1(name));
+    }
     QString Text(const char* name) const { return Box(name)->text(); }
     Sent Click(const char* button)
     {
@@ -65,12 +68,30 @@ TEST_F(IdentityTest, VidAndPidWritesGoHighByteFirstThroughTheByteBoxes)
         const char* highText;
         const char* lowText;
     } cases[] = {
-        {"edtVID_SET", "1A2B", "btnEEPROM_W_VID", {Write(15, 0x1AE5), Write(16, 0x2BD4)},
-         "edtEEPROM_15", "edtEEPROM_16", "1A", "2B"},
-        {"edtVID_SET", "00FF", "btnEEPROM_W_VID", {Write(15, 0x00FF), Write(16, 0xFF00)},
-         "edtEEPROM_15", "edtEEPROM_16", "", "FF"},
-        {"edtPID_SET", "E41", "btnEEPROM_W_PID", {Write(17, 0x0EF1), Write(18, 0x41BE)},
-         "edtEEPROM_17", "edtEEPROM_18", "E", "41"},
+        {"edtVID_SET",
+         "1A2B",
+         "btnEEPROM_W_VID",
+         {Write(15, 0x1AE5), Write(16, 0x2BD4)},
+         "edtEEPROM_15",
+         "edtEEPROM_16",
+         "1A",
+         "2B"},
+        {"edtVID_SET",
+         "00FF",
+         "btnEEPROM_W_VID",
+         {Write(15, 0x00FF), Write(16, 0xFF00)},
+         "edtEEPROM_15",
+         "edtEEPROM_16",
+         "",
+         "FF"},
+        {"edtPID_SET",
+         "E41",
+         "btnEEPROM_W_PID",
+         {Write(17, 0x0EF1), Write(18, 0x41BE)},
+         "edtEEPROM_17",
+         "edtEEPROM_18",
+         "E",
+         "41"},
     };
     for (const auto& c : cases) {
         Box(c.box)->setText(QString::fromLatin1(c.text));
@@ -135,7 +156,10 @@ TEST_F(IdentityTest, StringReadFollowsTheLengthByteWithinTheEeprom)
         QString text;
         size_t reads;
     } cases[] = {
-        {0x08F7, "ABC", 3}, {0x02FD, "", 1}, {0x01FE, "", 1}, {0x00FF, "", 1},
+        {0x08F7, "ABC", 3},
+        {0x02FD, "", 1},
+        {0x01FE, "", 1},
+        {0x00FF, "", 1},
         // Erased: capped to 46 characters, shown as they are (the fourth is code 0).
         {0xFFFF, "ABC" + QString(1, QChar(0)) + QString(42, QChar(0xFF)), 24},
     };
@@ -218,7 +242,8 @@ TEST_F(IdentityTest, UnconfirmedWriteStopsThereAndTellsTheUser)
     const Sent writes = Writes(Click("btnEEPROM_W_20"));
     EXPECT_EQ(writes, Sent(50, Write(19, 0x08F7)));
     ASSERT_EQ(session.prompts().messages.size(), 1);
-    EXPECT_TRUE(session.prompts().messages[0].startsWith(QStringLiteral("The receiver did not confirm")));
+    EXPECT_TRUE(
+        session.prompts().messages[0].startsWith(QStringLiteral("The receiver did not confirm")));
 }
 
 TEST(IdentityUnplugTest, UnplugAtAnyExchangeOfAStringWriteEndsItWithoutAReceiver)

@@ -26,8 +26,14 @@ protected:
     std::unique_ptr<SimSession> session = std::make_unique<SimSession>();
     MouseModel& mouse = session->firmware().mouse();
 
-    QRadioButton* Radio(const char* name) const { return session->Find<QRadioButton>(QString::fromLatin1(name)); }
-    QString Box(const char* name) const { return session->Find<QLineEdit>(QString::fromLatin1(name))->text(); }
+    QRadioButton* Radio(const char* name) const
+    {
+        return session->Find<QRadioButton>(QString::fromLatin1(name));
+    }
+    QString Box(const char* name) const
+    {
+        return session->Find<QLineEdit>(QString::fromLatin1(name))->text();
+    }
     std::vector<QString> Sent(const std::function<void()>& action) const
     {
         const qint64 mark = session->log().mark();
@@ -45,7 +51,8 @@ TEST_F(OptionHandlersTest, ChoiceGoesThroughTheRegisterBoxesWithTheStatusTimerHe
 {
     ASSERT_TRUE(session->window().tmrStatus->isActive());
     bool timerRanDuringChange = false;
-    session->clock().setPumpHook([&] { timerRanDuringChange |= session->window().tmrStatus->isActive(); });
+    session->clock().setPumpHook(
+        [&] { timerRanDuringChange |= session->window().tmrStatus->isActive(); });
     EXPECT_EQ(Sent([&] { session->Click("rbRF_DR_2A"); }).size(), 5u);  // one pass
     EXPECT_FALSE(timerRanDuringChange);
     EXPECT_TRUE(session->window().tmrStatus->isActive());
@@ -58,7 +65,8 @@ TEST_F(OptionHandlersTest, ChoiceGoesThroughTheRegisterBoxesWithTheStatusTimerHe
     EXPECT_TRUE(session->window().State().CpiChanged);
     EXPECT_EQ(mouse.cpi(), 800);
 
-    EXPECT_EQ(Sent([&] { session->Choose("cbRF_Set_BTY_Low_Level", 3); })[1], "01 23 AA FF 64 00 00 00");
+    EXPECT_EQ(Sent([&] { session->Choose("cbRF_Set_BTY_Low_Level", 3); })[1],
+              "01 23 AA FF 64 00 00 00");
     EXPECT_EQ(mouse.eeprom(0x1A), 0x80);
     EXPECT_TRUE(session->prompts().messages.isEmpty());
 }
@@ -68,9 +76,9 @@ TEST_F(OptionHandlersTest, ChoiceAlreadyOnShowSendsNothing)
     session->Click("rbRF_DR_4F");
     session->Choose("cbRF_Set_BTY_Low_Level", 5);
     EXPECT_TRUE(Sent([&] {
-        session->Click("rbRF_DR_4F");
-        session->Choose("cbRF_Set_BTY_Low_Level", 5);
-    }).empty());
+                    session->Click("rbRF_DR_4F");
+                    session->Choose("cbRF_Set_BTY_Low_Level", 5);
+                }).empty());
     EXPECT_FALSE(Sent([&] { session->Click("rbRF_DR_45"); }).empty());
 }
 
@@ -135,7 +143,8 @@ TEST_F(OptionHandlersTest, ReceiverUnpluggedAtAnyExchangeEndsTheChange)
         session->Click("rbRF_DR_2A");
         session->DeliverEvents();
         const auto entries = session->log().since(mark);
-        const auto unplug = std::find_if(entries.begin(), entries.end(), [](const auto& e) { return !e.ok; });
+        const auto unplug =
+            std::find_if(entries.begin(), entries.end(), [](const auto& e) { return !e.ok; });
         ASSERT_NE(unplug, entries.end()) << n;
         // Only the calls already under way before the change was noticed, and they failed.
         EXPECT_LE(entries.end() - unplug, 3) << n;

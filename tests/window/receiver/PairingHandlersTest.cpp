@@ -35,8 +35,7 @@ protected:
     // The pairing animation plays only while it is shown.
     bool Animating() const
     {
-        return session.Find<QLabel>(QStringLiteral("gifBind"))->movie()->state() ==
-               QMovie::Running;
+        return session.Find<QLabel>(QStringLiteral("gifBind"))->movie()->state() == QMovie::Running;
     }
     void Press() { session.Click(QStringLiteral("btnCombo_Cmd_Soft_Bind_SW")); }
     // Pairing ticks a second apart while the pairing runs, at most `ticks`; returns how many ran.
@@ -154,9 +153,11 @@ TEST_F(PairingHandlersTest, ReceiverUnpluggedAtAnyExchangeOfATickEndsQuietly)
         EXPECT_EQ(form.Receiver(), nullptr) << exchange;
         EXPECT_FALSE(form.tmrSoftBind->isActive()) << exchange;
         EXPECT_FALSE(form.tmrStatus->isActive()) << exchange;
-        EXPECT_TRUE(each.Find<QWidget>(QStringLiteral("imgNoneDev"))->isVisibleTo(&form)) << exchange;
+        EXPECT_TRUE(each.Find<QWidget>(QStringLiteral("imgNoneDev"))->isVisibleTo(&form))
+            << exchange;
         EXPECT_EQ(each.Find<QPushButton>(QStringLiteral("btnCombo_Cmd_Soft_Bind_SW"))->text(),
-                  "&Connect") << exchange;
+                  "&Connect")
+            << exchange;
         EXPECT_TRUE(each.prompts().informations.isEmpty()) << exchange;
     }
 }

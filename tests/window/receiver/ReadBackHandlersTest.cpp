@@ -58,7 +58,10 @@ protected:
         session = Session();
         form = &session->window();
     }
-    bool Checked(const char* name) const { return session->Find<QRadioButton>(QString::fromLatin1(name))->isChecked(); }
+    bool Checked(const char* name) const
+    {
+        return session->Find<QRadioButton>(QString::fromLatin1(name))->isChecked();
+    }
     QStringList DebugLines() const
     {
         QStringList lines;
@@ -129,9 +132,10 @@ TEST_F(ReadBackHandlersTest, ReadBackSelectsEveryControlBehindTheProgressWindowA
     EXPECT_FALSE(form->State().ReadBackInProgress);
     EXPECT_TRUE(form->State().SettingsRead);
     EXPECT_FALSE(form->State().PrevBindingStatusBB);
-    EXPECT_EQ(DebugLines().mid(DebugLines().indexOf("-----------")),
-              (QStringList{"-----------", "SoftISS V 0", "SoftISS V_C ff", "NoLink V c5",
-                           "NoLink V_C 3a", "Wakeup V aa", "Wakeup V_C 55", "BAT V a0", "BAT V_C 5f"}));
+    EXPECT_EQ(
+        DebugLines().mid(DebugLines().indexOf("-----------")),
+        (QStringList{"-----------", "SoftISS V 0", "SoftISS V_C ff", "NoLink V c5", "NoLink V_C 3a",
+                     "Wakeup V aa", "Wakeup V_C 55", "BAT V a0", "BAT V_C 5f"}));
 
     // The selections stay silent afterwards too: a click on what is shown sends nothing.
     const qint64 after = session->log().mark();
@@ -168,7 +172,8 @@ TEST_F(ReadBackHandlersTest, ReceiverUnpluggedAtAnyExchangeGivesTheWindowBackUnr
         form->btnRdRFSettingClick(nullptr);
         session->DeliverEvents();
         const auto entries = session->log().since(mark);
-        const auto unplug = std::find_if(entries.begin(), entries.end(), [](const auto& e) { return !e.ok; });
+        const auto unplug =
+            std::find_if(entries.begin(), entries.end(), [](const auto& e) { return !e.ok; });
         ASSERT_NE(unplug, entries.end()) << n;
         EXPECT_LE(entries.end() - unplug, 3) << n;
         EXPECT_TRUE(std::none_of(unplug, entries.end(), [](const auto& e) { return e.ok; })) << n;

@@ -109,8 +109,8 @@ TEST_F(StatusHandlersTest, TickPollsAndArmsTheTimerAgain)
     ShowChoice("rbRF_CPI_H");
     window.SetEngineeringMode(true);
     session.firmware().radio().mouseChannelMap = 0x80;
-    EXPECT_EQ(Tick(), (Sent{kBattery, kCpi, "01 14 FF AA 02 00 00 00",
-                            "01 14 FF AA 03 00 00 00", kStatus}));
+    EXPECT_EQ(Tick(), (Sent{kBattery, kCpi, "01 14 FF AA 02 00 00 00", "01 14 FF AA 03 00 00 00",
+                            kStatus}));
     EXPECT_EQ(TForm1::GridCellColour(window.FHSSCell(0, 0)), clRed);
     EXPECT_EQ(TForm1::GridCellColour(window.FHSSCell(1, 0)), clMoneyGreen);
 }

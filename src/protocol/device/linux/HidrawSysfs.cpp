@@ -32,8 +32,8 @@ QString HidrawSysfs::hidDeviceName(const QString& devicePath) const
     return target.isEmpty() ? QString() : QFileInfo(target).fileName();
 }
 
-std::optional<std::vector<std::uint8_t>> HidrawSysfs::reportDescriptor(
-    const QString& devicePath) const
+std::optional<std::vector<std::uint8_t>>
+HidrawSysfs::reportDescriptor(const QString& devicePath) const
 {
     const QString dir = deviceDir(devicePath);
     if (dir.isEmpty())

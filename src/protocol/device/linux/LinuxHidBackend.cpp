@@ -22,8 +22,8 @@ std::vector<HidEnumRecord> enumerateRecords()
     for (const hid_device_info* d = all; d && count < LinuxHidBackend::kMaxEnumerationRecords;
          d = d->next, ++count) {
         if (d->path)
-            records.push_back({QString::fromLocal8Bit(d->path), d->vendor_id, d->product_id,
-                               d->release_number});
+            records.push_back(
+                {QString::fromLocal8Bit(d->path), d->vendor_id, d->product_id, d->release_number});
     }
     hid_free_enumeration(all);
     return records;

@@ -15,14 +15,11 @@ HidOpenError classifyOpenErrno(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM:
-        return HidOpenError::PermissionDenied;
+    case EPERM: return HidOpenError::PermissionDenied;
     case ENOENT:
     case ENODEV:
-    case ENXIO:
-        return HidOpenError::NotFound;
-    default:
-        return HidOpenError::Failed;
+    case ENXIO: return HidOpenError::NotFound;
+    default: return HidOpenError::Failed;
     }
 }
 
@@ -36,8 +33,7 @@ LinuxHidConnection::LinuxHidConnection(hid_device_* device, const HidNodeInfo& n
                                        quint16 listedRelease,
                                        std::shared_ptr<const HidrawSysfs> sysfs)
     : device_(device), node_(node), listedRelease_(listedRelease), sysfs_(std::move(sysfs))
-{
-}
+{}
 
 LinuxHidConnection::~LinuxHidConnection()
 {

@@ -51,8 +51,12 @@ HidEnumRecord record(const char* path, quint16 vid = 0x7A3C, quint16 pid = 0x0E4
 TEST(LinuxHidListing, GroupsEnumerationEntriesByNodeInFirstSeenOrder)
 {
     const std::vector<HidNodeGroup> groups = groupEnumerationRecords({
-        record("/dev/hidraw3"), record("/dev/hidraw1", 0x046D, 0xC52B), record("/dev/hidraw3"),
-        record(""), record("/dev/hidraw7"), record("/dev/hidraw3"),
+        record("/dev/hidraw3"),
+        record("/dev/hidraw1", 0x046D, 0xC52B),
+        record("/dev/hidraw3"),
+        record(""),
+        record("/dev/hidraw7"),
+        record("/dev/hidraw3"),
     });
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[0].path, QStringLiteral("/dev/hidraw3"));
@@ -82,7 +86,7 @@ TEST(LinuxHidListing, OneNodePerCollectionOfTheDescriptor)
 
     const std::vector<std::pair<const char*, int>> expected = {
         {"0003:7A3C:0E41.0012#0", 0}, {"0003:7A3C:0E41.0012#1", 1}, {"0003:7A3C:0E41.0012#2", 2},
-        {"0003:046D:C077.0002#0", 0}, {"/dev/hidraw5#0", 0},         {"/dev/hidraw5#1", 1},
+        {"0003:046D:C077.0002#0", 0}, {"/dev/hidraw5#0", 0},        {"/dev/hidraw5#1", 1},
         {"0003:1234:5678.0004#0", 0},
     };
     ASSERT_EQ(nodes.size(), expected.size());
