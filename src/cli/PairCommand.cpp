@@ -39,6 +39,9 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
         const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
         switch (result.outcome) {
         case Pairing::Outcome::Pairing: continue;
+        case Pairing::Outcome::Skipped:
+            session.channel().clearLockRefused();  // one tick the window kept: the next looks
+            continue;
         case Pairing::Outcome::Paired: {
             const QString mouse = QString::asprintf("%02X", unsigned(result.now.mouseId));
             const QString keyboard = QString::asprintf("%02X", unsigned(result.now.keyboardId));

@@ -78,7 +78,9 @@ int Run(const CliCommand& command, const CliOptions& options)
         status = CliExit::kNoReceiver;
     }
     if (session.channel().lockRefused()) {
-        out.error(Localized(CliText::kWindowBusy));
+        const QString& failure = session.channel().lockFailure();
+        out.error(failure.isEmpty() ? Localized(CliText::kWindowBusy)
+                                    : Localized(ReceiverLinkText::kLockUnavailable).arg(failure));
         status = CliExit::kDeviceFailed;
     }
     out.flush();

@@ -1,6 +1,7 @@
 #include "cli/CliRunner.h"
 #include "protocol/device/linux/FileReceiverLock.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,6 +9,8 @@
 #include <QSettings>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -234,6 +237,16 @@ TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
     window.release();
     EXPECT_EQ(cli.run({"--simulate", "status"}).status, 0);
     qputenv("XDG_RUNTIME_DIR", saved);
+
+    // No runtime folder, and the temporary folder's lock folder taken by a file: no lock at
+    // all, so the receiver is not used.
+    QFile taken(cli.folder() + QStringLiteral("/karvelo-rf-%1").arg(::geteuid()));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    const CliRun unlocked =
+        cli.run({"--simulate", "status"}, {"XDG_RUNTIME_DIR=", "TMPDIR=" + cli.folder()});
+    EXPECT_EQ(unlocked.status, 1);
+    EXPECT_TRUE(unlocked.err.contains("the receiver is not used: no lock keeps other programs"))
+        << unlocked.err.toStdString();
 }
 
 }  // namespace

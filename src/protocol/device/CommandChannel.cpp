@@ -25,12 +25,12 @@ CommandChannel::Sequence::Sequence(CommandChannel& channel) : channel_(channel)
     const auto& runs = channel_.openRuns_;
     const bool outermost = runs.empty() || runs.back() == kPumpBoundary;
     if (!outermost) {
+        refused_ = runs.back() == kRefused;
         channel_.openRuns_.push_back(runs.back());
         return;
     }
-    bool refused = false;
-    holdsLock_ = channel_.takeLock(refused);
-    channel_.openRuns_.push_back(refused ? kRefused : channel_.generation_);
+    holdsLock_ = channel_.takeLock(refused_);
+    channel_.openRuns_.push_back(refused_ ? kRefused : channel_.generation_);
 }
 
 CommandChannel::Sequence::~Sequence()
@@ -53,6 +53,7 @@ bool CommandChannel::takeLock(bool& refused)
         return false;  // nothing to share, or nothing will be sent
     if (lockHolds_ == 0 && !lock_->acquire(receiver_->PnPInfo().DevicePath, lockWaitMs_)) {
         refused = lockRefused_ = true;
+        lockFailure_ = lock_->failure();
         return false;
     }
     ++lockHolds_;

@@ -37,10 +37,14 @@ public:
         Sequence& operator=(const Sequence&) = delete;
         // True while the receiver the run began with is still the channel's.
         bool live() const { return channel_.usable(); }
+        // True when another process held the receiver: the run sends nothing, though the
+        // receiver is still there.
+        bool refused() const { return refused_; }
 
     private:
         CommandChannel& channel_;
         bool holdsLock_ = false;
+        bool refused_ = false;
     };
 
     // The receiver handle: every exchange goes to this device, or to none.
@@ -66,8 +70,15 @@ public:
     // that cannot get it sends nothing, and lockRefused() tells so.
     void setLock(std::shared_ptr<ReceiverLock> lock, int waitMs);
     bool lockRefused() const { return lockRefused_; }
+    // Why the last refused run found no lock to take at all (not merely another process
+    // holding it); empty otherwise.
+    const QString& lockFailure() const { return lockFailure_; }
     // For a caller that goes on after a refused run (a watcher skips that poll).
-    void clearLockRefused() { lockRefused_ = false; }
+    void clearLockRefused()
+    {
+        lockRefused_ = false;
+        lockFailure_.clear();
+    }
 
     // Receives the "WRT EEPROM ..." lines of EepromWriteWord.
     void setDebugLog(std::function<void(const QString&)> log) { debugLog_ = std::move(log); }
@@ -149,6 +160,7 @@ private:
     int lockWaitMs_ = 0;
     int lockHolds_ = 0;
     bool lockRefused_ = false;
+    QString lockFailure_;
     quint64 generation_ = 0;
     std::vector<quint64> openRuns_;
     std::function<void(const QString&)> debugLog_;

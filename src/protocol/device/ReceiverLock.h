@@ -12,4 +12,7 @@ public:
     // process to give it back.
     virtual bool acquire(const QString& path, int waitMs) = 0;
     virtual void release() = 0;
+    // Why the last acquire failed when no lock could be had at all (its file cannot be made
+    // safely), in the language in force; empty when another process merely held it.
+    virtual QString failure() const { return {}; }
 };

@@ -97,6 +97,11 @@ Pairing::TickResult Pairing::Tick(int tick, const LinkStatus& held, const Readin
 {
     const CommandChannel::Sequence run(channel_);
     TickResult result;
+    if (run.refused()) {
+        // A tick kept off the receiver still counts: the pairing ends on time.
+        result.outcome = tick >= kTimeoutTick ? Outcome::TimedOut : Outcome::Skipped;
+        return result;
+    }
     if (!run.live())
         return result;
     const std::optional<LinkStatus> now = ReadStable(onReading);

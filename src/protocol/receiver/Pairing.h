@@ -43,6 +43,7 @@ public:
         TimedOut,         // the last tick passed without a change
         NoStableReading,  // the receiver gave no stable link status
         Gone,             // the receiver went or was replaced during the tick
+        Skipped,          // another process held the receiver: the next tick looks again
     };
     struct TickResult {
         Outcome outcome = Outcome::Gone;

@@ -74,6 +74,10 @@ SettingsReadBack::Result SettingsReadBack::Run(const Hooks& hooks)
 {
     const CommandChannel::Sequence run(channel_);
     Result result;
+    if (run.refused()) {
+        result.refused = true;
+        return result;
+    }
     rf_.LeaveAccess();
     channel_.wait(kAccessSettleMs);
     if (hooks.readHotkeys)

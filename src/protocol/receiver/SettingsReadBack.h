@@ -37,6 +37,8 @@ public:
         int passes = 0;
         // The receiver went or was replaced: the run ended there, sending nothing more.
         bool receiverGone = false;
+        // Another process held the receiver: nothing was read.
+        bool refused = false;
     };
 
     explicit SettingsReadBack(CommandChannel& channel) : channel_(channel), rf_(channel) {}

@@ -255,6 +255,8 @@ private:
 
     // ---- Status polling: private steps (receiver/StatusHandlers.cpp) --------------------
     void RunStatusTick();
+    // Tells once that no lock can be had to keep other programs off the receiver.
+    void tellLockFailure();
     // Runs special command n and shows its reply in the value boxes and grids; nothing when
     // the run failed.
     std::optional<SpecialReply> RunSpecialCommand(int n);
@@ -381,6 +383,7 @@ private:
     TForm3* Form3 = nullptr;
     bool closing_ = false;
     bool startHidden_ = false;
+    bool startedUp_ = false;  // FormCreate has come to the point where the window shows
 
     const std::unique_ptr<ReceiverLinkState> link_;
     const std::unique_ptr<PairingState> pairing_;

@@ -201,6 +201,12 @@ void TForm1::AttachReceiver()
              rbRF_CPI_H, rbRF_CPI_L, btnCombo_Cmd_Soft_Bind_SW})
         control->setEnabled(true);
     const CommandChannel::Sequence run(Channel());
+    link_->attachPending = run.refused();
+    if (link_->attachPending) {
+        tellLockFailure();
+        tmrStatus->start();  // its tick tries again
+        return;
+    }
     rbC_RF_LEAVE_ACCESSClick(rbC_RF_LEAVE_ACCESS);
     Channel().wait(50);
 
@@ -309,6 +315,7 @@ void TForm1::ShowBatteryTips()
 
 void TForm1::ShowNoReceiver()
 {
+    link_->attachPending = false;
     trayBattery->ShowNoLevel();
     status_->keyboardSerial.reset();
     tmrSoftBind->stop();

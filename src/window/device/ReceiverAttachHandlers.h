@@ -29,6 +29,9 @@ struct ReceiverLinkState {
     DeviceList devices;
     ProductTable productTable;
     std::vector<HidNodeInfo> inaccessibleNodes;  // the receiver nodes of the latest help
+    // Another program held the receiver when it was attached: the status timer's next tick
+    // attaches it again instead of polling.
+    bool attachPending = false;
 
     // What the line beside the Connect button says.
     enum class Line { Attached, NoReceiver, NotAccessible, Pairing, RemovedWhilePairing };

@@ -83,7 +83,8 @@ void TForm1::RunPairingTick()
         },
         [this](const SpecialReply& reply) { ShowSpecialRun(reply); });
     switch (result.outcome) {
-    case Pairing::Outcome::Pairing: ShowPairingTimeLeft(tick); return;
+    case Pairing::Outcome::Pairing:
+    case Pairing::Outcome::Skipped: ShowPairingTimeLeft(tick); return;
     case Pairing::Outcome::Gone: return;
     case Pairing::Outcome::NoStableReading:
         ShowNoReceiver();

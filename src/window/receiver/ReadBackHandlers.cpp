@@ -43,8 +43,11 @@ void TForm1::btnRdRFSettingClick(QObject*)
         };
         hooks.debug = [this](const QString& line) { Debug(line); };
         const SettingsReadBack::Result result = SettingsReadBack(Channel()).Run(hooks);
-        // A receiver that went meanwhile leaves its successor's mouse to be read back.
-        if (!result.receiverGone) {
+        // A receiver that went meanwhile leaves its successor's mouse to be read back; one that
+        // another process held is read back by the next status tick.
+        if (result.refused) {
+            link_->receiver.SettingsRead = false;
+        } else if (!result.receiverGone) {
             link_->receiver.PrevBindingStatusBB = false;
             link_->receiver.SettingsRead = true;
         }

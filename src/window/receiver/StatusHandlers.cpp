@@ -1,15 +1,20 @@
 // The status tick, the battery and CPI read-outs, and the mouse link check.
 #include "window/receiver/StatusHandlers.h"
 
+#include "protocol/i18n/ReceiverLinkTexts.h"
 #include "window/app/BatteryTray.h"
 #include "window/app/LanguageChooser.h"
 #include "window/app/MainWindow.h"
+#include "window/app/UserPrompts.h"
 #include "window/device/ReceiverAttachHandlers.h"
 #include "window/engineering/EngineeringUnlockHandlers.h"
 #include "window/receiver/PairingHandlers.h"
 #include "window/receiver/ReceiverRunGuard.h"
 
 #include <QMutexLocker>
+#include <QScopeGuard>
+
+#include <cstdio>
 
 namespace {
 
@@ -66,7 +71,22 @@ void TForm1::RunStatusTick()
         ShowConnectionPicture(imgNoneDev);
         return;  // the timer stays off until the next attach
     }
+    if (link_->attachPending) {
+        AttachReceiver();  // it sets the timer
+        return;
+    }
+    // Every way out arms the next tick, but for a receiver that went meanwhile (its detach and
+    // the next attach set the timers) and a pairing started meanwhile (it arms the timer when
+    // done): a tick that another process kept off the receiver is skipped, not the last one.
+    const auto armNext = qScopeGuard([this, receiver = link_->receiver.ReceiverChanges] {
+        if (receiver == link_->receiver.ReceiverChanges && Receiver() && !tmrSoftBind->isActive())
+            tmrStatus->start();
+    });
     const CommandChannel::Sequence run(Channel());
+    if (run.refused()) {
+        tellLockFailure();
+        return;
+    }
     status_->tickBattery.reset();
     btnBatteryClick(btnBattery);
     if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
@@ -77,7 +97,7 @@ void TForm1::RunStatusTick()
     }
     const std::optional<SpecialReply> status = RunSpecialCommand(Cmd::Special::kBindingStatus);
     if (!run.live())
-        return;  // the device change that dropped the receiver has set the timers
+        return;
     NoteBatteryTick(status);
     if (!run.live())
         return;
@@ -88,11 +108,20 @@ void TForm1::RunStatusTick()
         Channel().wait(kReadBackSettleMs);
         btnRdRFSettingClick(btnRdRFSetting);
     }
-    if (!run.live())
-        return;
-    link_->receiver.PrevBindingStatusBB = step.prevBindingStatusBB;
-    if (!tmrSoftBind->isActive())  // a pairing started meanwhile keeps the status timer off
-        tmrStatus->start();
+    if (run.live())
+        link_->receiver.PrevBindingStatusBB = step.prevBindingStatusBB;
+}
+
+void TForm1::tellLockFailure()
+{
+    const QString& failure = Channel().lockFailure();
+    if (failure.isEmpty() || status_->lockFailureTold)
+        return;  // another program has the receiver for a moment: the next tick looks again
+    status_->lockFailureTold = true;
+    const QString text = Localized(ReceiverLinkText::kLockUnavailable).arg(failure);
+    std::fprintf(stderr, "karvelo-rf-tool: %s\n", qPrintable(text));
+    if (services_.prompts)
+        services_.prompts->ShowMessage(this, text);
 }
 
 std::optional<SpecialReply> TForm1::RunSpecialCommand(int n)

@@ -20,4 +20,6 @@ struct StatusState {
     std::optional<BatteryLevels> tickBattery;
     // KBD_SN when the tray last asked whether the keyboard sends packets.
     std::optional<quint8> keyboardSerial;
+    // The window told that no lock keeps other programs off the receiver (once).
+    bool lockFailureTold = false;
 };

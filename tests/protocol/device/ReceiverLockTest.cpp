@@ -1,9 +1,13 @@
 #include "protocol/device/linux/FileReceiverLock.h"
 #include "support/SimRig.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +90,31 @@ TEST(ReceiverLockTest, FileLockKeepsASecondHolderOutUntilReleased)
         EXPECT_FALSE(second.acquire(node, 0));
     }
     qputenv("XDG_RUNTIME_DIR", saved);
+}
+
+// Without a runtime folder the lock lives in a folder of the user's own in the temporary
+// folder; one that others may write to is never used, and the lock says why.
+TEST(ReceiverLockTest, WithoutARuntimeFolderTheLockFolderIsTheUsersAlone)
+{
+    QTemporaryDir temp;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", temp.path().toUtf8());
+    const QString folder = temp.path() + QStringLiteral("/karvelo-rf-%1").arg(::geteuid());
+    {
+        FileReceiverLock lock;
+        EXPECT_TRUE(lock.acquire(QStringLiteral("/dev/hidraw3"), 0));
+        struct stat info = {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+    FileReceiverLock lock;
+    EXPECT_FALSE(lock.acquire(QStringLiteral("/dev/hidraw3"), 0));
+    EXPECT_TRUE(lock.failure().contains(folder)) << lock.failure().toStdString();
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("TMPDIR", savedTemp);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "protocol/device/DeviceClock.h"
+#include "protocol/device/ReceiverLock.h"
 #include "protocol/receiver/ReceiverState.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
@@ -8,6 +9,7 @@
 #include "window/controls/ProgBar.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -178,6 +180,71 @@ TEST_F(StatusHandlersTest, TicksAndReadOutsStartedInsideAnotherOnesPumpingAreRef
     window.btnCPIClick(nullptr);
     session.clock().setPumpHook({});
     EXPECT_EQ(session.SentSince(mark), (Sent{kBattery, kCpi}));
+}
+
+// Every way a tick can end early, and whether the status timer brings the next one: another
+// program holding the receiver skips the tick (and an attach it kept off comes again with the
+// next one); a receiver that went leaves the timers to its detach; a pairing started meanwhile
+// arms the timer itself when it ends.
+TEST(StatusTickEndsTest, OnlyAGoneReceiverOrAPairingLeavesTheTimerOff)
+{
+    struct Taken : ReceiverLock {
+        bool taken = false;
+        bool acquire(const QString&, int) override { return !taken; }
+        void release() override {}
+    };
+    struct Case {
+        const char* name;
+        std::function<void(SimSession&, Taken&)> before;
+        bool armed;
+    };
+    const Case cases[] = {
+        {"another program holds the receiver", [](SimSession&, Taken& lock) { lock.taken = true; },
+         true},
+        {"it held it at the attach",
+         [](SimSession& s, Taken& lock) {
+             lock.taken = true;
+             s.window().HidDeviceController1DeviceChange(nullptr);
+         },
+         true},
+        {"the receiver goes during the tick",
+         [](SimSession& s, Taken&) {
+             s.clock().setProcessEvents(true);
+             s.faults().unplugAtExchange(2);
+         },
+         false},
+        {"a pairing is started during the tick",
+         [](SimSession& s, Taken&) {
+             s.clock().setPumpHook([session = &s] {
+                 SimSession* const once = session;  // the hook goes with the next line
+                 once->clock().setPumpHook({});
+                 once->Click(QStringLiteral("btnCombo_Cmd_Soft_Bind_SW"));
+             });
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimSession session;
+        TForm1& window = session.window();
+        window.State().SettingsRead = true;
+        auto lock = std::make_shared<Taken>();
+        window.Channel().setLock(lock, 0);
+        c.before(session, *lock);
+        const qint64 mark = session.log().mark();
+        window.tmrStatusTimer(window.tmrStatus);
+        session.DeliverEvents();
+        EXPECT_EQ(window.tmrStatus->isActive(), c.armed);
+        if (!c.armed)
+            continue;
+        EXPECT_TRUE(session.SentSince(mark).empty());
+        lock->taken = false;
+        const qint64 next = session.log().mark();
+        window.tmrStatusTimer(window.tmrStatus);
+        const Sent sent = session.SentSince(next);
+        EXPECT_NE(std::find(sent.begin(), sent.end(), kBattery), sent.end());
+        EXPECT_TRUE(window.tmrStatus->isActive());
+    }
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include <chrono>
 
 // An advisory lock (flock) on a file named for the receiver's node, in the user's runtime
-// folder ($XDG_RUNTIME_DIR, else the temporary folder). The kernel drops it when the process
-// ends, however it ends.
+// folder ($XDG_RUNTIME_DIR), else in a folder of the user's own in the temporary folder
+// (karvelo-rf-UID, mode 0700). A folder or file that another user owns is never used: without
+// a lock file of its own the process takes no receiver at all. The kernel drops the lock when
+// the process ends, however it ends.
 //
 // The status tick takes the lock every second: the file stays open between runs on one node,
 // and is opened again after a minute, so that a lock file a cleaner of the folder removed
@@ -23,9 +25,11 @@ public:
 
     bool acquire(const QString& path, int waitMs) override;
     void release() override;
+    QString failure() const override { return failure_; }
 
-    // The lock file for a node path.
-    static QString FileFor(const QString& path);
+    // The lock file for a node path; empty when there is no folder this user may keep it in
+    // (`why` then tells).
+    static QString FileFor(const QString& path, QString* why = nullptr);
 
 private:
     bool open(const QString& path);
@@ -33,6 +37,7 @@ private:
 
     int fd_ = -1;
     bool held_ = false;
+    QString failure_;
     QString path_;  // the node path the open file is for
     std::chrono::steady_clock::time_point openedAt_;
 };
