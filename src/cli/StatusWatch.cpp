@@ -1,6 +1,7 @@
 #include "cli/StatusWatch.h"
 
 #include "cli/CliSession.h"
+#include "cli/CliTexts.h"
 #include "cli/WatchLines.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
@@ -24,30 +25,52 @@ StatusWatch::StatusWatch(CliSession& session, const QString& node, bool json, Pr
     : session_(session), node_(node), json_(json), print_(std::move(print)), now_(std::move(now))
 {}
 
-CliSession::Open StatusWatch::Start()
+CliSession::Open StatusWatch::start()
 {
     // A change while the state is read (the receiver going at once) is handled after its line.
-    session_.setDeviceChangeHandler([this] { DevicesChanged(); });
+    session_.setDeviceChangeHandler([this] { devicesChanged(); });
     const CliSession::Open opened = session_.OpenReceiver(node_);
     if (const THidDevice* device = session_.receiver()) {
         WatchedReceiver fresh = Describe(*device);
-        Read(fresh);
+        read(fresh);
         shown_ = fresh;
     }
-    Print(StateLine(shown_, now_(), json_));
+    print(StateLine(shown_, now_(), json_));
+    if (opened == CliSession::Open::NoAccess)
+        tellDenied();
     started_ = true;
-    HandlePendingChange();
+    handlePendingChange();
     return opened;
 }
 
-void StatusWatch::Poll()
+void StatusWatch::open()
+{
+    if (session_.OpenReceiver(node_) == CliSession::Open::NoAccess)
+        tellDenied();
+}
+
+void StatusWatch::tellDenied()
+{
+    const std::vector<QString>& denied = session_.deniedNodes();
+    for (; deniedTold_ < denied.size(); ++deniedTold_) {
+        const QString& node = denied[deniedTold_];
+        if (!node_.isEmpty() && node != node_)
+            continue;
+        print(DeniedLine(node, now_(), json_));
+        if (!helpShown_ && warn_)
+            warn_(Localized(CliText::kNoAccess).arg(node));
+        helpShown_ = true;
+    }
+}
+
+void StatusWatch::poll()
 {
     const THidDevice* device = session_.receiver();
-    if (readerGone_ || !device)
+    if (ended() || !device)
         return;  // the next receiver comes with a device change
     WatchedReceiver fresh = Describe(*device);
-    const bool taken = Read(fresh);
-    if (HandlePendingChange())
+    const bool taken = read(fresh);
+    if (handlePendingChange())
         return;
     if (!taken)
         return;  // the window has the receiver: this poll is skipped
@@ -56,10 +79,10 @@ void StatusWatch::Poll()
         return;
     }
     const bool same = shown_ && shown_->node == fresh.node;
-    Show(same ? CarriedForward(*shown_, fresh) : fresh);
+    show(same ? CarriedForward(*shown_, fresh) : fresh);
 }
 
-bool StatusWatch::Read(WatchedReceiver& fresh)
+bool StatusWatch::read(WatchedReceiver& fresh)
 {
     CommandChannel& channel = session_.channel();
     polling_ = true;
@@ -70,6 +93,8 @@ bool StatusWatch::Read(WatchedReceiver& fresh)
         if (taken)
             fresh.reading = ReadStatus(channel, keyboard_.Due(session_.clock().nowMs()));
     }
+    if (!taken)
+        lockFailure_ = channel.lockFailure();
     channel.clearLockRefused();
     polling_ = false;
     if (!taken)
@@ -81,16 +106,16 @@ bool StatusWatch::Read(WatchedReceiver& fresh)
     return true;
 }
 
-bool StatusWatch::HandlePendingChange()
+bool StatusWatch::handlePendingChange()
 {
     if (!changePending_)
         return false;
     changePending_ = false;
-    DevicesChanged();
+    devicesChanged();
     return true;
 }
 
-void StatusWatch::DevicesChanged()
+void StatusWatch::devicesChanged()
 {
     if (polling_ || !started_) {
         changePending_ = true;  // handled when the poll's exchanges are over
@@ -100,20 +125,20 @@ void StatusWatch::DevicesChanged()
         return;  // another device came or went
     keyboard_.Reset();
     if (shown_)
-        Show(std::nullopt);
-    session_.OpenReceiver(node_);
-    Poll();  // shows the new receiver once it answers
+        show(std::nullopt);
+    open();
+    poll();  // shows the new receiver once it answers
 }
 
-void StatusWatch::Show(const WatchedState& next)
+void StatusWatch::show(const WatchedState& next)
 {
     for (const StatusEvent event : StatusChanges(shown_, next))
-        Print(EventLine(event, shown_, next, now_(), json_));
+        print(EventLine(event, shown_, next, now_(), json_));
     shown_ = next;
 }
 
-void StatusWatch::Print(const QString& line)
+void StatusWatch::print(const QString& line)
 {
-    if (!readerGone_ && !print_(line))
-        readerGone_ = true;
+    if (!writeError_)
+        writeError_ = print_(line);
 }

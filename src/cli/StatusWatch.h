@@ -12,28 +12,40 @@
 // does, follows the device changes, and prints a line for each change since the last line.
 class StatusWatch {
 public:
-    // Prints one line; false when nobody reads them any more.
-    using Printer = std::function<bool(const QString& line)>;
+    // Prints one line; 0, or the reason (errno) it could not be written.
+    using Printer = std::function<int(const QString& line)>;
     using Clock = std::function<QDateTime()>;
 
     StatusWatch(CliSession& session, const QString& node, bool json, Printer print, Clock now);
+    // Where the permission help goes, once: standard error.
+    void setWarning(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
 
     // Chooses the receiver, polls it and prints the whole state; from then on follows the
     // session's device changes. Tells how the receiver was found, for a warning.
-    CliSession::Open Start();
+    CliSession::Open start();
     // One poll: skipped while another process (the window) holds the receiver.
-    void Poll();
-    // Whether the reader went away: nothing more will be printed.
-    bool readerGone() const { return readerGone_; }
+    void poll();
+    // Why the last line could not be written (EPIPE: the reader went away), or 0; after a
+    // failed line nothing more is printed.
+    int writeError() const { return writeError_; }
+    // Why no lock could be had to take the receiver at all; empty while one can.
+    const QString& lockFailure() const { return lockFailure_; }
+    // Nothing more will be printed or polled.
+    bool ended() const { return writeError_ != 0 || !lockFailure_.isEmpty(); }
 
 private:
-    void DevicesChanged();
+    void devicesChanged();
+    // Opens the receiver again, telling one that this user may not open.
+    void open();
+    // Tells each receiver newly refused for want of permission: a line in the stream, and the
+    // permission help once.
+    void tellDenied();
     // Runs a device change that came while a poll ran; false when none came.
-    bool HandlePendingChange();
+    bool handlePendingChange();
     // Polls the receiver; false when another process holds it.
-    bool Read(WatchedReceiver& fresh);
-    void Show(const WatchedState& next);
-    void Print(const QString& line);
+    bool read(WatchedReceiver& fresh);
+    void show(const WatchedState& next);
+    void print(const QString& line);
 
     CliSession& session_;
     QString node_;
@@ -45,5 +57,9 @@ private:
     bool started_ = false;
     bool polling_ = false;
     bool changePending_ = false;
-    bool readerGone_ = false;
+    int writeError_ = 0;
+    QString lockFailure_;
+    std::function<void(const QString&)> warn_;
+    size_t deniedTold_ = 0;  // the session's denied nodes told so far
+    bool helpShown_ = false;
 };

@@ -3,32 +3,43 @@
 #include "cli/CliTexts.h"
 #include "cli/StatusWatch.h"
 #include "cli/WatchStop.h"
+#include "cli/WatchTexts.h"
 #include "protocol/device/linux/FileReceiverLock.h"
+#include "protocol/i18n/ReceiverLinkTexts.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-// One line, flushed at once; false when the reader has gone (EPIPE).
-bool PrintLine(const QString& line)
+// One line, flushed at once: 0, or why it could not be written (EPIPE: the reader has gone).
+int PrintLine(const QString& line)
 {
     const QByteArray bytes = line.toLocal8Bit() + '\n';
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) ==
-               size_t(bytes.size()) &&
-           std::fflush(stdout) == 0;
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    return errno != 0 ? errno : EIO;
 }
 
-// The stream goes on without a receiver, waiting for one; why there is none is said once.
-void WarnOpen(CliSession::Open opened, CliSession& session, const QString& node, CliOutput& out)
+// A reader that went away ends the watch quietly; any other failure to write is told, as is
+// a receiver that cannot be locked against other programs.
+int EndStatus(const StatusWatch& watch, CliOutput& out)
 {
-    if (opened == CliSession::Open::NoAccess)
-        out.warnNow(Localized(CliText::kNoAccess)
-                        .arg(node.isEmpty() ? session.deniedNodes().front() : node));
-    else if (opened == CliSession::Open::NotFound)
-        out.warnNow(Localized(CliText::kReceiverNotFound).arg(node));
+    if (!watch.lockFailure().isEmpty()) {
+        out.error(Localized(ReceiverLinkText::kLockUnavailable).arg(watch.lockFailure()));
+        return CliExit::kDeviceFailed;
+    }
+    const int error = watch.writeError();
+    if (error == 0 || error == EPIPE)
+        return CliExit::kDone;
+    out.error(Localized(WatchText::kWriteFailed).arg(QString::fromLocal8Bit(std::strerror(error))));
+    return CliExit::kDeviceFailed;
 }
 
 }  // namespace
@@ -48,17 +59,18 @@ int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out)
     });
     StatusWatch watch(session, options.receiver, options.json, PrintLine,
                       [] { return QDateTime::currentDateTime(); });
+    watch.setWarning([&out](const QString& text) { out.warnNow(text); });
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        watch.Poll();
-        if (watch.readerGone())
-            QCoreApplication::exit(CliExit::kDone);
+        watch.poll();
+        if (watch.ended())
+            QCoreApplication::exit(EndStatus(watch, out));
         else if (!stop.requested())
             timer.start();
     });
-    WarnOpen(watch.Start(), session, options.receiver, out);
-    if (watch.readerGone() || stop.requested())
-        return CliExit::kDone;
+    if (watch.start() == CliSession::Open::NotFound)
+        out.warnNow(Localized(CliText::kReceiverNotFound).arg(options.receiver));
+    if (watch.ended() || stop.requested())
+        return EndStatus(watch, out);
     timer.start();
-    QCoreApplication::exec();
-    return CliExit::kDone;
+    return QCoreApplication::exec();
 }

@@ -127,6 +127,15 @@ QString StateLine(const WatchedState& state, const QDateTime& time, bool json)
                 time);
 }
 
+QString DeniedLine(const QString& node, const QDateTime& time, bool json)
+{
+    if (!json)
+        return Said(Localized(WatchText::kNotAccessible).arg(node), time);
+    QJsonObject doc;
+    doc.insert(QStringLiteral("node"), node);
+    return Written(doc, "receiverNotAccessible", time);
+}
+
 QString EventLine(StatusEvent event, const WatchedState& before, const WatchedState& after,
                   const QDateTime& time, bool json)
 {

@@ -14,5 +14,8 @@ QString StateLine(const WatchedState& state, const QDateTime& time, bool json);
 QString EventLine(StatusEvent event, const WatchedState& before, const WatchedState& after,
                   const QDateTime& time, bool json);
 
+// A receiver at `node` that this user may not open.
+QString DeniedLine(const QString& node, const QDateTime& time, bool json);
+
 // "2026-12-09T14:03:07+01:00": the offset spelled out also at UTC.
 QString IsoTime(const QDateTime& time);

@@ -25,6 +25,11 @@ inline constexpr LocalText kState{"state: %1", "狀態：%1", "状态：%1"};
 inline constexpr LocalText kNoReceiver{"no receiver", "沒有接收器", "没有接收器"};
 inline constexpr LocalText kAdded{"receiver added: %1", "接收器已插上：%1", "接收器已插上：%1"};
 inline constexpr LocalText kRemoved{"receiver removed: %1", "接收器已拔下：%1", "接收器已拔下：%1"};
+inline constexpr LocalText kNotAccessible{"receiver not accessible: %1 (no permission)",
+                                          "無法使用接收器：%1（沒有權限）",
+                                          "无法使用接收器：%1（没有权限）"};
+inline constexpr LocalText kWriteFailed{"cannot write the stream: %1", "無法寫出輸出：%1",
+                                        "无法写出输出：%1"};
 inline constexpr LocalText kLink{"link: %1", "連線：%1", "连线：%1"};
 inline constexpr LocalText kLinkLabel{"link", "連線", "连线"};
 inline constexpr LocalText kLinkValue{"mouse %1, keyboard %2", "滑鼠%1，鍵盤%2", "鼠标%1，键盘%2"};

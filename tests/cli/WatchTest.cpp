@@ -28,7 +28,7 @@ struct WatchRig {
 
     explicit WatchRig(bool json, const std::function<void(WatchRig&)>& before = {})
         : watch(
-              session, QString(), json, [this](const QString& line) { return lines << line, true; },
+              session, QString(), json, [this](const QString& line) { return lines << line, 0; },
               [] {
                   return QDateTime({2026, 12, 9}, {14, 3, 7}, Qt::OffsetFromUTC, 3600);
               })
@@ -36,7 +36,7 @@ struct WatchRig {
         firmware->setBattery({4, 6, 4, 6, 0});
         if (before)
             before(*this);
-        watch.Start();
+        watch.start();
     }
     // An interval that reads the keyboard's packet count too, the device changes delivered,
     // and a poll.
@@ -45,7 +45,7 @@ struct WatchRig {
         lines.clear();
         clock->advance(KeyboardReach::kReadMs);
         QCoreApplication::processEvents();
-        watch.Poll();
+        watch.poll();
         return lines;
     }
 };
@@ -182,6 +182,29 @@ TEST(WatchTest, EndsWithStatusZeroOnSignalsAndAClosedPipe)
         EXPECT_TRUE(process.readAllStandardOutput().contains("state: receiver sim:hidraw1"));
         EXPECT_EQ(process.readAllStandardError(), QByteArray());
     }
+}
+
+// Only a reader that went away ends the watch quietly; a SIGINT the watch was started with
+// ignored (a shell's background job) does not end it.
+TEST(WatchTest, AFullDiskIsToldAndAnIgnoredSigintStaysIgnored)
+{
+    CliRunner cli;
+    const CliRun full =
+        cli.run({"-c", "\"$0\" --simulate watch >/dev/full", QStringLiteral(KARVELO_RF_PROGRAM)},
+                {}, 30000, QStringLiteral("/bin/bash"));
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(full.err.contains("cannot write the stream: No space left on device"))
+        << full.err.toStdString();
+
+    QProcess process;
+    process.start(QStringLiteral("/bin/bash"), {"-c", "trap '' INT; exec \"$0\" --simulate watch",
+                                                QStringLiteral(KARVELO_RF_PROGRAM)});
+    ASSERT_TRUE(process.waitForReadyRead(30000));
+    ::kill(pid_t(process.processId()), SIGINT);
+    EXPECT_FALSE(process.waitForFinished(500));
+    ::kill(pid_t(process.processId()), SIGTERM);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 }  // namespace

@@ -16,6 +16,11 @@ check "status ends with 3" test $status -eq 3
 check "its hint names $node" grep -q "no permission to open the receiver at $node:" /tmp/status.out
 as_tester "kernel_guest_tests --gtest_filter='RealStackPermissions.*'"
 check "the window's notice names $node" test $? -eq 0
+# The watch tells the node in its stream and the help once on standard error, and goes on.
+as_tester "karvelo-rf --json watch >/tmp/watch.out 2>/tmp/watch.err & sleep 3; kill \$!; wait \$!"
+check "the watch's stream names $node" \
+    grep -q "\"event\":\"receiverNotAccessible\".*\"node\":\"$node\"" /tmp/watch.out
+check "the watch's help comes once" test "$(grep -c 'install the udev rule' /tmp/watch.err)" -eq 1
 stop_virtual
 
 mv /tmp/rule.saved "$rule" && udevadm control --reload

@@ -32,14 +32,20 @@ StopSignals::StopSignals(std::function<void()> onSignal, QObject* parent)
     if (writeEnd >= 0 || ::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] { Drain(); });
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { drain(); });
     writeEnd = pipe_[1];
     struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART | SA_RESETHAND;
-    for (int i = 0; i < 2; ++i)
-        ::sigaction(kSignals[i], &action, &previous[i]);
+    for (int i = 0; i < 2; ++i) {
+        ::sigaction(kSignals[i], nullptr, &previous[i]);
+        // A shell starts background jobs with SIGINT ignored, so that the terminal's Ctrl-C
+        // does not reach them: that stays so.
+        if (kSignals[i] == SIGINT && previous[i].sa_handler == SIG_IGN)
+            continue;
+        ::sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 StopSignals::~StopSignals()
@@ -54,7 +60,7 @@ StopSignals::~StopSignals()
     ::close(pipe_[1]);
 }
 
-void StopSignals::Drain()
+void StopSignals::drain()
 {
     char bytes[16];
     while (::read(pipe_[0], bytes, sizeof bytes) > 0) {
