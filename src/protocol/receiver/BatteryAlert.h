@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <optional>
 
 // One battery as a status tick saw it, as far as a notice depends on it.
@@ -18,33 +20,44 @@ inline bool AtLowestStep(int level, int full)
 }
 
 // When to tell the user that a battery runs out: once when its level drops to the lowest step,
-// and again only after it has risen above it. A tick without a valid reading, or with the
-// device out of reach, changes nothing: the receiver then only repeats the last level it heard
-// from a device that has gone quiet.
+// and again only after it has stayed above it for a minute, so that a level wavering between
+// the two lowest steps is told once. A tick without a valid reading, or with the device out of
+// reach, changes nothing: the receiver then only repeats the last level it heard from a device
+// that has gone quiet.
 class BatteryAlert {
 public:
-    // True when this reading should be told.
-    bool Update(const BatteryReading& reading)
+    static constexpr qint64 kRearmAfterMs = 60000;
+
+    // True when this reading, taken at `nowMs`, should be told.
+    bool update(const BatteryReading& reading, qint64 nowMs)
     {
         if (!reading.inReach || !reading.level || *reading.level < 0 ||
             *reading.level > reading.full)
             return false;
         if (!AtLowestStep(*reading.level, reading.full)) {
-            armed_ = true;
+            if (!aboveSinceMs_)
+                aboveSinceMs_ = nowMs;
+            armed_ = armed_ || nowMs - *aboveSinceMs_ >= kRearmAfterMs;
             return false;
         }
+        aboveSinceMs_.reset();
         const bool tell = armed_;
         armed_ = false;
         return tell;
     }
 
     // Whether the device's reach decides what a reading of `level` does: it would be told, or
-    // would make the notice ready again. Only then is asking for the reach worth an exchange.
-    bool ReachMatters(std::optional<int> level, int full) const
+    // would count towards making the notice ready again. Only then is asking for the reach
+    // worth an exchange.
+    bool reachMatters(std::optional<int> level, int full) const
     {
         return level && *level >= 0 && *level <= full && armed_ == AtLowestStep(*level, full);
     }
 
+    // Another receiver (and so perhaps another mouse and keyboard): nothing told yet.
+    void reset() { *this = BatteryAlert(); }
+
 private:
     bool armed_ = true;
+    std::optional<qint64> aboveSinceMs_;  // since when the level has been above the lowest step
 };

@@ -126,8 +126,8 @@ TBatteryTray::TBatteryTray(QWidget* window, CompanionPlaces places)
     quit_ = menu_->addAction(QString(), this, &TBatteryTray::quitRequested);
     // The entry tells whether the file is there now, whoever made or removed it.
     connect(menu_, &QMenu::aboutToShow, this,
-            [this] { startAtLoginEntry_->setChecked(autostart_.exists()); });
-    startAtLoginEntry_->setChecked(autostart_.exists());
+            [this] { startAtLoginEntry_->setChecked(autostart_.enabled()); });
+    startAtLoginEntry_->setChecked(autostart_.enabled());
     Refresh();
     if (HostPresent())
         ShowOnTray();
@@ -205,9 +205,9 @@ void TBatteryTray::SetKeepRunning(bool on)
 void TBatteryTray::SetStartAtLogin(bool on)
 {
     const std::optional<QString> failure =
-        on ? autostart_.Write(ProgramForEntry(QCoreApplication::applicationFilePath()))
-           : autostart_.Remove();
-    startAtLoginEntry_->setChecked(autostart_.exists());
+        on ? autostart_.write(ProgramForEntry(QCoreApplication::applicationFilePath()))
+           : autostart_.remove();
+    startAtLoginEntry_->setChecked(autostart_.enabled());
     if (failure)
         Tell(QString(),
              Localized(on ? TrayText::kAutostartNotWritten : TrayText::kAutostartNotRemoved)
@@ -232,8 +232,18 @@ void TBatteryTray::ShowLevels(int mouse, std::optional<int> keyboard, int keyboa
         Refresh();
 }
 
+void TBatteryTray::noteReceiver(const QString& node)
+{
+    if (node == alertsFor_)
+        return;  // the same receiver attached again after a device change
+    alertsFor_ = node;
+    mouseAlert_.reset();
+    keyboardAlert_.reset();
+}
+
 void TBatteryTray::ShowNoLevel()
 {
+    noteReceiver(QString());
     if (!mouse_ && !keyboard_)
         return;
     mouse_.reset();
@@ -243,16 +253,16 @@ void TBatteryTray::ShowNoLevel()
 }
 
 void TBatteryTray::NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
-                            const std::function<bool()>& keyboardInReach)
+                            const std::function<bool()>& keyboardInReach, qint64 nowMs)
 {
-    if (mouseAlert_.Update(mouse))
+    if (mouseAlert_.update(mouse, nowMs))
         Tell(Localized(TrayText::kBatteryLowTitle),
              Localized(TrayText::kBatteryLowText).arg(*mouse.level));
     if (!keyboard)
         return;
     keyboard->inReach =
-        keyboardAlert_.ReachMatters(keyboard->level, keyboard->full) && keyboardInReach();
-    if (keyboardAlert_.Update(*keyboard))
+        keyboardAlert_.reachMatters(keyboard->level, keyboard->full) && keyboardInReach();
+    if (keyboardAlert_.update(*keyboard, nowMs))
         Tell(Localized(TrayText::kKeyboardLowTitle),
              Localized(TrayText::kKeyboardLowText).arg(*keyboard->level).arg(keyboard->full));
 }

@@ -34,7 +34,10 @@ public:
     // A status tick's readings: tells a battery that dropped to its lowest step. The
     // keyboard's reach costs an exchange, so it is asked only when a notice depends on it.
     void NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
-                  const std::function<bool()>& keyboardInReach);
+                  const std::function<bool()>& keyboardInReach, qint64 nowMs);
+    // The receiver at `node` is attached (none: no receiver): another one than before starts
+    // with nothing told.
+    void noteReceiver(const QString& node);
     // The texts again, in the language in force.
     void Retranslate();
 
@@ -87,5 +90,6 @@ private:
     QIcon icon_;
     BatteryAlert mouseAlert_;
     BatteryAlert keyboardAlert_;
+    QString alertsFor_;  // the receiver the notices were told for
     QStringList notices_;
 };

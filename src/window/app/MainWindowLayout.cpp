@@ -228,11 +228,11 @@ void TForm1::EnsureEngineeringAreas()
     BuildGrids();
     BindEngineeringAreaEvents();
     TrackAutoConnectSelection();
-    // Built before the window first shows (a name lookup asked), the areas wait for its
-    // start-up like every other control. Built on a window that shows, an area that its
+    // Built before the window's start-up (a name lookup asked), the areas wait for it like
+    // every other control. Built after it, shown or hidden in the tray, an area that its
     // design does not hide shows when the present size shows it, and the areas take the
     // state the window is in.
-    if (!isVisible())
+    if (!startedUp_ && !isVisible())
         return;
     for (QWidget* area : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!before.contains(area) && !area->testAttribute(Qt::WA_WState_ExplicitShowHide))

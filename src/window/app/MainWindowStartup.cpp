@@ -88,8 +88,10 @@ void TForm1::FormCreate(QObject*)
         ShowFocusFromTheStart(*this);
         repaint();
     }
-    // What only the engineering size shows is built once the window stands on screen, before
-    // anything can use it: the first device change, a handler, a name lookup.
+    // What only the engineering size shows is built once the window stands on screen (or
+    // would, but for a hidden start), before anything can use it: the first device change, a
+    // handler, a name lookup.
+    startedUp_ = true;
     EnsureEngineeringAreas();
     QCoreApplication::processEvents();
     ClearChannelGrids();

@@ -1,5 +1,6 @@
 // What the status tick tells the tray: the readings its battery notices depend on.
 #include "protocol/device/Commands.h"
+#include "protocol/device/DeviceClock.h"
 #include "protocol/device/SpecialCommands.h"
 #include "protocol/receiver/StatusPoll.h"
 #include "window/app/BatteryTray.h"
@@ -18,7 +19,8 @@ void TForm1::NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
     if (pbKbdBattery->isVisibleTo(this))
         keyboard = BatteryReading{levels ? std::optional<int>(levels->keyboard) : std::nullopt,
                                   int(pbKbdBattery->Max()), false};
-    trayBattery->NoteTick(mouse, keyboard, [this] { return KeyboardSendsPackets(); });
+    trayBattery->NoteTick(
+        mouse, keyboard, [this] { return KeyboardSendsPackets(); }, Clock().nowMs());
 }
 
 bool TForm1::KeyboardSendsPackets()

@@ -213,6 +213,7 @@ void TForm1::AttachReceiver()
     THidDevice* receiver = Channel().receiver();
     if (!run.live() || !receiver)
         return;  // gone or replaced while the commands above let events run
+    trayBattery->noteReceiver(receiver->PnPInfo().DevicePath);
     const quint16 vendorId = receiver->VendorID();
     const quint16 productId = receiver->ProductID();
     edtVID->setText(QString::asprintf("%.4X", unsigned(vendorId)));

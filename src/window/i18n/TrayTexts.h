@@ -37,6 +37,13 @@ inline constexpr LocalText kQuit{"Quit", "結束", "退出"};
 // %1: the file, %2: the system's reason.
 inline constexpr LocalText kAutostartNotWritten{"The login entry %1 could not be written: %2",
                                                 "無法寫入登入項目 %1：%2", "无法写入登录项 %1：%2"};
+// %1: the program's path.
+inline constexpr LocalText kProgramPathUnfit{
+    "the program's path %1 holds a %, a line break or another control character, which a "
+    "desktop entry cannot carry; move the program to a folder whose name has none",
+    "程式路徑 %1 含有 "
+    "%、換行或其他控制字元，桌面項目無法記錄；請將程式移到名稱不含這些字元的資料夾",
+    "程序路径 %1 含有 %、换行或其他控制字符，桌面项无法记录；请将程序移到名称不含这些字符的文件夹"};
 inline constexpr LocalText kAutostartNotRemoved{"The login entry %1 could not be removed: %2",
                                                 "無法刪除登入項目 %1：%2", "无法删除登录项 %1：%2"};
 

@@ -1,3 +1,4 @@
+#include "protocol/device/DeviceClock.h"
 #include "protocol/i18n/Lang.h"
 #include "protocol/receiver/ReceiverState.h"
 #include "sim/MouseModel.h"
@@ -29,6 +30,7 @@ struct TrayTick {
     int mouse, keyboard;
     bool mouseInReach, keyboardSends;
     const char* toldNow;  // the notice this tick tells, or null
+    int secondsBefore = 1;
 };
 
 TEST(BatteryTrayTest, NoticesTellADropToTheLowestStepOfADeviceInReach)
@@ -48,7 +50,10 @@ TEST(BatteryTrayTest, NoticesTellADropToTheLowestStepOfADeviceInReach)
         {1, 1, true, true, "Keyboard battery low: The keyboard battery is nearly empty (1 of 7)"},
         {1, 1, true, true, nullptr},
         {3, 1, true, true, nullptr},
-        {1, 1, true, true, "Mouse battery low"},  // risen and dropped again
+        {1, 1, true, true, nullptr},  // wavering: not told again
+        {3, 1, true, true, nullptr},
+        {3, 1, true, true, nullptr, 60},
+        {1, 1, true, true, "Mouse battery low"},  // risen for a minute, and dropped again
     };
     for (const TrayTick& t : ticks) {
         ReceiverModel::Battery battery;
@@ -58,6 +63,7 @@ TEST(BatteryTrayTest, NoticesTellADropToTheLowestStepOfADeviceInReach)
         session.firmware().mouse().setInReach(t.mouseInReach);
         session.firmware().setKeyboardActive(t.keyboardSends);
         const qsizetype before = tray.notices().size();
+        session.clock().advance(t.secondsBefore * 1000);
         window.tmrStatusTimer(window.tmrStatus);
         const QStringList told = tray.notices().mid(before);
         EXPECT_EQ(told.size(), t.toldNow ? 1 : 0) << told.join('|').toStdString();
@@ -135,6 +141,19 @@ TEST(BatteryTrayTest, StartAtLoginWritesTheEntryAndFollowsTheFile)
     file.close();
     emit menu->aboutToShow();
     EXPECT_TRUE(entry->isChecked());
+    // Turned off in the desktop's own settings: there, but not starting the tool.
+    for (const char* off : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("[Desktop Entry]\nExec=karvelo-rf-tool --hidden\n") + off + "\n");
+        file.close();
+        emit menu->aboutToShow();
+        EXPECT_FALSE(entry->isChecked()) << off;
+    }
+    // A path that an entry cannot carry is refused instead of written broken.
+    EXPECT_FALSE(AutostartEntry::text("/opt/100%/karvelo-rf-tool"));
+    EXPECT_FALSE(AutostartEntry::text("/opt/a\nb/karvelo-rf-tool"));
+    EXPECT_TRUE(AutostartEntry::text("/opt/my tools/karvelo-rf-tool")
+                    ->contains("Exec=\"/opt/my tools/karvelo-rf-tool\" --hidden\n"));
 }
 
 TEST(BatteryTrayTest, HiddenStartShowsTheWindowWhenNoTrayCanShowIt)

@@ -7,6 +7,8 @@
 #include "window/app/MainWindow.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
 
 namespace {
 
@@ -106,6 +108,21 @@ TEST_F(LanguageStartTest, AfterTheChoiceTheReceiverIsLookedForAgain)
     EXPECT_EQ(session.prompts().languageChooserRuns, 1);
     EXPECT_EQ(session.firmware().eeprom().word(7), 0x00FF);  // attached again
     EXPECT_NE(session.window().Receiver(), nullptr);
+}
+
+// Started hidden in the tray at login, the areas that only the engineering size shows are
+// built on a window that never showed: they too speak the stored language.
+TEST_F(LanguageStartTest, HiddenStartTranslatesTheEngineeringAreas)
+{
+    SimSession::Options options;
+    options.storedLanguage = QStringLiteral("lkCht");
+    options.trayHost = true;
+    options.hidden = true;
+    SimSession session(options);
+    ASSERT_FALSE(session.window().isVisible());
+    EXPECT_EQ(session.Find<QGroupBox>(QStringLiteral("gbTestMode"))->title(), "測試模式");
+    EXPECT_EQ(session.Find<QRadioButton>(QStringLiteral("rbTestOn"))->text(), "啟用");
+    CurrentLanguage = lkEng;
 }
 
 }  // namespace
