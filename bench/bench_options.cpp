@@ -34,13 +34,16 @@ int main(int argc, char** argv)
 
     // Alternate the wake-up source so that every run is a real change.
     OptionChange change(channel);
+    const SettingRow& wakeup = *FindSetting(QStringLiteral("wakeup"));
     bool allDone = true;
     bench::PrintHeader();
     bench::PrintRow("option change, taken at once", bench::Repeat(runs, *clock, [&](int i) {
-        const int wanted = i % 2 == 0 ? Choice::kWakeupButtonOnly : Choice::kWakeupMotionAndButton;
-        const OptionChange::Result result = change.Run(OptionGroup::Wakeup, [wanted] { return wanted; });
-        allDone &= result.outcome == OptionChange::Outcome::Taken && result.passes == 1;
-    }));
+                        const int wanted = i % 2;  // the one and the other
+                        const OptionChange::Result result =
+                            change.run(wakeup, [wanted] { return wanted; });
+                        allDone &=
+                            result.outcome == OptionChange::Outcome::Taken && result.passes == 1;
+                    }));
 
     // The CPI step stands in for the window's CPI read-out with its polled read; the hotkey
     // read-out is left out.
@@ -50,9 +53,10 @@ int main(int argc, char** argv)
         return channel.polledRead(CommandChannel::request({0x0B}), reply) && reply[0] == 0;
     };
     bench::PrintRow("settings read-back, all steps", bench::Repeat(runs, *clock, [&](int) {
-        const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
-        allDone &= result.position == SettingsReadBack::kLastPosition && result.passes == 1;
-    }));
+                        const SettingsReadBack::Result result =
+                            SettingsReadBack(channel).run(hooks);
+                        allDone &= result.position == ReadBackSteps() && result.passes == 1;
+                    }));
     if (!allDone)
         std::printf("(some runs did not complete)\n");
 

@@ -3,8 +3,7 @@
 #include "FuzzInput.h"
 #include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/EepromMap.h"
-
-#include <algorithm>
+#include "protocol/receiver/SettingsTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -21,8 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(Hotkeys::ReadLine(wordNumber, lowWord).startsWith(QLatin1String("EE")));
     if (low && high) {
         const quint16 code = quint16(*high << 8 | *low);
-        std::count_if(kCustomKeys.begin(), kCustomKeys.end(),
-                      [code](const CustomKey& key) { return key.code == code; });
+        ChoiceWithCode(*FindSetting(QStringLiteral("hotkey1")), code);
     }
     return 0;
 }

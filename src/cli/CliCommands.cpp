@@ -7,15 +7,20 @@ const std::vector<CliCommand>& CliCommandTable()
 {
     using namespace CliOption;
     static const std::vector<CliCommand> commands{
-        {"list", RunList, nullptr, false, 0, 0, "list", &CliText::kListSummary},
-        {"status", RunStatus, nullptr, true, 0, 0, "status", &CliText::kStatusSummary},
-        {"pair", RunPair, nullptr, true, kTimeout, 0, "pair [--timeout S]", &CliText::kPairSummary},
-        {"get", RunGet, CheckGet, true, 0, 1, "get [OPTION]", &CliText::kGetSummary},
-        {"set", RunSet, CheckSet, true, 0, 2, "set OPTION VALUE", &CliText::kSetSummary},
+        {"list", RunList, nullptr, false, 0, 0, "list",
+         [] { return Localized(CliText::kListSummary); }},
+        {"status", RunStatus, nullptr, true, 0, 0, "status",
+         [] { return Localized(CliText::kStatusSummary); }},
+        {"pair", RunPair, nullptr, true, kTimeout, 0, "pair [--timeout S]",
+         [] { return Localized(CliText::kPairSummary); }},
+        {"get", RunGet, CheckGet, true, 0, 1, "get [OPTION]",
+         [] { return Localized(CliText::kGetSummary); }},
+        {"set", RunSet, CheckSet, true, 0, 2, "set OPTION VALUE", SetSummary},
         {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
-         "identity [--vid X] [--pid Y] [--string S] [--force]", &CliText::kIdentitySummary},
+         "identity [--vid X] [--pid Y] [--string S] [--force]",
+         [] { return Localized(CliText::kIdentitySummary); }},
         {"watch", RunWatch, nullptr, false, kReceiver | kInterval, 0, "watch [--interval S]",
-         &WatchText::kSummary},
+         [] { return Localized(WatchText::kSummary); }},
     };
     return commands;
 }

@@ -30,8 +30,11 @@ struct CliCommand {
     unsigned options;  // the CliOption bits it takes besides the global ones and --receiver
     int maxArguments;  // words after the command's name
     const char* usage;
-    const LocalText* summary;
+    QString (*summary)();  // in the language in force
 };
+
+// set's summary: the settings and their values, from the settings table.
+QString SetSummary();
 
 // The commands, in the order --help lists them.
 const std::vector<CliCommand>& CliCommandTable();

@@ -24,10 +24,9 @@ inline constexpr LocalText kExtraArgument{"'%1' is one argument too many (usage:
 inline constexpr LocalText kTimeoutRange{"--timeout takes whole seconds from 1 to %1, not '%2'",
                                          "--timeout 需要 1 到 %1 的整數秒數，而不是 '%2'",
                                          "--timeout 需要 1 到 %1 的整数秒数，而不是 '%2'"};
-inline constexpr LocalText kNotReadable{
-    "auto-connect can be set, not read: the mouse keeps no answer to it",
-    "auto-connect 只能設定，無法讀取：滑鼠不回報這項設定",
-    "auto-connect 只能设定，无法读取：鼠标不回报这项设定"};
+inline constexpr LocalText kNotReadable{"%1 can be set, not read: the mouse keeps no answer to it",
+                                        "%1 只能設定，無法讀取：滑鼠不回報這項設定",
+                                        "%1 只能设定，无法读取：鼠标不回报这项设定"};
 
 inline constexpr LocalText kNoReceiver{"no receiver found (is it plugged in?)",
                                        "找不到接收器（是否已插上？）",
@@ -126,12 +125,13 @@ inline constexpr LocalText kEmptyString{
 inline constexpr LocalText kForcedEmptyString{
     "warning: writing an empty string descriptor: the receiver will have no name",
     "警告：寫入空的字串描述符，接收器將沒有名稱", "警告：写入空的字符串描述符，接收器将没有名称"};
-inline constexpr LocalText kBatteryLowValue{
-    "'%1' is not a value of battery-low: it takes the warning level in volts, one of %2 "
+// %2: the setting's name, %3: its values.
+inline constexpr LocalText kVoltsValue{
+    "'%1' is not a value of %2: it takes the warning level in volts, one of %3 "
     "(a trailing V and zeros after the first decimal are allowed: 2.4, 2.40 and 2.4V are the same)",
-    "'%1' 不是 battery-low 的值：請以伏特為單位給出警告電壓，可用的值為 %2"
+    "'%1' 不是 %2 的值：請以伏特為單位給出警告電壓，可用的值為 %3"
     "（可加上結尾的 V，小數第一位之後可補 0：2.4、2.40 與 2.4V 相同）",
-    "'%1' 不是 battery-low 的值：请以伏特为单位给出警告电压，可用的值为 %2"
+    "'%1' 不是 %2 的值：请以伏特为单位给出警告电压，可用的值为 %3"
     "（可加上结尾的 V，小数第一位之后可补 0：2.4、2.40 与 2.4V 相同）"};
 
 // The labels and values of what the commands print for people (the options of get and set
@@ -213,22 +213,17 @@ inline constexpr LocalText kPairSummary{
     "      --timeout S 在 S 秒后放弃，S 为 1 到 16 的整数（默认为接收器自己的 16 秒）"};
 inline constexpr LocalText kGetSummary{"the mouse's options and the hotkeys, read back",
                                        "讀回滑鼠的設定與熱鍵", "读回鼠标的设定与热键"};
+// %1: the settings and their values, as SetSummary lists them.
 inline constexpr LocalText kSetSummary{
-    "changes an option (verified as the window verifies it) or a hotkey;\n"
-    "      options: cpi high|low, lr-cpi-switch enable|disable,\n"
-    "      power-saving off|button-wakeup|on, wakeup motion-and-button|button-only,\n"
-    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8, auto-connect off|on,\n"
-    "      hotkey1|hotkey2 CAPTION (as the window lists them, any letter case)",
-    "變更一項設定（如視窗般確認滑鼠已接受）或熱鍵；\n"
-    "      項目：cpi high|low、lr-cpi-switch enable|disable、\n"
-    "      power-saving off|button-wakeup|on、wakeup motion-and-button|button-only、\n"
-    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8、auto-connect off|on、\n"
-    "      hotkey1|hotkey2 功能名稱（如視窗所列，不分大小寫）",
-    "变更一项设定（如窗口般确认鼠标已接受）或热键；\n"
-    "      项目：cpi high|low、lr-cpi-switch enable|disable、\n"
-    "      power-saving off|button-wakeup|on、wakeup motion-and-button|button-only、\n"
-    "      battery-low 3.2|3.0|2.8|2.6|2.4|2.2|2.0|1.8、auto-connect off|on、\n"
-    "      hotkey1|hotkey2 功能名称（如窗口所列，不分大小写）"};
+    "changes an option (verified as the window verifies it) or a hotkey;\n      options: %1",
+    "變更一項設定（如視窗般確認滑鼠已接受）或熱鍵；\n      項目：%1",
+    "变更一项设定（如窗口般确认鼠标已接受）或热键；\n      项目：%1"};
+// %1: the hotkeys' names.
+inline constexpr LocalText kSetHotkeyValues{
+    "%1 CAPTION (as the window lists them, any letter case)",
+    "%1 功能名稱（如視窗所列，不分大小寫）", "%1 功能名称（如窗口所列，不分大小写）"};
+// Between the settings of that list.
+inline constexpr LocalText kListSeparator{", ", "、", "、"};
 inline constexpr LocalText kIdentitySummary{
     "reads the receiver's stored USB identity, or writes what is given; a VID and PID\n"
     "      that are not a Karvelo receiver's (7A3C:0E41, 7A3C:0E42) need --force: after the\n"

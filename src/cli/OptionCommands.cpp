@@ -1,31 +1,41 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
-#include "cli/OptionNames.h"
-#include "protocol/device/RfAccess.h"
-#include "protocol/device/SpecialCommands.h"
-#include "protocol/receiver/CustomKeys.h"
-#include "protocol/receiver/OptionChange.h"
-#include "protocol/receiver/SettingsReadBack.h"
-#include "protocol/receiver/StatusReadouts.h"
+#include "protocol/receiver/SettingsService.h"
+#include "protocol/receiver/SettingsTable.h"
 
 #include <QJsonValue>
 
-#include <array>
-
 namespace {
 
-// The mouse answers through the receiver: without its packets every RF read waits out its
-// attempts, so a silent mouse is told at once instead.
-bool MouseHeard(CommandChannel& channel)
+QString Name(const SettingRow& row)
 {
-    SpecialCommands special(channel);
-    RfAccess rf(channel);
-    return StatusReadouts(channel, special, rf).CheckMouseLink().linked;
+    return QString::fromLatin1(row.cliName);
+}
+
+QStringList SettingNames()
+{
+    QStringList names;
+    for (const SettingRow& row : SettingsTable())
+        names << Name(row);
+    return names;
+}
+
+QString UnknownSetting(const QString& name)
+{
+    return Localized(CliText::kUnknownOption).arg(name, SettingNames().join(QStringLiteral(", ")));
+}
+
+QString BadValue(const SettingRow& row, const QString& value)
+{
+    const QString values = ValueNames(row).join(QStringLiteral(", "));
+    if (row.volts)
+        return Localized(CliText::kVoltsValue).arg(value, Name(row), values);
+    return Localized(CliText::kBadValue).arg(value, Name(row), values);
 }
 
 // A value as people read it, and as JSON gives it (in English, as set takes it; null when the
-// mouse did not tell).
+// device did not tell).
 struct Shown {
     QString text;
     QJsonValue json;
@@ -36,40 +46,70 @@ Shown Local(const LocalText& text)
     return {Localized(text), QString::fromUtf8(text.eng)};
 }
 
-Shown HotkeyCaption(std::optional<quint16> code)
+Shown Value(const SettingRow& row, const SettingsService::Reading& reading)
 {
-    if (!code)
+    if (reading.choice) {
+        const QString value = ValueNames(row).value(*reading.choice);
+        return {value, value};
+    }
+    if (row.kind != SettingKind::Hotkey)
+        return {Localized(CliText::kUnknown), QJsonValue()};
+    if (!reading.keyCode)
         return Local(CliText::kUnset);
-    for (const CustomKey& key : kCustomKeys)
-        if (key.code == *code)
-            return {QString::fromLatin1(key.caption), QString::fromLatin1(key.caption)};
-    const QString hex = QString::asprintf("%04X", unsigned(*code));
+    const QString hex = QString::asprintf("%04X", unsigned(*reading.keyCode));
     return {Localized(CliText::kKeyCode).arg(hex),
             QString::fromUtf8(CliText::kKeyCode.eng).arg(hex)};
 }
 
-void Show(CliOutput& out, const CliOptionName* only, const CliOptionName& option,
-          const Shown& value)
+void Show(CliOutput& out, const SettingRow& row, const Shown& value)
 {
-    if (only && only != &option)
-        return;
-    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option.name), value.text));
-    out.document().insert(QString::fromLatin1(option.jsonKey), value.json);
+    out.line(QStringLiteral("%1 = %2").arg(Name(row), value.text));
+    out.document().insert(QString::fromLatin1(row.jsonKey), value.json);
+}
+
+// The settings `get` shows: the hotkeys first, then the mouse's, each once asked for.
+void ShowReadings(CliOutput& out, const SettingRow* only, bool onMouse,
+                  const SettingsService::Readings& readings)
+{
+    for (const SettingRow& row : SettingsTable())
+        if (Readable(row) && OnMouse(row) == onMouse && (!only || only == &row))
+            Show(out, row, Value(row, readings.of(row)));
 }
 
 }  // namespace
 
+QString SetSummary()
+{
+    QStringList items;
+    QStringList hotkeys;
+    for (const SettingRow& row : SettingsTable()) {
+        if (row.kind == SettingKind::Hotkey)
+            hotkeys << Name(row);
+        else
+            items << Name(row) + QLatin1Char(' ') + ValueNames(row).join(QLatin1Char('|'));
+    }
+    items << Localized(CliText::kSetHotkeyValues).arg(hotkeys.join(QLatin1Char('|')));
+    // Two to a line, under the command's summary.
+    const QString separator = Localized(CliText::kListSeparator);
+    QString list;
+    for (int i = 0; i < items.size(); ++i) {
+        list += items[i];
+        if (i + 1 < items.size())
+            list += i % 2 == 1 ? separator.trimmed() + QStringLiteral("\n      ") : separator;
+    }
+    return Localized(CliText::kSetSummary).arg(list);
+}
+
 int CheckGet(const CliOptions& options, CliOutput& out)
 {
     const QString filter = options.arguments.value(0);
-    const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
+    const SettingRow* only = filter.isEmpty() ? nullptr : FindSetting(filter);
     if (!filter.isEmpty() && !only) {
-        out.error(Localized(CliText::kUnknownOption).arg(filter, CliOptionNameList().join(", ")));
+        out.error(UnknownSetting(filter));
         return CliExit::kUsage;
     }
-    // Power-on auto connect is only ever sent: the mouse keeps no answer to read.
-    if (only && only->kind == CliOptionName::Kind::AutoConnect) {
-        out.error(Localized(CliText::kNotReadable));
+    if (only && !Readable(*only)) {
+        out.error(Localized(CliText::kNotReadable).arg(Name(*only)));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -78,48 +118,23 @@ int CheckGet(const CliOptions& options, CliOutput& out)
 int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
 {
     const QString filter = options.arguments.value(0);
-    const CliOptionName* only = filter.isEmpty() ? nullptr : FindCliOption(filter);
-    CommandChannel& channel = session.channel();
-    const CommandChannel::Sequence run(channel);
-    std::array<std::optional<quint16>, Hotkeys::kCount> hotkeys;
-    for (int hotkey = 0; hotkey < Hotkeys::kCount; ++hotkey)
-        hotkeys[size_t(hotkey)] = Hotkeys::Read(channel, hotkey, {});
-    for (const CliOptionName& option : CliOptionNames())
-        if (option.kind == CliOptionName::Kind::Hotkey)
-            Show(out, only, option, HotkeyCaption(hotkeys[size_t(option.hotkey)]));
-    if (only && only->kind == CliOptionName::Kind::Hotkey)
-        return run.live() ? CliExit::kDone : CliExit::kDeviceFailed;
-    if (!MouseHeard(channel)) {
+    const SettingRow* only = filter.isEmpty() ? nullptr : FindSetting(filter);
+    SettingsService service(session.channel(), session.state());
+    service.setMouseCheckedFirst(true);
+    const SettingsService::Readings readings = service.read(only);
+    if (readings.refused)
+        return CliExit::kDeviceFailed;  // main says who has the receiver
+    ShowReadings(out, only, false, readings);
+    if (only && !OnMouse(*only))
+        return readings.receiverGone ? CliExit::kDeviceFailed : CliExit::kDone;
+    if (readings.mouseSilent) {
         out.error(Localized(CliText::kMouseSilent));
         return CliExit::kDeviceFailed;
     }
-    std::array<std::optional<int>, kOptionGroupCount> choices;
-    SpecialCommands special(channel);
-    RfAccess rf(channel);
-    StatusReadouts readouts(channel, special, rf);
-    SettingsReadBack::Hooks hooks;
-    hooks.readHotkeys = [] {};
-    hooks.readCpi = [&] {
-        if (const std::optional<int> cpi = readouts.ReadCpi())
-            choices[size_t(GroupIndex(OptionGroup::Cpi))] =
-                CpiIsHigh(*cpi) ? Choice::kCpiHigh : Choice::kCpiLow;
-        return choices[size_t(GroupIndex(OptionGroup::Cpi))].has_value();
-    };
-    hooks.show = [&](OptionGroup group, int choice) {
-        choices[size_t(GroupIndex(group))] = choice;
-    };
-    const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
-    for (const CliOptionName& option : CliOptionNames()) {
-        if (option.kind != CliOptionName::Kind::MouseOption)
-            continue;
-        const std::optional<int> choice = choices[size_t(GroupIndex(option.group))];
-        const QString value = choice ? ValueNames(option).value(*choice) : QString();
-        Show(out, only, option,
-             choice ? Shown{value, value} : Shown{Localized(CliText::kUnknown), QJsonValue()});
-    }
-    if (result.receiverGone || result.position < SettingsReadBack::kLastPosition) {
-        if (result.receiverGone)
-            return CliExit::kNoReceiver;  // main says why
+    ShowReadings(out, only, true, readings);
+    if (readings.receiverGone)
+        return CliExit::kNoReceiver;  // main says why
+    if (readings.readBack.position < ReadBackSteps()) {
         out.error(Localized(CliText::kMouseSilent));
         return CliExit::kDeviceFailed;
     }
@@ -133,15 +148,13 @@ int CheckSet(const CliOptions& options, CliOutput& out)
         return CliExit::kUsage;
     }
     const QString& name = options.arguments.at(0);
-    const QString& value = options.arguments.at(1);
-    const CliOptionName* option = FindCliOption(name);
-    if (!option) {
-        out.error(Localized(CliText::kUnknownOption).arg(name, CliOptionNameList().join(", ")));
+    const SettingRow* row = FindSetting(name);
+    if (!row) {
+        out.error(UnknownSetting(name));
         return CliExit::kUsage;
     }
-    const std::optional<int> choice = ChoiceOf(*option, value);
-    if (!choice) {
-        out.error(BadValueText(*option, value));
+    if (!ChoiceNamed(*row, options.arguments.at(1))) {
+        out.error(BadValue(*row, options.arguments.at(1)));
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -149,39 +162,22 @@ int CheckSet(const CliOptions& options, CliOutput& out)
 
 int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
 {
-    const CliOptionName* option = FindCliOption(options.arguments.at(0));
-    const std::optional<int> choice = ChoiceOf(*option, options.arguments.at(1));
-    CommandChannel& channel = session.channel();
-    const CommandChannel::Sequence run(channel);
-    const QString shown = ValueNames(*option).value(*choice);
-    bool done = false;
-    switch (option->kind) {
-    case CliOptionName::Kind::Hotkey:
-        done = Hotkeys::Store(channel, option->hotkey, kCustomKeys[size_t(*choice)].code);
-        if (!done)
-            out.error(Localized(CliText::kNotStored).arg(QString::fromLatin1(option->name)));
-        break;
-    case CliOptionName::Kind::AutoConnect:
-        OptionChange(channel).SendAutoConnect(*choice == 1);
-        done = run.live();
-        break;
-    case CliOptionName::Kind::MouseOption:
-        if (!MouseHeard(channel)) {
-            out.error(Localized(CliText::kMouseSilent));
-            return CliExit::kDeviceFailed;
-        }
-        const OptionChange::Result result =
-            OptionChange(channel).Run(option->group, [c = *choice] { return c; });
-        done = result.outcome == OptionChange::Outcome::Taken;
-        if (result.outcome == OptionChange::Outcome::ReceiverGone)
-            return CliExit::kNoReceiver;  // main says why
-        if (!done)
-            out.error(Localized(CliText::kNotTaken).arg(QString::fromLatin1(option->name), shown));
+    const SettingRow& row = *FindSetting(options.arguments.at(0));
+    const int choice = *ChoiceNamed(row, options.arguments.at(1));
+    SettingsService service(session.channel(), session.state());
+    service.setMouseCheckedFirst(true);
+    const QString shown = ValueNames(row).value(choice);
+    switch (service.write(row, [choice] { return choice; }).outcome) {
+    case SettingsService::Outcome::Taken: Show(out, row, {shown, shown}); return CliExit::kDone;
+    case SettingsService::Outcome::ReceiverGone: return CliExit::kNoReceiver;  // main says why
+    case SettingsService::Outcome::MouseSilent: out.error(Localized(CliText::kMouseSilent)); break;
+    case SettingsService::Outcome::NotTaken:
+    case SettingsService::Outcome::Withdrawn:
+        if (row.kind == SettingKind::Hotkey)
+            out.error(Localized(CliText::kNotStored).arg(Name(row)));
+        else
+            out.error(Localized(CliText::kNotTaken).arg(Name(row), shown));
         break;
     }
-    if (!done)
-        return CliExit::kDeviceFailed;
-    out.line(QStringLiteral("%1 = %2").arg(QString::fromLatin1(option->name), shown));
-    out.document().insert(QString::fromLatin1(option->jsonKey), shown);
-    return CliExit::kDone;
+    return CliExit::kDeviceFailed;
 }

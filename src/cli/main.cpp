@@ -25,7 +25,7 @@ QString Usage()
     QString text = Localized(CliText::kUsageHead).arg(QString::fromLatin1(kProgram));
     for (const CliCommand& command : CliCommandTable())
         text += QStringLiteral("  %1\n      %2\n")
-                    .arg(QString::fromLatin1(command.usage), Localized(*command.summary));
+                    .arg(QString::fromLatin1(command.usage), command.summary());
     return text + Localized(CliText::kUsageTail);
 }
 
@@ -51,7 +51,7 @@ int Run(const CliCommand& command, const CliOptions& options)
     if (options.help) {
         std::fputs(qPrintable(Localized(CliText::kCommandUsage)
                                   .arg(ProgramOptions(command), QString::fromLatin1(command.usage),
-                                       Localized(*command.summary))),
+                                       command.summary())),
                    stdout);
         return CliExit::kDone;
     }

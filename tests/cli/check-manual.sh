@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The manual renders without warnings, names every command as --help gives its use (one tag
-# line each), and has examples.
+# line each), lists every setting with its values as set --help gives them (both from the
+# settings table: a setting or value the manual misses fails here), and has examples.
 set -euo pipefail
 program=$1
 manual=$2
@@ -21,6 +22,15 @@ while IFS= read -r usage; do
     done <"$page"
     [ $found -eq 1 ] || { echo "no tag line '$usage'"; failed=1; }
 done < <(LC_ALL=C "$program" --help | grep -E '^  [a-z]')
+# "options: cpi high|low, ..., hotkey1|hotkey2 CAPTION (...)": each setting with its values.
+flat=$(tr -s ' \n' ' ' <"$page")
+settings=$(LC_ALL=C "$program" set --help | tr -s ' \n' ' ' | sed 's/.*options: //; s/ CAPTION.*//')
+IFS=',' read -ra items <<<"$settings"
+for item in "${items[@]}"; do
+    item=$(echo "$item" | sed 's/^ *//; s/ *$//')
+    case "$flat" in *"$item"*) ;; *) echo "the manual does not list '$item'"; failed=1 ;; esac
+done
+[ ${#items[@]} -ge 7 ] || { echo "set --help lists no settings"; failed=1; }
 grep -q '^EXAMPLES$' "$page" || { echo "no EXAMPLES section"; failed=1; }
-[ $failed -eq 0 ] && echo "manual: every command's use, examples"
+[ $failed -eq 0 ] && echo "manual: every command's use, every setting's values, examples"
 exit $failed

@@ -71,10 +71,12 @@ QString Pair(TForm1& window, DeviceClock& clock)
     return QStringLiteral("still pairing");
 }
 
-QString ChangeOption(TForm1& window, OptionGroup group, int choice)
+QString ChangeOption(TForm1& window, const char* setting, const char* value)
 {
+    const SettingRow& row = *FindSetting(QString::fromLatin1(setting));
+    const int choice = *ChoiceNamed(row, QString::fromLatin1(value));
     const OptionChange::Result result =
-        OptionChange(window.Channel()).Run(group, [choice] { return choice; });
+        OptionChange(window.Channel()).run(row, [choice] { return choice; });
     return QStringLiteral("outcome %1 after %2 passes, answered %3")
         .arg(int(result.outcome))
         .arg(result.passes)
@@ -91,10 +93,10 @@ QString ReadBack(TForm1& window)
     SettingsReadBack::Hooks hooks;
     hooks.readHotkeys = [] {};
     hooks.readCpi = [&] { return readouts.ReadCpi().has_value(); };
-    hooks.show = [&](OptionGroup group, int choice) {
-        shown << QStringLiteral("%1:%2").arg(int(group)).arg(choice);
+    hooks.show = [&](const SettingRow& row, int choice) {
+        shown << QStringLiteral("%1:%2").arg(QLatin1String(row.cliName)).arg(choice);
     };
-    const SettingsReadBack::Result result = SettingsReadBack(channel).Run(hooks);
+    const SettingsReadBack::Result result = SettingsReadBack(channel).run(hooks);
     return QStringLiteral("position %1 after %2 passes: %3")
         .arg(result.position)
         .arg(result.passes)
@@ -154,43 +156,33 @@ const std::vector<Sequence>& Sequences()
          Pair},
         {"option: L+R CPI switch",
          {},
-         [](TForm1& w, DeviceClock&) {
-             return ChangeOption(w, OptionGroup::LrCpiSwitch, Choice::kLrCpiDisable);
-         }},
-        {"option: CPI",
-         {},
-         [](TForm1& w, DeviceClock&) {
-             return ChangeOption(w, OptionGroup::Cpi, Choice::kCpiHigh);
-         }},
+         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "lr-cpi-switch", "disable"); }},
+        {"option: CPI", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "cpi", "high"); }},
         {"option: power saving",
          {},
-         [](TForm1& w, DeviceClock&) {
-             return ChangeOption(w, OptionGroup::PowerSaving, Choice::kPowerSavingOn);
-         }},
+         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "power-saving", "on"); }},
         {"option: wake-up source",
          {},
-         [](TForm1& w, DeviceClock&) {
-             return ChangeOption(w, OptionGroup::Wakeup, Choice::kWakeupButtonOnly);
-         }},
+         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "wakeup", "button-only"); }},
         {"option: battery-low level",
          {},
-         [](TForm1& w, DeviceClock&) {
-             return ChangeOption(w, OptionGroup::BatteryLow, Choice::kBatteryLow2V0);
-         }},
+         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "battery-low", "2.0"); }},
         {"option: auto connect",
          {},
          [](TForm1& w, DeviceClock&) {
-             OptionChange(w.Channel()).SendAutoConnect(true);
+             const SettingRow& row = *FindSetting(QStringLiteral("auto-connect"));
+             OptionChange(w.Channel()).sendOnly(row, *ChoiceNamed(row, QStringLiteral("on")));
              return QString();
          }},
         {"read-back", {}, [](TForm1& w, DeviceClock&) { return ReadBack(w); }},
         {"hotkey store",
          {},
          [](TForm1& w, DeviceClock&) {
-             const bool stored = Hotkeys::Store(w.Channel(), 0, 0x0192);
+             const quint8 first = FindSetting(QStringLiteral("hotkey1"))->address;
+             const bool stored = Hotkeys::Store(w.Channel(), first, 0x0192);
              return QStringLiteral("stored %1, reads %2")
                  .arg(stored)
-                 .arg(Hotkeys::Read(w.Channel(), 0, {}).value_or(0), 0, 16);
+                 .arg(Hotkeys::Read(w.Channel(), first, {}).value_or(0), 0, 16);
          }},
         {"VID write",
          {},

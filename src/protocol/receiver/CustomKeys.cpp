@@ -6,15 +6,9 @@
 
 namespace Hotkeys {
 
-quint8 FirstWord(int hotkey)
-{
-    return hotkey == 0 ? EepromWord::kHotkey1Low : EepromWord::kHotkey2Low;
-}
-
-bool Store(CommandChannel& channel, int hotkey, quint16 code)
+bool Store(CommandChannel& channel, quint8 first, quint16 code)
 {
     const CommandChannel::Sequence run(channel);
-    const quint8 first = FirstWord(hotkey);
     // A half-written code must not be taken into use: the update waits for both words.
     if (!channel.EepromWriteWord(first, PairedWord(quint8(code & 0xFF))) ||
         !channel.EepromWriteWord(quint8(first + 1), PairedWord(quint8(code >> 8))) || !run.live())
@@ -28,11 +22,10 @@ void Update(CommandChannel& channel)
     channel.plainCommand(CommandChannel::request({Cmd::kTest, Cmd::Test::kUpdateCustomKeys}));
 }
 
-std::optional<quint16> Read(CommandChannel& channel, int hotkey,
+std::optional<quint16> Read(CommandChannel& channel, quint8 first,
                             const std::function<void(const QString&)>& log)
 {
     const CommandChannel::Sequence run(channel);
-    const quint8 first = FirstWord(hotkey);
     const auto logLine = [&log](quint8 wordNumber, int word) {
         if (log)
             log(ReadLine(wordNumber, word));

@@ -2,55 +2,61 @@
 
 #include "protocol/device/CommandChannel.h"
 
+namespace {
+
+// The mouse's option register: RF direct register 0xFF.
+constexpr quint8 kOptionRegister = 0xFF;
+
+}  // namespace
+
 OptionChange::OptionChange(CommandChannel& channel, Writes writes)
     : channel_(channel), rf_(channel), writes_(std::move(writes))
 {}
 
-void OptionChange::SendOptionCode(quint8 code)
+void OptionChange::sendOptionCode(quint8 code)
 {
     if (writes_.optionCode)
         writes_.optionCode(code);
     else
-        rf_.Write(RfSpace::DirectRegister, OptionCode::kRegister, code);
+        rf_.Write(RfSpace::DirectRegister, kOptionRegister, code);
 }
 
-void OptionChange::SendChoice(OptionGroup group, quint8 code)
+void OptionChange::sendChoice(const SettingRow& row, quint16 code)
 {
-    if (OptionTable(group).form == AnswerForm::CpiBit) {
+    if (row.kind == SettingKind::MouseCpi) {
         if (writes_.cpiSetup)
-            writes_.cpiSetup(code);
+            writes_.cpiSetup(quint8(code));
         else
-            rf_.SetupCpi(code);
+            rf_.SetupCpi(quint8(code));
     } else {
-        SendOptionCode(code);
+        sendOptionCode(quint8(code));
     }
 }
 
-OptionChange::Answer OptionChange::ReadAnswer(const OptionGroupTable& table)
+OptionChange::Answer OptionChange::readAnswer(const SettingRow& row)
 {
     Answer answer;
-    answer.first = rf_.Read(RfSpace::Eeprom, table.address);
-    if (table.form == AnswerForm::ComplementPair) {
+    answer.first = rf_.Read(RfSpace::Eeprom, row.address);
+    if (row.kind != SettingKind::MouseCpi) {
         channel_.wait(kPairGapMs);
-        answer.second = rf_.Read(RfSpace::Eeprom, quint8(table.address + 1));
+        answer.second = rf_.Read(RfSpace::Eeprom, quint8(row.address + 1));
     }
     return answer;
 }
 
-void OptionChange::LeaveAccess()
+void OptionChange::leaveAccess()
 {
     channel_.wait(kAccessSettleMs);
     rf_.LeaveAccess();
     channel_.wait(kAccessSettleMs);
 }
 
-OptionChange::Result OptionChange::Run(OptionGroup group, const std::function<int()>& wanted)
+OptionChange::Result OptionChange::run(const SettingRow& row, const std::function<int()>& wanted)
 {
     const CommandChannel::Sequence run(channel_);
-    const OptionGroupTable& table = OptionTable(group);
     const auto wantedChoice = [&]() -> std::optional<int> {
         const int choice = wanted();
-        if (choice < 0 || choice >= table.choiceCount)
+        if (choice < 0 || choice >= int(row.choices.size()))
             return std::nullopt;
         return choice;
     };
@@ -64,17 +70,18 @@ OptionChange::Result OptionChange::Run(OptionGroup group, const std::function<in
         result.passes = pass;
         rf_.EnterAccess(false);
         channel_.wait(kAccessSettleMs);
-        SendChoice(group, table.codes[size_t(*choice)]);
+        sendChoice(row, row.choices[size_t(*choice)].code);
         channel_.wait(kWriteSettleMs);
-        const Answer answer = ReadAnswer(table);
-        if (group == OptionGroup::LrCpiSwitch && log_)
-            log_(QString::asprintf("SoftISS V %x V_C %x", unsigned(answer.first),
-                                   unsigned(answer.second)));
+        const Answer answer = readAnswer(row);
+        if (row.logsEachPass && log_)
+            log_(QStringLiteral("%1 V %2 V_C %3")
+                     .arg(QLatin1String(row.logName), QString::number(unsigned(answer.first), 16),
+                          QString::number(unsigned(answer.second), 16)));
         if (!run.live()) {
             result.outcome = Outcome::ReceiverGone;
             break;
         }
-        if (const std::optional<int> answered = DecodeAnswer(group, answer.first, answer.second)) {
+        if (const std::optional<int> answered = DecodeAnswer(row, answer.first, answer.second)) {
             result.answered = answered;
             if (answered == wantedChoice()) {
                 result.outcome = Outcome::Taken;
@@ -85,27 +92,29 @@ OptionChange::Result OptionChange::Run(OptionGroup group, const std::function<in
     if (result.outcome == Outcome::ReceiverGone)
         return result;
     if (result.passes > 0)
-        LeaveAccess();
+        leaveAccess();
     if (!run.live())
         result.outcome = Outcome::ReceiverGone;
     return result;
 }
 
-void OptionChange::SendAutoConnect(bool enable)
+void OptionChange::sendOnly(const SettingRow& row, int choice)
 {
     const CommandChannel::Sequence run(channel_);
-    if (!run.live())
+    if (!run.live() || choice < 0 || choice >= int(row.choices.size()))
         return;
+    const SettingChoice& chosen = row.choices[size_t(choice)];
     rf_.EnterAccess(false);
     channel_.wait(kAccessSettleMs);
-    if (enable) {
+    if (chosen.clearedIndexRegister >= 0) {
+        const quint8 address = quint8(chosen.clearedIndexRegister);
         if (writes_.indexRegister)
-            writes_.indexRegister(OptionCode::kAutoConnectIndexRegister, 0);
+            writes_.indexRegister(address, 0);
         else
-            rf_.Write(RfSpace::IndexRegister, OptionCode::kAutoConnectIndexRegister, 0);
+            rf_.Write(RfSpace::IndexRegister, address, 0);
         channel_.wait(kWriteSettleMs);
     }
-    SendOptionCode(enable ? OptionCode::kAutoConnectOn : OptionCode::kAutoConnectOff);
+    sendOptionCode(quint8(chosen.code));
     channel_.wait(kWriteSettleMs);
     rf_.LeaveAccess();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "protocol/device/RfAccess.h"
-#include "protocol/receiver/MouseOptions.h"
+#include "protocol/receiver/SettingsTable.h"
 
 #include <QString>
 
@@ -10,10 +10,10 @@
 
 class CommandChannel;
 
-// Changes one of the mouse's options and checks that the mouse took it. Each pass enters RF
+// Changes one of the mouse's settings and checks that the mouse took it. Each pass enters RF
 // access, sends the choice (an option code to the option register, or the CPI setup command),
-// reads the mouse's answer from its RF EEPROM and decodes it; at most 50 passes, then access is
-// left.
+// reads the mouse's answer from its RF EEPROM and decodes it by the setting's row; at most 50
+// passes, then access is left.
 class OptionChange {
 public:
     static constexpr int kAccessSettleMs = 50;
@@ -29,31 +29,32 @@ public:
     };
 
     enum class Outcome {
-        Taken,         // the mouse answered the wanted choice
+        Taken,         // the device answered the wanted choice (or confirmed it)
         NotTaken,      // 50 passes without it
         Withdrawn,     // nothing was wanted any more
         ReceiverGone,  // the receiver went or was replaced: nothing more was sent
+        MouseSilent,   // the mouse's packets did not reach the receiver: nothing was sent
     };
     struct Result {
         Outcome outcome = Outcome::NotTaken;
         int passes = 0;
         // The choice of the last pass whose reads all succeeded.
-        std::optional<int> answered;
+        std::optional<int> answered{};
     };
 
     explicit OptionChange(CommandChannel& channel, Writes writes = {});
 
-    // Receives the L+R CPI switch's "SoftISS V %x V_C %x" line of each pass.
+    // Receives the "<name> V %x V_C %x" line of each pass, for the rows that log them.
     void setDebugLog(std::function<void(const QString&)> log) { log_ = std::move(log); }
 
     // `wanted` gives the choice to bring the mouse to; it is asked again before each write and
     // each check, because the window's selection may change while the exchanges let events run
-    // (a second change started meanwhile). A choice outside the group withdraws the change.
-    Result Run(OptionGroup group, const std::function<int()>& wanted);
+    // (a second change started meanwhile). A choice outside the row withdraws the change.
+    Result run(const SettingRow& row, const std::function<int()>& wanted);
 
-    // Power-on auto connect: one pass, not read back; index register 5 is cleared first when
-    // enabling.
-    void SendAutoConnect(bool enable);
+    // A setting the mouse keeps no answer to: one pass, not read back; an index register the
+    // choice names is cleared first.
+    void sendOnly(const SettingRow& row, int choice);
 
 private:
     struct Answer {
@@ -61,10 +62,10 @@ private:
         int second = -1;
     };
 
-    void SendChoice(OptionGroup group, quint8 code);
-    void SendOptionCode(quint8 code);
-    Answer ReadAnswer(const OptionGroupTable& table);
-    void LeaveAccess();
+    void sendChoice(const SettingRow& row, quint16 code);
+    void sendOptionCode(quint8 code);
+    Answer readAnswer(const SettingRow& row);
+    void leaveAccess();
 
     CommandChannel& channel_;
     RfAccess rf_;

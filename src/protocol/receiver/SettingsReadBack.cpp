@@ -2,6 +2,8 @@
 
 #include "protocol/device/CommandChannel.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const kStartLine = "-----------";
@@ -14,34 +16,35 @@ void Emit(const std::function<void(const QString&)>& debug, const QString& line)
 
 }  // namespace
 
-OptionGroup SettingsReadBack::StepAfter(int position)
+SettingsReadBack::SettingsReadBack(CommandChannel& channel) : channel_(channel), rf_(channel)
 {
-    static constexpr OptionGroup kPassSteps[] = {OptionGroup::LrCpiSwitch, OptionGroup::Cpi,
-                                                 OptionGroup::PowerSaving, OptionGroup::Wakeup,
-                                                 OptionGroup::BatteryLow};
-    return kPassSteps[position - 1];
+    for (const SettingRow& row : SettingsTable())
+        if (OnMouse(row) && row.readBackPosition > 0)
+            steps_.push_back(&row);
+    std::sort(steps_.begin(), steps_.end(), [](const SettingRow* a, const SettingRow* b) {
+        return a->readBackPosition < b->readBackPosition;
+    });
 }
 
-bool SettingsReadBack::ReadPair(OptionGroup group, const Hooks& hooks)
+bool SettingsReadBack::readPair(const SettingRow& row, const Hooks& hooks)
 {
-    const OptionGroupTable& table = OptionTable(group);
-    const QString name = QString::fromLatin1(table.logName);
-    const int first = rf_.Read(RfSpace::Eeprom, table.address);
+    const QString name = QString::fromLatin1(row.logName);
+    const int first = rf_.Read(RfSpace::Eeprom, row.address);
     channel_.wait(kPairGapMs);
     Emit(hooks.debug, QStringLiteral("%1 V %2").arg(name, QString::number(unsigned(first), 16)));
     if (first < 0)
         return false;
-    const int second = rf_.Read(RfSpace::Eeprom, quint8(table.address + 1));
+    const int second = rf_.Read(RfSpace::Eeprom, quint8(row.address + 1));
     Emit(hooks.debug, QStringLiteral("%1 V_C %2").arg(name, QString::number(unsigned(second), 16)));
     // A receiver that went while the answer came is not shown on the window any more.
     if (second < 0 || !channel_.usable())
         return false;
-    if (const std::optional<int> choice = DecodeAnswer(group, first, second); choice && hooks.show)
-        hooks.show(group, *choice);
+    if (const std::optional<int> choice = DecodeAnswer(row, first, second); choice && hooks.show)
+        hooks.show(row, *choice);
     return true;
 }
 
-bool SettingsReadBack::ReadCpi(const Hooks& hooks)
+bool SettingsReadBack::readCpi(const Hooks& hooks)
 {
     // The CPI read-out is the receiver's own command, outside RF access.
     rf_.LeaveAccess();
@@ -56,11 +59,12 @@ bool SettingsReadBack::ReadCpi(const Hooks& hooks)
     return true;
 }
 
-bool SettingsReadBack::RunPass(int& position, const Hooks& hooks)
+bool SettingsReadBack::runPass(int& position, const Hooks& hooks)
 {
-    while (position < kLastPosition) {
-        const OptionGroup step = StepAfter(position);
-        const bool done = step == OptionGroup::Cpi ? ReadCpi(hooks) : ReadPair(step, hooks);
+    while (position <= int(steps_.size())) {
+        const SettingRow& step = *steps_[size_t(position - 1)];
+        const bool done =
+            step.kind == SettingKind::MouseCpi ? readCpi(hooks) : readPair(step, hooks);
         if (!done || !channel_.usable())
             return false;
         ++position;
@@ -70,7 +74,7 @@ bool SettingsReadBack::RunPass(int& position, const Hooks& hooks)
     return true;
 }
 
-SettingsReadBack::Result SettingsReadBack::Run(const Hooks& hooks)
+SettingsReadBack::Result SettingsReadBack::run(const Hooks& hooks)
 {
     const CommandChannel::Sequence run(channel_);
     Result result;
@@ -95,7 +99,7 @@ SettingsReadBack::Result SettingsReadBack::Run(const Hooks& hooks)
         result.passes = pass;
         rf_.EnterAccess(false);
         channel_.wait(kAccessSettleMs);
-        const bool finished = RunPass(result.position, hooks);
+        const bool finished = runPass(result.position, hooks);
         if (!run.live()) {
             result.receiverGone = true;
             return result;

@@ -3,6 +3,7 @@
 #include "protocol/device/Commands.h"
 #include "protocol/device/ReentryGuard.h"
 #include "protocol/device/RfAccess.h"
+#include "protocol/receiver/SettingsTable.h"
 
 #include <algorithm>
 
@@ -49,14 +50,17 @@ std::optional<int> DecodeCpi(const CommandChannel::Report& reply)
     }
 }
 
-CpiSelection SelectCpi(int hundreds, bool highSelected, bool lowSelected, bool readBackInProgress)
+int CpiChoice(int hundreds)
 {
-    if (!highSelected && !lowSelected && !readBackInProgress)
-        return CpiSelection::None;
-    const bool high = CpiIsHigh(hundreds);
-    if (high ? highSelected : lowSelected)
-        return CpiSelection::None;
-    return high ? CpiSelection::High : CpiSelection::Low;
+    return ChoiceForStored(FirstSettingOf(SettingKind::MouseCpi), CpiIsHigh(hundreds) ? 1 : 0);
+}
+
+std::optional<int> CpiChoiceToShow(int hundreds, int shown, bool readBackInProgress)
+{
+    const int choice = CpiChoice(hundreds);
+    if ((shown < 0 && !readBackInProgress) || shown == choice)
+        return std::nullopt;
+    return choice;
 }
 
 BindingStep NextBindingStep(bool prevBindingStatusBB, bool settingsRead,

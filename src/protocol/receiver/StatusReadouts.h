@@ -44,10 +44,12 @@ inline bool CpiIsHigh(int hundreds)
     return hundreds >= 10;
 }
 
-// Which CPI radio button a CPI read-out selects. The first selection is left to the settings
-// read-back: with neither button selected, only a read-back in progress selects one.
-enum class CpiSelection { None, High, Low };
-CpiSelection SelectCpi(int hundreds, bool highSelected, bool lowSelected, bool readBackInProgress);
+// The CPI setting's choice that a CPI read-out stands for.
+int CpiChoice(int hundreds);
+// The CPI choice a CPI read-out shows, given the choice on show (-1: none). Nothing when that
+// one shows already; the first selection is left to the settings read-back: with none on show,
+// only a read-back in progress selects one.
+std::optional<int> CpiChoiceToShow(int hundreds, int shown, bool readBackInProgress);
 
 // What the status tick does with the binding status (special command 4, byte 1; nothing when
 // the run failed): check the mouse link (and read the settings back when it answers) once the

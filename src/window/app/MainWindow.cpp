@@ -12,12 +12,12 @@
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/engineering/EngineeringUnlockHandlers.h"
 #include "window/engineering/TestModeHandlers.h"
-#include "window/receiver/HotkeyHandlers.h"
 #include "window/receiver/IdentityHandlers.h"
-#include "window/receiver/OptionHandlers.h"
 #include "window/receiver/PairingHandlers.h"
+#include "window/receiver/SettingsHandlers.h"
 #include "window/receiver/StatusHandlers.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QRadioButton>
@@ -53,8 +53,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
       pairing_(std::make_unique<PairingState>(link_->channel, link_->specialCommands)),
       status_(
           std::make_unique<StatusState>(link_->channel, link_->specialCommands, link_->rfAccess)),
-      options_(std::make_unique<OptionsState>()),
-      hotkeys_(std::make_unique<HotkeysState>()),
+      settings_(std::make_unique<SettingsState>(*this, link_->channel, link_->receiver)),
       identity_(std::make_unique<IdentityState>()),
       unlock_(std::make_unique<UnlockState>()),
       testModes_(std::make_unique<TestModeState>(link_->channel)),
@@ -84,7 +83,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
         Channel().setLock(services_.receiverLock, kReceiverLockWaitMs);
 
     BindEvents();
-    TrackOptionSelections();
+    bindSettings();
     connect(trayBattery, &TBatteryTray::quitRequested, this,
             [this] { Guarded([&] { FormCloseQuery(this); }); });
     // The size is fixed: no maximise button.
@@ -147,14 +146,6 @@ void TForm1::SetEngineeringMode(bool on)
 {
     unlock_->engineeringMode = on;
 }
-int TForm1::HomeEntryIndex() const
-{
-    return hotkeys_->homeEntryIndex;
-}
-int TForm1::MailEntryIndex() const
-{
-    return hotkeys_->mailEntryIndex;
-}
 
 QObject* TForm1::FindComponent(const QString& name) const
 {
@@ -173,11 +164,17 @@ void TForm1::SetChecked(QRadioButton* button, bool checked)
 {
     if (!button || button->isChecked() == checked)
         return;
-    // An exclusive radio button cannot be unchecked directly.
+    // An exclusive radio button cannot be unchecked directly, alone or in its group.
     const bool exclusive = button->autoExclusive();
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
     button->setAutoExclusive(exclusive && checked);
+    if (group)
+        group->setExclusive(groupExclusive && checked);
     button->setChecked(checked);
     button->setAutoExclusive(exclusive);
+    if (group)
+        group->setExclusive(groupExclusive);
     if (!checked)
         return;
     const auto it = clickHandlers_.find(button);

@@ -16,7 +16,6 @@
 #include <unordered_map>
 #include <vector>
 
-class ChoiceHistory;
 class CommandChannel;
 class DeviceClock;
 class DeviceList;
@@ -32,21 +31,20 @@ class TForm3;
 class TSkinFrame;
 class THidDevice;
 class THidDeviceController;
-enum class OptionGroup;
 enum class RfSpace;
 struct BatteryLevels;
 struct ChannelMapRow;
 struct HidNodeInfo;
 struct ProductRecord;
 struct ReceiverState;
+struct SettingRow;
 struct SpecialReply;
 
 // Each feature's own state, declared by the feature's handler header.
 struct ReceiverLinkState;  // window/device/ReceiverAttachHandlers.h
 struct PairingState;       // window/receiver/PairingHandlers.h
 struct StatusState;        // window/receiver/StatusHandlers.h
-struct OptionsState;       // window/receiver/OptionHandlers.h
-struct HotkeysState;       // window/receiver/HotkeyHandlers.h
+struct SettingsState;      // window/receiver/SettingsHandlers.h
 struct IdentityState;      // window/receiver/IdentityHandlers.h
 struct UnlockState;        // window/engineering/EngineeringUnlockHandlers.h
 struct TestModeState;      // window/engineering/TestModeHandlers.h
@@ -113,36 +111,10 @@ public:
     void btnCPIClick(QObject* Sender);
     bool CheckMouseLink();
 
-    // ---- Device options (receiver/) -----------------------------------------------------
-    void rbRF_DR_15Click(QObject* Sender);
-    void rbRF_DR_1AClick(QObject* Sender);
-    void rbRF_DR_25Click(QObject* Sender);
-    void rbRF_DR_2AClick(QObject* Sender);
-    void rbRF_DR_45Click(QObject* Sender);
-    void rbRF_DR_4AClick(QObject* Sender);
-    void rbRF_DR_4FClick(QObject* Sender);
-    void rbRF_CPI_HClick(QObject* Sender);
-    void rbRF_CPI_LClick(QObject* Sender);
-    void rbRF_DR_5AClick(QObject* Sender);
-    void rbRF_DR_55Click(QObject* Sender);
-    void cbRF_Set_BTY_Low_LevelChange(QObject* Sender);
-    void btnRF_DR_15Click(QObject* Sender);
-    void btnRF_DR_1AClick(QObject* Sender);
-    void btnRF_DR_25Click(QObject* Sender);
-    void btnRF_DR_2AClick(QObject* Sender);
-    void btnRF_DR_45Click(QObject* Sender);
-    void btnRF_DR_4AClick(QObject* Sender);
-    void btnRF_DR_4FClick(QObject* Sender);
-    void btnRF_DR_55Click(QObject* Sender);
-    void btnRF_DR_5AClick(QObject* Sender);
-
     // ---- Settings read-back (receiver/) -------------------------------------------------
     void btnRdRFSettingClick(QObject* Sender);
 
     // ---- Custom hotkeys (receiver/) -----------------------------------------------------
-    void FillCustKeyLists();
-    void cbCustKey1Change(QObject* Sender);
-    void cbCustKey2Change(QObject* Sender);
     void btnUpdateCustKeyClick(QObject* Sender);
     void btnGetCustKeyClick(QObject* Sender);
 
@@ -223,9 +195,6 @@ public:
     // Set by the engineering unlock; tests and benchmarks may set it directly.
     bool EngineeringMode() const;
     void SetEngineeringMode(bool on);
-    // List positions of the hotkey defaults, remembered when the lists are built.
-    int HomeEntryIndex() const;
-    int MailEntryIndex() const;
 
     // The batteries in the desktop's tray (kept also where the desktop has none).
     TBatteryTray* const trayBattery;
@@ -263,32 +232,27 @@ private:
     void ShowSpecialRun(const SpecialReply& reply);
     void ShowBattery(const BatteryLevels& levels);
     void ShowCpi(int hundreds);
+    // The CPI setting shows a choice: the tick reads the CPI too.
+    bool cpiOnShow() const;
     // The tray's notices after a tick's battery read-out and binding status (app/TrayHandlers.cpp).
     void NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus);
     bool KeyboardSendsPackets();
 
-    // ---- Device options: private steps (receiver/OptionHandlers.cpp) --------------------
-    // Follows what each option group shows, so that a handler knows the choice before the
-    // click and whether the click changed anything; prepares the writes of an option change.
-    void TrackOptionSelections();
-    void TrackAutoConnectSelection();  // its buttons lie in the engineering areas
-    void TrackChoices(const std::vector<QRadioButton*>& buttons, ChoiceHistory& history);
-    void OptionChosen(OptionGroup group);
-    void AutoConnectChosen(bool enable);
-    std::vector<QRadioButton*> OptionButtons(OptionGroup group) const;
-    // The group's choice on show, or -1.
-    int ShownChoice(OptionGroup group) const;
-    // Shows a choice from code without sending it; -1 shows none.
-    void ShowChoice(OptionGroup group, int choice);
+    // ---- Settings: private steps (receiver/SettingsHandlers.cpp) ------------------------
+    // Binds the settings table's rows to their controls (again once the engineering areas
+    // are built) and prepares the writes through the register boxes.
+    void bindSettings();
+    // The handler of every setting's control: a user's choice, or a radio button checked from
+    // code.
+    void settingChosen(QObject* control);
+    // Writes a mouse setting's choice on show and verifies it.
+    void writeSetting(const SettingRow& row);
+    // Stores the user's hotkey choice, and then every one made while that store let events
+    // run, so that the latest choice is the one stored last.
+    void storeHotkeyChoices(const SettingRow& row);
+    void storeHotkey(const SettingRow& row);
     // The option register write through the direct register boxes.
-    void WriteOptionRegister(quint8 code);
-
-    // ---- Hotkeys: private steps (receiver/HotkeyHandlers.cpp) ---------------------------
-    QComboBox* HotkeyList(int hotkey) const;
-    // Stores the user's choice in hotkey list `hotkey` (0 or 1), and then every choice made
-    // while that store let events run, so that the latest choice is the one stored last.
-    void StoreHotkeyChoices(int hotkey);
-    void StoreHotkey(int hotkey);
+    void writeOptionRegister(quint8 code);
 
     // ---- Identity: private steps (receiver/IdentityHandlers.cpp) ------------------------
     enum class EepromWrite { Done, Refused, NotConfirmed };
@@ -309,7 +273,6 @@ private:
 
     // ---- Start-up (app/MainWindowStartup.cpp) -------------------------------------------
     QString WorkingDirectory() const;
-    void FillBatteryLowList();
     void LoadCustomLogo();
     void CentreOnScreen();
     void ClearChannelGrids();
@@ -328,7 +291,6 @@ private:
     void ShowBatteryRows(bool keyboard);
     void ResetTestModeControls(bool enabled);
     void ResetMouseChannelGrids();
-    void UncheckOptionButtons();
     void ResetIdentityControls(bool enabled);
     bool ReadLinkStatusAtAttach();
     void ReadBatteryAtAttach();
@@ -388,8 +350,7 @@ private:
     const std::unique_ptr<ReceiverLinkState> link_;
     const std::unique_ptr<PairingState> pairing_;
     const std::unique_ptr<StatusState> status_;
-    const std::unique_ptr<OptionsState> options_;
-    const std::unique_ptr<HotkeysState> hotkeys_;
+    const std::unique_ptr<SettingsState> settings_;
     const std::unique_ptr<IdentityState> identity_;
     const std::unique_ptr<UnlockState> unlock_;
     const std::unique_ptr<TestModeState> testModes_;

@@ -35,26 +35,8 @@ private:
 
 void TForm1::BindEvents()
 {
-    const std::pair<QAbstractButton*, Handler> clicks[] = {
-        {btnCombo_Cmd_Soft_Bind_SW, &TForm1::btnCombo_Cmd_Soft_Bind_SWClick},
-        // End-user options
-        {rbRF_DR_15, &TForm1::rbRF_DR_15Click},
-        {rbRF_DR_1A, &TForm1::rbRF_DR_1AClick},
-        {rbRF_CPI_H, &TForm1::rbRF_CPI_HClick},
-        {rbRF_CPI_L, &TForm1::rbRF_CPI_LClick},
-        {rbRF_DR_25, &TForm1::rbRF_DR_25Click},
-        {rbRF_DR_2A, &TForm1::rbRF_DR_2AClick},
-        {rbRF_DR_45, &TForm1::rbRF_DR_45Click},
-        {rbRF_DR_4A, &TForm1::rbRF_DR_4AClick},
-        {rbRF_DR_4F, &TForm1::rbRF_DR_4FClick},
-    };
-    for (const auto& [button, handler] : clicks)
-        BindClick(button, handler);
-
+    BindClick(btnCombo_Cmd_Soft_Bind_SW, &TForm1::btnCombo_Cmd_Soft_Bind_SWClick);
     BindChange(cbbLang, &TForm1::cbbLangChange);
-    BindChange(cbCustKey1, &TForm1::cbCustKey1Change);
-    BindChange(cbCustKey2, &TForm1::cbCustKey2Change);
-    BindChange(cbRF_Set_BTY_Low_Level, &TForm1::cbRF_Set_BTY_Low_LevelChange);
 
     connect(tmrSoftBind, &QTimer::timeout, this,
             [this] { Guarded([this] { tmrSoftBindTimer(tmrSoftBind); }); });
@@ -101,8 +83,6 @@ void TForm1::BindEngineeringAreaEvents()
         {btnCPI, &TForm1::btnCPIClick},
         {btnUpdateCustKey, &TForm1::btnUpdateCustKeyClick},
         {btnGetCustKey, &TForm1::btnGetCustKeyClick},
-        {rbRF_DR_5A, &TForm1::rbRF_DR_5AClick},
-        {rbRF_DR_55, &TForm1::rbRF_DR_55Click},
     };
     for (const auto& [button, handler] : clicks)
         BindClick(button, handler);

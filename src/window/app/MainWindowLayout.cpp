@@ -227,7 +227,7 @@ void TForm1::EnsureEngineeringAreas()
     FinishEngineeringAreas();
     BuildGrids();
     BindEngineeringAreaEvents();
-    TrackAutoConnectSelection();
+    bindSettings();
     // Built before the window's start-up (a name lookup asked), the areas wait for it like
     // every other control. Built after it, shown or hidden in the tray, an area that its
     // design does not hide shows when the present size shows it, and the areas take the

@@ -3,7 +3,6 @@
 #include "protocol/device/DeviceClock.h"
 #include "protocol/platform/ExecutableName.h"
 #include "protocol/platform/ProcessList.h"
-#include "protocol/receiver/BatteryLowLevels.h"
 #include "window/app/Application.h"
 #include "window/app/LogoBitmap.h"
 #include "window/app/MainWindow.h"
@@ -65,10 +64,8 @@ QString TForm1::WorkingDirectory() const
 void TForm1::FormCreate(QObject*)
 {
     deviceLock_ = std::make_unique<QRecursiveMutex>();
-    FillCustKeyLists();
     if (const std::optional<QString> title = TitleFromSettings(WorkingDirectory()))
         setWindowTitle(*title);
-    FillBatteryLowList();
     imgConnected->move(gifBind->pos());
     imgNoneDev->move(gifBind->pos());
     pbMseBattery->setValue(0);
@@ -95,13 +92,6 @@ void TForm1::FormCreate(QObject*)
     EnsureEngineeringAreas();
     QCoreApplication::processEvents();
     ClearChannelGrids();
-}
-
-void TForm1::FillBatteryLowList()
-{
-    cbRF_Set_BTY_Low_Level->clear();
-    for (const BatteryLowLevel& level : kBatteryLowLevels)
-        cbRF_Set_BTY_Low_Level->addItem(QString::fromLatin1(level.text), int(level.optionCode));
 }
 
 void TForm1::LoadCustomLogo()

@@ -1,6 +1,7 @@
 #include "window/app/ProgressWindow.h"
 
 #include "protocol/i18n/Lang.h"
+#include "protocol/receiver/SettingsTable.h"
 #include "window/app/AccessibleControls.h"
 #include "window/app/MainWindow.h"
 #include "window/app/PrimaryScreenSize.h"
@@ -49,7 +50,7 @@ void TForm3::BuildControls()
     pbRdRf = new FlatProgressBar(this);
     pbRdRf->setObjectName(QStringLiteral("pbRdRf"));
     pbRdRf->setGeometry(16, top + 64, 264, 20);
-    pbRdRf->setRange(0, kSteps);
+    pbRdRf->setRange(0, ReadBackSteps());
     pbRdRf->setValue(0);
     pbRdRf->setTextVisible(false);
     sfrm1->raise();

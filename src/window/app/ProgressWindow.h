@@ -7,14 +7,13 @@ class QProgressBar;
 class TForm1;
 
 // The small window that stands in the middle of the screen while the mouse's settings are read
-// back: a picture, a line of text and a bar of six steps. The user cannot close it; while it
-// is shown the main window takes no input.
+// back: a picture, a line of text and a bar of the read-back's steps. The user cannot close it;
+// while it is shown the main window takes no input.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 296;
     static constexpr int kClientHeight = 103;
-    static constexpr int kSteps = 6;
 
     // A window of its own (not a child of the main window).
     TForm3();

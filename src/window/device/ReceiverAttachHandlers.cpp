@@ -17,6 +17,7 @@
 #include "window/controls/ProgBar.h"
 #include "window/engineering/ChannelDiagnosticsHandlers.h"
 #include "window/i18n/ConnectionTexts.h"
+#include "window/receiver/SettingsHandlers.h"
 #include "window/receiver/StatusHandlers.h"
 
 #include <QCoreApplication>
@@ -155,14 +156,6 @@ void TForm1::ResetMouseChannelGrids()
         }
 }
 
-void TForm1::UncheckOptionButtons()
-{
-    for (QRadioButton* button :
-         {rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_CPI_H, rbRF_CPI_L, rbRF_DR_45,
-          rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_5A, rbRF_DR_55})
-        SetChecked(button, false);
-}
-
 void TForm1::ResetIdentityControls(bool enabled)
 {
     edtVID_SET->clear();
@@ -189,17 +182,15 @@ void TForm1::AttachReceiver()
     edtPID->clear();
     edtVID_SET->clear();
     edtPID_SET->clear();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             rbKB, rbMSE, cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A})
-        control->setEnabled(true);
-    UncheckOptionButtons();
+    rbKB->setEnabled(true);
+    rbMSE->setEnabled(true);
+    // No setting shows until the read-back has read it.
+    settings_->binder.setEnabled(true);
+    settings_->binder.clear(false);
     ResetTestModeControls(true);
     ResetMouseChannelGrids();
     ResetIdentityControls(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             rbRF_DR_45, rbRF_DR_4A, rbRF_DR_4F, rbRF_DR_55, rbRF_DR_5A, cbRF_Set_BTY_Low_Level,
-             rbRF_CPI_H, rbRF_CPI_L, btnCombo_Cmd_Soft_Bind_SW})
-        control->setEnabled(true);
+    btnCombo_Cmd_Soft_Bind_SW->setEnabled(true);
     const CommandChannel::Sequence run(Channel());
     link_->attachPending = run.refused();
     if (link_->attachPending) {
@@ -251,7 +242,7 @@ void TForm1::ReadBatteryAtAttach()
     pbKbdBattery->setMax(double(reply[0] >> 4) - 1);
     pbMseBattery->setMax(7);
     btnBatteryClick(btnBattery);
-    if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
+    if (cpiOnShow())
         btnCPIClick(btnCPI);
     btnGetCustKeyClick(btnGetCustKey);
     link_->receiver.PrevBindingStatusBB = false;
@@ -324,18 +315,13 @@ void TForm1::ShowNoReceiver()
     ShowConnectionPicture(imgNoneDev);
     edtVID->clear();
     edtPID->clear();
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cbCustKey1, cbCustKey2, rbRF_DR_15, rbRF_DR_1A, rbRF_DR_25, rbRF_DR_2A, rbRF_DR_45,
-             rbRF_DR_4A, rbRF_DR_4F, rbRF_CPI_H, rbRF_CPI_L, cbRF_Set_BTY_Low_Level,
-             btnCombo_Cmd_Soft_Bind_SW})
-        control->setEnabled(false);
+    settings_->binder.setEnabled(false);
+    settings_->binder.clear(true);
+    btnCombo_Cmd_Soft_Bind_SW->setEnabled(false);
     btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
     pbMseBattery->setValue(0);
     pbKbdBattery->setValue(0);
     edtCPI->clear();
-    for (QComboBox* list : {cbRF_Set_BTY_Low_Level, cbCustKey1, cbCustKey2})
-        list->setCurrentIndex(-1);
-    UncheckOptionButtons();
     if (areasBuilt_)
         ResetEngineeringAreas(false);
     ShowBatteryRows(false);
@@ -350,8 +336,9 @@ void TForm1::ShowNoReceiver()
 
 void TForm1::ResetEngineeringAreas(bool receiverAttached)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{rbKB, rbMSE, rbRF_DR_55, rbRF_DR_5A})
-        control->setEnabled(receiverAttached);
+    rbKB->setEnabled(receiverAttached);
+    rbMSE->setEnabled(receiverAttached);
+    settings_->binder.setEnabled(receiverAttached);
     ResetTestModeControls(receiverAttached);
     ResetMouseChannelGrids();
     ResetIdentityControls(receiverAttached);

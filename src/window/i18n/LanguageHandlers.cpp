@@ -10,6 +10,7 @@
 #include "window/app/UserPrompts.h"
 #include "window/controls/KARVComboBox.h"
 #include "window/i18n/SpokenNames.h"
+#include "window/receiver/SettingsHandlers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -24,31 +25,15 @@ struct CaptionTerm {
     quint8 id;
 };
 
-const CaptionTerm HotkeyCaptions[] = {
-    {"gbCustKey", 7},
-    {"lblHK1", 8},
-    {"lblHK2", 9},
+// The captions that are terms, but for the settings': those come from the settings table.
+const CaptionTerm Captions[] = {
+    {"gbTestMode", 25},      {"rbTestOn", 11},        {"rbTestOff", 12},
+    {"gbBTYStatus", 33},     {"gbVIDPID", 28},        {"lblStrDesc", 29},
+    {"btnEEPROM_R_VID", 26}, {"btnEEPROM_R_PID", 26}, {"btnEEPROM_R_20", 26},
+    {"btnEEPROM_W_VID", 27}, {"btnEEPROM_W_PID", 27}, {"btnEEPROM_W_20", 27},
 };
 
-const CaptionTerm OptionCaptions[] = {
-    {"gbISS", 10},           {"rbRF_DR_15", 11},
-    {"rbRF_DR_1A", 12},      {"gbWKUP", 13},
-    {"rbRF_DR_25", 14},      {"rbRF_DR_2A", 15},
-    {"gbCPI", 16},           {"rbRF_CPI_H", 17},
-    {"rbRF_CPI_L", 18},      {"gbNL", 19},
-    {"rbRF_DR_45", 20},      {"rbRF_DR_4A", 21},
-    {"rbRF_DR_4F", 22},      {"gbPO_BIND", 23},
-    {"rbRF_DR_55", 12},      {"rbRF_DR_5A", 11},
-    {"gbBTY", 24},           {"gbTestMode", 25},
-    {"rbTestOn", 11},        {"rbTestOff", 12},
-    {"gbBTYStatus", 33},     {"gbVIDPID", 28},
-    {"lblStrDesc", 29},      {"btnEEPROM_R_VID", 26},
-    {"btnEEPROM_R_PID", 26}, {"btnEEPROM_R_20", 26},
-    {"btnEEPROM_W_VID", 27}, {"btnEEPROM_W_PID", 27},
-    {"btnEEPROM_W_20", 27},
-};
-
-// The hotkey combo boxes sit further right in Simplified Chinese, whose labels are longer.
+// The hotkey lists sit further right in Simplified Chinese, whose labels are longer.
 constexpr int HotkeyComboLeftChs = 90;
 constexpr int HotkeyComboLeft = 62;
 
@@ -99,14 +84,13 @@ void TForm1::ApplyLanguage()
     const bool pairing = tmrSoftBind && tmrSoftBind->isActive();
     setCaption({"btnCombo_Cmd_Soft_Bind_SW",
                 quint8(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption)});
-    for (const CaptionTerm& step : HotkeyCaptions)
-        setCaption(step);
+    settings_->binder.retranslate(SetCaption);
     const int comboLeft = CurrentLanguage == lkChs ? HotkeyComboLeftChs : HotkeyComboLeft;
-    for (const char* name : {"cbCustKey1", "cbCustKey2"}) {
-        if (auto* combo = Find<QWidget>(QString::fromLatin1(name)))
-            combo->move(comboLeft, combo->y());
+    for (const SettingRow& row : SettingsTable()) {
+        if (QWidget* list = row.kind == SettingKind::Hotkey ? settings_->binder.list(row) : nullptr)
+            list->move(comboLeft, list->y());
     }
-    for (const CaptionTerm& step : OptionCaptions)
+    for (const CaptionTerm& step : Captions)
         setCaption(step);
     ApplyProgressWindowLanguage(ProgressWindow());
     ShowAccessHelp(true);

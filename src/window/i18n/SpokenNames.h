@@ -46,7 +46,6 @@ inline constexpr Entry kEntries[] = {
     {"pbMseBattery", &kMouseBattery, kNoTerm},
     {"pbKbdBattery", &kKeyboardBattery, kNoTerm},
     {"gb15", &kSettings, kNoTerm},
-    {"cbRF_Set_BTY_Low_Level", nullptr, 24},  // "Mouse Bettery Low Level"
     {"DevListBox", &kDeviceList, kNoTerm},
     {"gbHide", &kEngineering, kNoTerm},
     {"tlbTestMode", nullptr, 25},  // "Test Mode"

@@ -1,8 +1,8 @@
 // Reading the mouse's settings back into the controls, with the progress window shown.
-#include "protocol/receiver/SettingsReadBack.h"
 #include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
 #include "window/device/ReceiverAttachHandlers.h"
+#include "window/receiver/SettingsHandlers.h"
 
 #include <QPointer>
 #include <QProgressBar>
@@ -23,7 +23,7 @@ void TForm1::btnRdRFSettingClick(QObject*)
                 progress->hide();
         });
         link_->receiver.ReadBackInProgress = true;
-        progress->pbRdRf->setRange(0, TForm3::kSteps);
+        progress->pbRdRf->setRange(0, ReadBackSteps());
         progress->pbRdRf->setValue(0);
         // A newly shown transient window comes up in front of the main window.
         progress->show();
@@ -34,18 +34,21 @@ void TForm1::btnRdRFSettingClick(QObject*)
         hooks.readHotkeys = [this] { btnGetCustKeyClick(btnGetCustKey); };
         hooks.readCpi = [this] {
             btnCPIClick(btnCPI);
-            return rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked();
+            return cpiOnShow();
         };
-        hooks.show = [this](OptionGroup group, int choice) { ShowChoice(group, choice); };
+        hooks.show = [this](const SettingRow& row, int choice) {
+            settings_->binder.show(row, choice);
+        };
         hooks.progress = [progress](int position) {
             if (progress)
                 progress->pbRdRf->setValue(position);
         };
         hooks.debug = [this](const QString& line) { Debug(line); };
-        const SettingsReadBack::Result result = SettingsReadBack(Channel()).Run(hooks);
+        const SettingsService::Readings read = settings_->service.read(nullptr, hooks);
+        const SettingsReadBack::Result& result = read.readBack;
         // A receiver that went meanwhile leaves its successor's mouse to be read back; one that
         // another process held is read back by the next status tick.
-        if (result.refused) {
+        if (read.refused) {
             link_->receiver.SettingsRead = false;
         } else if (!result.receiverGone) {
             link_->receiver.PrevBindingStatusBB = false;

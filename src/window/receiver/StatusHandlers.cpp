@@ -10,6 +10,7 @@
 #include "window/engineering/EngineeringUnlockHandlers.h"
 #include "window/receiver/PairingHandlers.h"
 #include "window/receiver/ReceiverRunGuard.h"
+#include "window/receiver/SettingsHandlers.h"
 
 #include <QMutexLocker>
 #include <QScopeGuard>
@@ -19,20 +20,6 @@
 namespace {
 
 constexpr int kReadBackSettleMs = 50;
-
-// Sets a flag for the scope and restores its earlier value after it, also when a handler
-// inside throws.
-class FlagScope {
-public:
-    FlagScope(bool& flag, bool value) : flag_(flag), earlier_(flag) { flag_ = value; }
-    ~FlagScope() { flag_ = earlier_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool earlier_;
-};
 
 TColor MouseGaugeColour(int level)
 {
@@ -89,7 +76,7 @@ void TForm1::RunStatusTick()
     }
     status_->tickBattery.reset();
     btnBatteryClick(btnBattery);
-    if (rbRF_CPI_H->isChecked() || rbRF_CPI_L->isChecked())
+    if (cpiOnShow())
         btnCPIClick(btnCPI);
     if (unlock_->engineeringMode) {
         RunSpecialCommand(Cmd::Special::kHoppingMaps);
@@ -185,14 +172,16 @@ void TForm1::btnCPIClick(QObject*)
 
 void TForm1::ShowCpi(int hundreds)
 {
-    const CpiSelection selection =
-        SelectCpi(hundreds, rbRF_CPI_H->isChecked(), rbRF_CPI_L->isChecked(),
-                  link_->receiver.ReadBackInProgress);
-    if (selection == CpiSelection::None)
-        return;
-    // Shown, not chosen: the option handler must not send the CPI back to the mouse.
-    const FlagScope shownOnly(link_->receiver.ReadBackInProgress, true);
-    SetChecked(selection == CpiSelection::High ? rbRF_CPI_H : rbRF_CPI_L, true);
+    const SettingRow& cpi = FirstSettingOf(SettingKind::MouseCpi);
+    const std::optional<int> choice =
+        CpiChoiceToShow(hundreds, settings_->binder.shown(cpi), link_->receiver.ReadBackInProgress);
+    if (choice)
+        settings_->binder.show(cpi, *choice);  // shown, not chosen: nothing goes to the mouse
+}
+
+bool TForm1::cpiOnShow() const
+{
+    return settings_->binder.shown(FirstSettingOf(SettingKind::MouseCpi)) >= 0;
 }
 
 bool TForm1::CheckMouseLink()

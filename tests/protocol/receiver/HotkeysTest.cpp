@@ -1,5 +1,6 @@
 #include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/EepromMap.h"
+#include "protocol/receiver/SettingsTable.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "support/SimRig.h"
@@ -16,24 +17,27 @@ using Sent = std::vector<QString>;
 
 TEST(CustomKeyListTest, TwentyFourDistinctFunctionsWithTheDefaultsAmongThem)
 {
+    const SettingRow& hotkey1 = *FindSetting("hotkey1");
+    const SettingRow& hotkey2 = *FindSetting("hotkey2");
     QSet<QString> captions;
     QSet<quint16> codes;
-    for (const CustomKey& key : kCustomKeys) {
-        captions.insert(QString::fromLatin1(key.caption));
+    for (const SettingChoice& key : hotkey1.choices) {
+        captions.insert(QString::fromLatin1(key.value));
         codes.insert(key.code);
     }
     EXPECT_EQ(captions.size(), 24);
     EXPECT_EQ(codes.size(), 24);
-    const std::pair<int, CustomKey> spots[] = {
-        {0, {"[DISABLE]", 0x0000}}, {7, {"WWW HOME", 0x0223}},    {8, {"MAIL", 0x018A}},
-        {11, {"VOLUME +", 0x00E9}}, {18, {"CALCULATOR", 0x0192}}, {23, {"Guide", 0x008D}},
+    const std::tuple<int, const char*, quint16> spots[] = {
+        {0, "[DISABLE]", 0x0000}, {7, "WWW HOME", 0x0223},    {8, "MAIL", 0x018A},
+        {11, "VOLUME +", 0x00E9}, {18, "CALCULATOR", 0x0192}, {23, "Guide", 0x008D},
     };
-    for (const auto& [index, key] : spots) {
-        EXPECT_STREQ(kCustomKeys[size_t(index)].caption, key.caption) << index;
-        EXPECT_EQ(kCustomKeys[size_t(index)].code, key.code) << index;
+    for (const auto& [index, caption, code] : spots) {
+        EXPECT_STREQ(hotkey1.choices[size_t(index)].value, caption) << index;
+        EXPECT_EQ(hotkey1.choices[size_t(index)].code, code) << index;
     }
-    EXPECT_TRUE(captions.contains(QString::fromLatin1(kHotkey1Default)));
-    EXPECT_TRUE(captions.contains(QString::fromLatin1(kHotkey2Default)));
+    EXPECT_STREQ(hotkey1.choices[size_t(hotkey1.invalid)].value, "WWW HOME");
+    EXPECT_STREQ(hotkey2.choices[size_t(hotkey2.invalid)].value, "MAIL");
+    EXPECT_EQ(hotkey2.choices.data(), hotkey1.choices.data());  // one list, twice
 }
 
 TEST(PairedWordTest, DataByteHighComplementLowAndOnlyValidPairsRead)
@@ -56,7 +60,12 @@ protected:
 
     std::optional<quint16> Read(int hotkey)
     {
-        return Hotkeys::Read(rig.channel, hotkey, [this](const QString& line) { lines << line; });
+        return Hotkeys::Read(rig.channel, FirstWord(hotkey),
+                             [this](const QString& line) { lines << line; });
+    }
+    static quint8 FirstWord(int hotkey)
+    {
+        return FindSetting(hotkey == 0 ? "hotkey1" : "hotkey2")->address;
     }
 };
 
@@ -79,8 +88,9 @@ TEST_F(HotkeysTest, StoreWritesLowByteWordThenHighByteWordThenTakesThemIntoUse)
     };
     for (const Case& c : cases) {
         bool stored = false;
-        EXPECT_EQ(rig.sent([&] { stored = Hotkeys::Store(rig.channel, c.hotkey, c.code); }),
-                  c.sent);
+        EXPECT_EQ(
+            rig.sent([&] { stored = Hotkeys::Store(rig.channel, FirstWord(c.hotkey), c.code); }),
+            c.sent);
         EXPECT_TRUE(stored);
         EXPECT_EQ(Read(c.hotkey), std::optional<quint16>(c.code));
     }
@@ -92,7 +102,7 @@ TEST_F(HotkeysTest, UnconfirmedWordEndsTheStoreWithoutTheUpdateCommand)
 {
     rig.firmware->eeprom().setLocked(true);
     bool stored = true;
-    const Sent sent = rig.sent([&] { stored = Hotkeys::Store(rig.channel, 0, 0x0223); });
+    const Sent sent = rig.sent([&] { stored = Hotkeys::Store(rig.channel, FirstWord(0), 0x0223); });
     EXPECT_FALSE(stored);
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "01 04 03 23 DC 00 00 00"), 50);
     EXPECT_EQ(sent.size(), 100u);  // word 3 and its read-backs only: no word 4, no update
@@ -116,7 +126,7 @@ TEST_F(HotkeysTest, ReadGivesTheCodeOfTwoValidPairsAndSkipsTheHighWordAfterAnInv
         {0, -1, 0x02FD, std::nullopt, {"EE3 High 00 Low FFFFFFFF"}},
     };
     for (const Case& c : cases) {
-        const quint8 first = Hotkeys::FirstWord(c.hotkey);
+        const quint8 first = FirstWord(c.hotkey);
         rig.firmware->eeprom().setWord(first, quint16(c.lowWord));
         rig.firmware->eeprom().setWord(quint8(first + 1), quint16(c.highWord));
         if (c.lowWord < 0)

@@ -11,7 +11,8 @@
 
 namespace {
 
-using Shown = std::pair<OptionGroup, int>;
+// A setting shown, and its value, as the command line names them.
+using Shown = std::pair<QString, QString>;
 
 class SettingsReadBackTest : public ::testing::Test {
 protected:
@@ -34,7 +35,9 @@ protected:
             ++cpiReadOuts;
             return cpiOnShow;
         };
-        hooks.show = [this](OptionGroup group, int choice) { shown.emplace_back(group, choice); };
+        hooks.show = [this](const SettingRow& row, int choice) {
+            shown.emplace_back(row.cliName, row.choices[size_t(choice)].value);
+        };
         hooks.progress = [this](int position) { positions.push_back(position); };
         hooks.debug = [this](const QString& line) {
             lines << line;
@@ -43,7 +46,7 @@ protected:
         };
         return hooks;
     }
-    SettingsReadBack::Result Run() { return readBack.Run(Hooks()); }
+    SettingsReadBack::Result Run() { return readBack.run(Hooks()); }
     std::vector<QString> SentBy(SettingsReadBack::Result& result)
     {
         return rig.sent([&] { result = Run(); });
@@ -81,10 +84,10 @@ TEST_F(SettingsReadBackTest, ErasedEepromReadsBackInOnePassAsTheBrokenPairChoice
     EXPECT_EQ(hotkeyReads, 1);
     EXPECT_EQ(cpiReadOuts, 1);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(shown, (std::vector<Shown>{{OptionGroup::LrCpiSwitch, Choice::kLrCpiDisable},
-                                         {OptionGroup::PowerSaving, Choice::kPowerSavingOff},
-                                         {OptionGroup::Wakeup, Choice::kWakeupMotionAndButton},
-                                         {OptionGroup::BatteryLow, Choice::kBatteryLow2V0}}));
+    EXPECT_EQ(shown, (std::vector<Shown>{{"lr-cpi-switch", "disable"},
+                                         {"power-saving", "off"},
+                                         {"wakeup", "motion-and-button"},
+                                         {"battery-low", "2.0"}}));
     EXPECT_EQ(lines, (QStringList{"-----------", "SoftISS V ff", "SoftISS V_C ff", "NoLink V ff",
                                   "NoLink V_C ff", "Wakeup V ff", "Wakeup V_C ff", "BAT V ff",
                                   "BAT V_C ff"}));
@@ -108,7 +111,7 @@ TEST_F(SettingsReadBackTest, ReadFailingOnceResumesTheNextPassAtItsStep)
             mouse.setInReach(true);
     };
     SettingsReadBack::Result result;
-    const auto sent = rig.sent([&] { result = readBack.Run(hooks); });
+    const auto sent = rig.sent([&] { result = readBack.run(hooks); });
     EXPECT_EQ(result.passes, 2);
     EXPECT_EQ(result.position, 6);
     EXPECT_EQ(positions, (std::vector<int>{1, 2, 3, 4, 5, 6}));
@@ -116,7 +119,7 @@ TEST_F(SettingsReadBackTest, ReadFailingOnceResumesTheNextPassAtItsStep)
     EXPECT_EQ(std::count(sent.begin(), sent.end(), QStringLiteral("01 24 AA 12 00 00 00 00")), 1);
     EXPECT_EQ(cpiReadOuts, 1);
     EXPECT_EQ(lines.mid(3, 3), (QStringList{"NoLink V ffffffff", "NoLink V c5", "NoLink V_C 3a"}));
-    EXPECT_EQ(shown[1], Shown(OptionGroup::PowerSaving, Choice::kPowerSavingButtonWakeup));
+    EXPECT_EQ(shown[1], Shown("power-saving", "button-wakeup"));
 }
 
 TEST_F(SettingsReadBackTest, CpiStepThatNeverShowsIsGivenUpEachPassAndTheRunEnds)

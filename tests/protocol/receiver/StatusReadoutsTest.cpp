@@ -1,5 +1,6 @@
 #include "protocol/device/RfAccess.h"
 #include "protocol/device/SpecialCommands.h"
+#include "protocol/receiver/SettingsTable.h"
 #include "protocol/receiver/StatusReadouts.h"
 #include "support/SimRig.h"
 
@@ -46,20 +47,22 @@ TEST(StatusDecodeTest, CpiRepliesAndTheSelectionTheyMake)
     EXPECT_EQ(DecodeCpi(Reply(1, 16)), std::nullopt);
     EXPECT_EQ(DecodeCpi(Reply(1, 0x0B)), std::nullopt);
 
-    using S = CpiSelection;
+    const int high = *ChoiceNamed(FirstSettingOf(SettingKind::MouseCpi), "high");
+    const int low = *ChoiceNamed(FirstSettingOf(SettingKind::MouseCpi), "low");
     struct Case {
         int hundreds;
-        bool high, low, readBack;
-        S expected;
+        int shown;
+        bool readBack;
+        std::optional<int> expected;
     };
     const Case cases[] = {
-        {16, false, true, false, S::High},  // the low button was selected
-        {8, false, false, false, S::None},  // the first selection is the read-back's
-        {8, false, false, true, S::Low},   {10, true, false, false, S::None},  // already shown
-        {5, true, false, false, S::Low},
+        {16, low, false, high},        // the low button was selected
+        {8, -1, false, std::nullopt},  // the first selection is the read-back's
+        {8, -1, true, low},           {10, high, false, std::nullopt},  // already shown
+        {5, high, false, low},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SelectCpi(c.hundreds, c.high, c.low, c.readBack), c.expected) << c.hundreds;
+        EXPECT_EQ(CpiChoiceToShow(c.hundreds, c.shown, c.readBack), c.expected) << c.hundreds;
 }
 
 TEST(StatusDecodeTest, BindingStatusRule)

@@ -1,6 +1,6 @@
 #include "protocol/device/DeviceClock.h"
-#include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/ReceiverState.h"
+#include "protocol/receiver/SettingsTable.h"
 #include "sim/ReceiverModel.h"
 #include "sim/SimFaults.h"
 #include "sim/SimReceivers.h"
@@ -67,17 +67,16 @@ TEST(HotkeyListsTest, BothListsHoldTheKeyListWithCodesAndNothingChosenWithoutARe
     SimSession::Options options;
     options.plugReceiver = false;
     SimSession session(options);
+    const std::span<const SettingChoice> keys = FindSetting("hotkey1")->choices;
     for (int hotkey = 0; hotkey < 2; ++hotkey) {
         QComboBox* list = List(session, hotkey);
         ASSERT_EQ(list->count(), 24);
         for (int i = 0; i < 24; ++i) {
-            EXPECT_EQ(list->itemText(i), QString::fromLatin1(kCustomKeys[size_t(i)].caption));
-            EXPECT_EQ(list->itemData(i).toInt(), kCustomKeys[size_t(i)].code);
+            EXPECT_EQ(list->itemText(i), QString::fromLatin1(keys[size_t(i)].value));
+            EXPECT_EQ(list->itemData(i).toInt(), keys[size_t(i)].code);
         }
         EXPECT_EQ(list->currentIndex(), -1);
     }
-    EXPECT_EQ(session.window().HomeEntryIndex(), 7);
-    EXPECT_EQ(session.window().MailEntryIndex(), 8);
 }
 
 TEST(HotkeyReadTest, AttachShowsTheStoredEntryOrTheDefaultForErasedWords)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -163,6 +164,26 @@ TEST_F(OptionHandlersTest, AutoConnectIsOnePassThroughTheRegisterBoxes)
     EXPECT_TRUE(mouse.powerOnAutoConnect());
     EXPECT_EQ(Sent([&] { session->Click("rbRF_DR_55"); }).size(), 3u);
     EXPECT_FALSE(mouse.powerOnAutoConnect());
+}
+
+// Tab enters a row of radio buttons at its choice (a space there changes nothing), and the
+// arrows move the choice within the row, as a change of the user's.
+TEST_F(OptionHandlersTest, KeyboardEntersARowAtItsChoiceAndArrowsMoveIt)
+{
+    session->window().show();
+    session->Find<QLineEdit>("edtCPI")->setFocus();
+    session->window().State().ReadBackInProgress = true;  // shown as the read-back shows it
+    session->window().SetChecked(Radio("rbRF_CPI_L"), true);
+    session->window().State().ReadBackInProgress = false;
+    EXPECT_FALSE(Radio("rbRF_CPI_H")->focusPolicy() & Qt::TabFocus);
+    Radio("rbRF_CPI_L")->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(Sent([&] { QTest::keyClick(Radio("rbRF_CPI_L"), Qt::Key_Space); }).empty());
+    EXPECT_TRUE(Radio("rbRF_CPI_L")->isChecked());
+    const std::vector<QString> sent =
+        Sent([&] { QTest::keyClick(Radio("rbRF_CPI_L"), Qt::Key_Up); });
+    EXPECT_TRUE(Radio("rbRF_CPI_H")->isChecked());
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "01 2F AA 01 CC 00 00 00"), sent.end());
+    EXPECT_TRUE(Radio("rbRF_CPI_H")->focusPolicy() & Qt::TabFocus);
 }
 
 }  // namespace
