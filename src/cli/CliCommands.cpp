@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliSession.h"
 #include "cli/CliTexts.h"
 #include "cli/WatchTexts.h"
 
@@ -21,6 +22,10 @@ const std::vector<CliCommand>& CliCommandTable()
          [] { return Localized(CliText::kIdentitySummary); }},
         {"watch", RunWatch, nullptr, false, kReceiver | kInterval, 0, "watch [--interval S]",
          [] { return Localized(WatchText::kSummary); }},
+        {"export", RunExport, nullptr, true, 0, 1, "export [FILE]",
+         [] { return Localized(CliText::kExportSummary); }},
+        {"apply", RunApply, CheckApply, false, kReceiver | kDryRun, 1, "apply FILE [--dry-run]",
+         [] { return Localized(CliText::kApplySummary); }},
     };
     return commands;
 }
@@ -37,4 +42,21 @@ unsigned TakenOptions(const CliCommand& command)
 {
     return CliOption::kGlobal | command.options |
            (command.needsReceiver ? CliOption::kReceiver : 0);
+}
+
+std::optional<int> OpenOrSay(CliSession& session, const CliOptions& options, CliOutput& out)
+{
+    switch (session.OpenReceiver(options.receiver)) {
+    case CliSession::Open::Ok: return std::nullopt;
+    case CliSession::Open::NoAccess:
+        out.error(Localized(CliText::kNoAccess)
+                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front()
+                                                      : options.receiver));
+        break;
+    case CliSession::Open::NotFound:
+        out.error(Localized(CliText::kReceiverNotFound).arg(options.receiver));
+        break;
+    case CliSession::Open::NoReceiver: out.error(Localized(CliText::kNoReceiver)); break;
+    }
+    return CliExit::kNoReceiver;
 }

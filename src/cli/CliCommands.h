@@ -4,6 +4,7 @@
 #include "cli/CliOutput.h"
 #include "protocol/i18n/LocalText.h"
 
+#include <optional>
 #include <vector>
 
 class CliSession;
@@ -21,6 +22,13 @@ int CheckIdentity(const CliOptions& options, CliOutput& out);
 int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out);
 // Opens the receiver itself: none at the start is a state, not an error.
 int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out);
+int RunExport(CliSession& session, const CliOptions& options, CliOutput& out);
+// Reads and checks the whole file before it opens the receiver itself.
+int CheckApply(const CliOptions& options, CliOutput& out);
+int RunApply(CliSession& session, const CliOptions& options, CliOutput& out);
+
+// Opens the receiver the options name; on failure says why and gives the exit status.
+std::optional<int> OpenOrSay(CliSession& session, const CliOptions& options, CliOutput& out);
 
 struct CliCommand {
     const char* name;

@@ -24,6 +24,7 @@ constexpr OptionSpelling kSpellings[] = {
     {"--timeout", CliOption::kTimeout, true},  {"--vid", CliOption::kVid, true},
     {"--pid", CliOption::kPid, true},          {"--string", CliOption::kString, true},
     {"--force", CliOption::kForce, false},     {"--interval", CliOption::kInterval, true},
+    {"--dry-run", CliOption::kDryRun, false},
 };
 
 const OptionSpelling* FindSpelling(const QString& arg)
@@ -139,5 +140,6 @@ CliOptions ParseCliOptions(const QStringList& arguments)
     options.help = options.given & CliOption::kHelp;
     options.version = options.given & CliOption::kVersion;
     options.force = options.given & CliOption::kForce;
+    options.dryRun = options.given & CliOption::kDryRun;
     return options;
 }

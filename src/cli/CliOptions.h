@@ -18,6 +18,7 @@ constexpr unsigned kPid = 1u << 7;
 constexpr unsigned kString = 1u << 8;
 constexpr unsigned kForce = 1u << 9;
 constexpr unsigned kInterval = 1u << 10;
+constexpr unsigned kDryRun = 1u << 11;
 // Taken by every command.
 constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
 }  // namespace CliOption
@@ -34,6 +35,7 @@ struct CliOptions {
     bool help = false;
     bool version = false;
     bool force = false;                  // identity --force
+    bool dryRun = false;                 // apply --dry-run
     QString receiver;                    // node path chosen with --receiver
     std::optional<int> timeoutSeconds;   // pair --timeout
     std::optional<int> intervalSeconds;  // watch --interval

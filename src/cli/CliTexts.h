@@ -233,4 +233,43 @@ inline constexpr LocalText kIdentitySummary{
     "读取接收器存储的 USB 标识，或写入所给的部分；不是 Karvelo 接收器的 VID 与 PID\n"
     "      （7A3C:0E41、7A3C:0E42）需加上 --force：下次插上后将找不到接收器，也无法再写回"};
 
+// Settings files.
+inline constexpr LocalText kExportSummary{
+    "writes the receiver's settings as a settings file (to standard output without FILE or\n"
+    "      with -), for apply",
+    "將接收器的設定寫成設定檔（未給 FILE 或為 - 時寫到標準輸出），供 apply 使用",
+    "将接收器的设定写成设定文件（未给 FILE 或为 - 时写到标准输出），供 apply 使用"};
+inline constexpr LocalText kApplySummary{
+    "brings the mouse and the receiver to a settings file (FILE - reads standard input):\n"
+    "      prints each difference and writes only those, each verified as set verifies it;\n"
+    "      --dry-run writes nothing; exit status 0 applied or nothing differed, 1 a write\n"
+    "      refused or not verified, 2 a bad file (nothing written), 3 no receiver",
+    "使滑鼠與接收器符合設定檔（FILE 為 - 時讀取標準輸入）：列出每項差異並只寫入這些差異，\n"
+    "      每項如 set 般確認；--dry-run 不寫入；結束狀態 0 已套用或沒有差異，1 寫入被拒或未確認，\n"
+    "      2 設定檔有誤（未寫入任何項目），3 沒有接收器",
+    "使鼠标与接收器符合设定文件（FILE 为 - 时读取标准输入）：列出每项差异并只写入这些差异，\n"
+    "      每项如 set 般确认；--dry-run 不写入；退出状态 0 已套用或没有差异，1 写入被拒或未确认，\n"
+    "      2 设定文件有误（未写入任何项目），3 没有接收器"};
+inline constexpr LocalText kApplyUsage{
+    "apply takes a settings file: apply FILE [--dry-run] (see 'karvelo-rf apply --help')",
+    "apply 需要設定檔：apply FILE [--dry-run]（請見 'karvelo-rf apply --help'）",
+    "apply 需要设定文件：apply FILE [--dry-run]（请见 'karvelo-rf apply --help'）"};
+// %1: the file, %2: the system's reason.
+inline constexpr LocalText kCannotRead{"cannot read %1: %2", "無法讀取 %1：%2", "无法读取 %1：%2"};
+inline constexpr LocalText kCannotWrite{"cannot write %1: %2", "無法寫入 %1：%2",
+                                        "无法写入 %1：%2"};
+// %1: the file, %2: why it is refused.
+inline constexpr LocalText kBadFile{"%1: %2; nothing was written", "%1：%2；未寫入任何項目",
+                                    "%1：%2；未写入任何项目"};
+inline constexpr LocalText kNothingDiffers{"nothing differs from the file", "與設定檔沒有差異",
+                                           "与设定文件没有差异"};
+// %1: the settings written, %2: those not written ("-" for none).
+inline constexpr LocalText kApplyStopped{"the run stopped; written: %1; not written: %2",
+                                         "已停止；已寫入：%1；未寫入：%2",
+                                         "已停止；已写入：%1；未写入：%2"};
+inline constexpr LocalText kMouseNotWritten{
+    "the mouse did not answer (is it on and near the receiver?): its settings were not written: %1",
+    "滑鼠沒有回應（滑鼠是否已開啟並靠近接收器？）：未寫入滑鼠的設定：%1",
+    "鼠标没有响应（鼠标是否已打开并靠近接收器？）：未写入鼠标的设定：%1"};
+
 }  // namespace CliText

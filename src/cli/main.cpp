@@ -29,23 +29,6 @@ QString Usage()
     return text + Localized(CliText::kUsageTail);
 }
 
-int OpenFailure(CliSession::Open result, CliSession& session, const CliOptions& options,
-                CliOutput& out)
-{
-    switch (result) {
-    case CliSession::Open::NoAccess:
-        out.error(Localized(CliText::kNoAccess)
-                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front()
-                                                      : options.receiver));
-        break;
-    case CliSession::Open::NotFound:
-        out.error(Localized(CliText::kReceiverNotFound).arg(options.receiver));
-        break;
-    default: out.error(Localized(CliText::kNoReceiver)); break;
-    }
-    return CliExit::kNoReceiver;
-}
-
 int Run(const CliCommand& command, const CliOptions& options)
 {
     if (options.help) {
@@ -64,13 +47,9 @@ int Run(const CliCommand& command, const CliOptions& options)
         }
     }
     CliSession session(options.simulate);
-    int status = CliExit::kDone;
-    const CliSession::Open opened =
-        command.needsReceiver ? session.OpenReceiver(options.receiver) : CliSession::Open::Ok;
-    if (opened != CliSession::Open::Ok)
-        status = OpenFailure(opened, session, options, out);
-    else
-        status = command.run(session, options, out);
+    const std::optional<int> unopened =
+        command.needsReceiver ? OpenOrSay(session, options, out) : std::nullopt;
+    int status = unopened ? *unopened : command.run(session, options, out);
     if (status != CliExit::kDone && session.ReceiverRemoved()) {
         // Whatever the command made of its failed exchanges, the reason is the removal.
         out.discard();

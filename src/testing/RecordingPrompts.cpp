@@ -25,3 +25,13 @@ void RecordingPrompts::RunLanguageChooser(TForm2& chooser)
         chooser.cbbLang->setCurrentIndex(languageChoice);
     chooser.btnOK->click();
 }
+
+bool RecordingPrompts::askQuestion(QWidget*, const QString& title, const QString& text)
+{
+    questions << title + QStringLiteral(": ") + text;
+    if (questionAnswers.empty())
+        return false;
+    const bool answer = questionAnswers.front();
+    questionAnswers.erase(questionAnswers.begin());
+    return answer;
+}

@@ -27,7 +27,24 @@ public:
         noticeOpen = true;
     }
 
+    bool askQuestion(QWidget*, const QString& title, const QString& text) override;
+    QString askOpenFile(QWidget*, const QString&, const QString& folder, const QString&) override
+    {
+        return nextFile(folder);
+    }
+    QString askSaveFile(QWidget*, const QString&, const QString& folder, const QString&) override
+    {
+        return nextFile(folder);
+    }
+
     QStringList messages;
+    // Each question takes the next answer (none left: No) and is kept as "title: text".
+    std::vector<bool> questionAnswers;
+    QStringList questions;
+    // Each file dialog takes the next path (none left: cancelled) and keeps the folder it
+    // opened in.
+    QStringList fileAnswers;
+    QStringList fileDialogFolders;
     QStringList informations;  // "title: text"
     QStringList notices;       // "title: text", each time one is shown or put into a language
     bool noticeOpen = false;   // the user has not closed the latest notice
@@ -38,4 +55,11 @@ public:
     int languageChooserRuns = 0;
     int chooserPreselection = -1;  // the item the chooser opened on
     int languageChoice = -1;       // the item it closes on; -1 keeps the preselection
+
+private:
+    QString nextFile(const QString& folder)
+    {
+        fileDialogFolders << folder;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
 };

@@ -90,6 +90,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
+    addSettingsFileEntries();
 }
 
 TForm1::~TForm1()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/receiver/SettingsApply.h"
 #include "window/app/AppServices.h"
 #include "window/controls/TColor.h"
 
@@ -212,7 +213,7 @@ private:
     void RunPairingTick();
     // Ends a pairing that paired or timed out: picture, caption, dialog, then the settings
     // read-back when a new mouse answers, and the status timer again.
-    void EndPairing(bool paired);
+    void EndPairing(bool paired, bool newMouse = false);
     void SetPairingCaption(bool pairing);
     // The line beside the Connect button: what to do, and the seconds the pairing still waits.
     void ShowPairingTimeLeft(int ticksDone);
@@ -253,6 +254,20 @@ private:
     void storeHotkey(const SettingRow& row);
     // The option register write through the direct register boxes.
     void writeOptionRegister(quint8 code);
+
+    // ---- Settings files: private steps (receiver/SettingsFileHandlers.cpp) ---------------
+    void addSettingsFileEntries();
+    void retranslateSettingsFileEntries();
+    // What each setting shows, per row of the settings table (nothing: none shown).
+    std::vector<std::optional<int>> shownSettings() const;
+    void saveSettingsFile();
+    void loadSettingsFile();
+    // After a pairing: the file last saved or loaded, when it would change the new mouse.
+    void offerLastSettingsFile();
+    // Asks whether to write what the file would change, and writes it; for a new mouse only
+    // when something differs, and a file that cannot be read is not told.
+    void offerSettingsFile(const QString& path, bool newMouse);
+    void writeSettingsChanges(std::vector<SettingsApply::Change>& changes);
 
     // ---- Identity: private steps (receiver/IdentityHandlers.cpp) ------------------------
     enum class EepromWrite { Done, Refused, NotConfirmed };

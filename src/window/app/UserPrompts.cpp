@@ -3,6 +3,7 @@
 #include "window/app/LanguageChooser.h"
 #include "window/app/PrimaryScreenSize.h"
 
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -140,4 +141,24 @@ void QtUserPrompts::ShowNotice(QWidget* parent, const QString& title, const QStr
     notice_->setText(NoticeHtml(text));
     notice_->show();
     notice_->raise();
+}
+
+bool QtUserPrompts::askQuestion(QWidget* parent, const QString& title, const QString& text)
+{
+    ScreenCentred<QMessageBox> box(QMessageBox::Question, title, text,
+                                   QMessageBox::Yes | QMessageBox::No, parent);
+    FitTitle(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtUserPrompts::askOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString QtUserPrompts::askSaveFile(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter);
 }

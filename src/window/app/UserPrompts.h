@@ -28,6 +28,18 @@ public:
     // commands, shown as they stand.
     virtual void ShowNotice(QWidget* parent, const QString& title, const QString& text,
                             bool onlyIfOpen) = 0;
+    // A question with Yes and No; true for Yes. Where none can be asked, the answer is No.
+    virtual bool askQuestion(QWidget*, const QString&, const QString&) { return false; }
+    // The desktop's file dialogs, opening in the folder given: the file chosen, or empty when
+    // none was.
+    virtual QString askOpenFile(QWidget*, const QString&, const QString&, const QString&)
+    {
+        return {};
+    }
+    virtual QString askSaveFile(QWidget*, const QString&, const QString&, const QString&)
+    {
+        return {};
+    }
 };
 
 // Real Qt dialogs.
@@ -39,6 +51,11 @@ public:
     void RunLanguageChooser(TForm2& chooser) override;
     void ShowNotice(QWidget* parent, const QString& title, const QString& text,
                     bool onlyIfOpen) override;
+    bool askQuestion(QWidget* parent, const QString& title, const QString& text) override;
+    QString askOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                        const QString& filter) override;
+    QString askSaveFile(QWidget* parent, const QString& caption, const QString& folder,
+                        const QString& filter) override;
 
 private:
     QPointer<QMessageBox> notice_;

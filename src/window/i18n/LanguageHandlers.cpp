@@ -98,6 +98,7 @@ void TForm1::ApplyLanguage()
     ShowBatteryTips();
     ApplySpokenNames(*this);
     skinForm1->titleBar()->Retranslate();
+    retranslateSettingsFileEntries();
     trayBattery->Retranslate();
 }
 

@@ -90,11 +90,13 @@ void TForm1::RunPairingTick()
         ShowNoReceiver();
         tmrSoftBind->stop();
         return;
-    case Pairing::Outcome::Paired:
+    case Pairing::Outcome::Paired: {
+        const bool newMouse = result.now.mouseId != link_->receiver.PreMseID;
         link_->receiver.PreMseID = result.now.mouseId;
         link_->receiver.PreKbdID = result.now.keyboardId;
-        EndPairing(true);
+        EndPairing(true, newMouse);
         return;
+    }
     case Pairing::Outcome::TimedOut: EndPairing(false); return;
     }
 }
@@ -106,7 +108,7 @@ void TForm1::ShowPairingTimeLeft(int ticksDone)
     ShowLinkLine();
 }
 
-void TForm1::EndPairing(bool paired)
+void TForm1::EndPairing(bool paired, bool newMouse)
 {
     tmrSoftBind->stop();
     link_->line = ReceiverLinkState::Line::Attached;
@@ -123,6 +125,9 @@ void TForm1::EndPairing(bool paired)
         btnRdRFSettingClick(btnRdRFSetting);
         if (receiver == link_->receiver.ReceiverChanges)
             ledTX->setValue(true);
+        // Set up as the old one, if the user wants: the tool never writes on its own.
+        if (newMouse && receiver == link_->receiver.ReceiverChanges && link_->receiver.SettingsRead)
+            offerLastSettingsFile();
     }
     // So can one that came while the link check or the read-back let events run.
     if (receiver != link_->receiver.ReceiverChanges)

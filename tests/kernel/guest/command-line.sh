@@ -1,5 +1,6 @@
 # The command line end to end on the real node: two processes contending for the receiver
-# take it in turn, and a command whose receiver is unplugged while it runs says so and ends
+# take it in turn, a settings file exported, changed and applied is what get then reads, and
+# a command whose receiver is unplugged while it runs says so and ends
 # with status 3, in the language in force (the locale's; Traditional and Simplified Chinese
 # say it alike).
 . /tests/lib.sh
@@ -38,4 +39,18 @@ for command in "status" "--json status" "pair --timeout 3" "get" "set cpi high" 
     removed "the receiver was removed" karvelo-rf $command
 done
 removed "接收器已被拔下" env LANG=zh_TW.UTF-8 karvelo-rf status
+
+# A settings file round trip: export, one value changed, apply, and get reads it.
+start_virtual --firmware default
+karvelo-rf export /tmp/settings.json
+export_status=$?
+sed 's/"wakeup": "[a-z-]*"/"wakeup": "button-only"/' /tmp/settings.json >/tmp/changed.json
+karvelo-rf apply /tmp/changed.json >/tmp/apply.out 2>&1
+apply_status=$?
+karvelo-rf get wakeup >/tmp/get.out 2>&1
+stop_virtual
+cat /tmp/apply.out /tmp/get.out
+check "export and apply succeed" test "$export_status:$apply_status" = 0:0
+check "apply names the one difference" grep -q "^wakeup: .* -> button-only$" /tmp/apply.out
+check "get reads the applied value" grep -q "^wakeup = button-only$" /tmp/get.out
 exit $failed

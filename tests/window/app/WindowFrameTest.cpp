@@ -39,9 +39,10 @@ TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequen
     // The system menu speaks the language in force.
     session.Choose(QStringLiteral("cbbLang"), lkChs);
     const QList<QAction*> entries = bar->systemMenuButton()->menu()->actions();
-    ASSERT_EQ(entries.size(), 2);
+    ASSERT_EQ(entries.size(), 5);
     EXPECT_EQ(entries[0]->text(), QString::fromUtf8("最小化"));
     EXPECT_EQ(entries[1]->text(), QString::fromUtf8("关闭"));
+    EXPECT_EQ(entries[4]->text(), QString::fromUtf8("从文件载入设定…"));
     session.Choose(QStringLiteral("cbbLang"), lkEng);
     EXPECT_EQ(entries[1]->text(), "Close");
 
