@@ -61,6 +61,8 @@ OptionChange::Result OptionChange::run(const SettingRow& row, const std::functio
         return choice;
     };
     Result result;
+    if (run.refused())
+        return result;  // another program has the receiver: not taken
     for (int pass = 1; pass <= CommandChannel::kRetryLimit; ++pass) {
         const std::optional<int> choice = wantedChoice();
         if (!run.live() || !choice) {

@@ -6,10 +6,7 @@
 #include "protocol/receiver/CustomKeys.h"
 #include "protocol/receiver/ReceiverState.h"
 #include "protocol/receiver/StatusReadouts.h"
-
-#include <QMutexLocker>
-#include <QRecursiveMutex>
-#include <QTimer>
+#include "protocol/receiver/StatusTickHold.h"
 
 SettingsService::SettingsService(CommandChannel& channel, ReceiverState& state)
     : channel_(channel), state_(state)
@@ -30,27 +27,15 @@ SettingsService::Written SettingsService::write(const SettingRow& row,
         OptionChange(channel_, writes_).sendOnly(row, wanted());
         return {channel_.usable() ? Outcome::Taken : Outcome::ReceiverGone};
     }
-    // A write started inside another sequence's exchanges leaves the timer to that sequence,
-    // which arms it itself.
-    QTimer* timer = hold_.statusTimer;
-    const bool insideAnother = channel_.insideRun();
-    const bool wasArmed = timer && timer->isActive();
-    if (timer)
-        timer->stop();
     Written written;
     {
-        std::optional<QMutexLocker<QRecursiveMutex>> lock;
-        if (hold_.deviceLock)
-            lock.emplace(hold_.deviceLock);
+        const StatusTickHold hold(hold_.statusTimer, hold_.deviceLock, channel_);
         written = row.kind == SettingKind::Hotkey ? storeHotkey(row, wanted())
                                                   : writeOnMouse(row, wanted);
     }
-    if (written.outcome == Outcome::ReceiverGone)
-        return written;  // the device change has set the timers
-    if (row.kind == SettingKind::MouseCpi && written.outcome != Outcome::MouseSilent)
+    if (row.kind == SettingKind::MouseCpi && written.outcome != Outcome::MouseSilent &&
+        written.outcome != Outcome::ReceiverGone)
         state_.CpiChanged = true;  // the next CPI read-out first renews the link
-    if (timer && (!insideAnother || wasArmed))
-        timer->start();
     return written;
 }
 

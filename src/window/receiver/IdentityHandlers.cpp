@@ -5,11 +5,11 @@
 #include "protocol/device/CommandChannel.h"
 #include "protocol/device/ReentryGuard.h"
 #include "protocol/receiver/EepromMap.h"
+#include "protocol/receiver/StatusTickHold.h"
 #include "protocol/receiver/UsbIdentity.h"
 #include "window/app/MainWindow.h"
 #include "window/app/UserPrompts.h"
 #include "window/i18n/IdentityTexts.h"
-#include "window/receiver/StatusTickHold.h"
 
 THexEdit* TForm1::EepromByteBox(const QObject* button) const
 {
@@ -67,7 +67,7 @@ void TForm1::RunEepromWrites(const std::function<EepromWrite()>& writes)
     }
     EepromWrite outcome = EepromWrite::Done;
     {
-        const StatusTickHold hold(tmrStatus, DeviceLock());
+        const StatusTickHold hold(tmrStatus, DeviceLock(), Channel());
         outcome = writes();
     }
     if (outcome == EepromWrite::NotConfirmed)

@@ -201,6 +201,13 @@ TEST(StatusTickEndsTest, OnlyAGoneReceiverOrAPairingLeavesTheTimerOff)
     const Case cases[] = {
         {"another program holds the receiver", [](SimSession&, Taken& lock) { lock.taken = true; },
          true},
+        {"it held it when the user chose a setting",
+         [](SimSession& s, Taken& lock) {
+             lock.taken = true;
+             s.Click(QStringLiteral("rbRF_DR_2A"));
+             EXPECT_TRUE(s.window().tmrStatus->isActive());  // before any tick arms it
+         },
+         true},
         {"it held it at the attach",
          [](SimSession& s, Taken& lock) {
              lock.taken = true;
