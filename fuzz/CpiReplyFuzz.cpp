@@ -1,6 +1,6 @@
 // libFuzzer entry for the CPI reply decoder and the CPI choice it leads to: only 500, 800,
-// 1000 and 1600 decode, and the choice is never made while neither button is on show outside a
-// read-back, nor made again when it is on show.
+// 1000 and 1600 decode, and the choice is never made while none is on show outside a read-back,
+// nor made again when it is on show.
 #include "FuzzInput.h"
 #include "protocol/receiver/StatusReadouts.h"
 
@@ -12,15 +12,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expect(hundreds.has_value() == (reply[0] == 0 && listed));
     if (!hundreds)
         return 0;
-    for (int flags = 0; flags < 8; ++flags) {
-        const bool high = flags & 1, low = flags & 2, readBack = flags & 4;
-        const CpiSelection selection = SelectCpi(*hundreds, high, low, readBack);
-        if (!high && !low && !readBack)
-            Expect(selection == CpiSelection::None);
-        if (selection == CpiSelection::High)
-            Expect(CpiIsHigh(*hundreds) && !high);
-        if (selection == CpiSelection::Low)
-            Expect(!CpiIsHigh(*hundreds) && !low);
+    // Nothing on show (-1), or either CPI choice; in a read-back or not.
+    for (int shown = -1; shown < 2; ++shown) {
+        for (const bool readBack : {false, true}) {
+            const std::optional<int> choice = CpiChoiceToShow(*hundreds, shown, readBack);
+            if (shown < 0 && !readBack)
+                Expect(!choice);
+            if (choice)
+                Expect(*choice == CpiChoice(*hundreds) && *choice != shown);
+        }
     }
     return 0;
 }

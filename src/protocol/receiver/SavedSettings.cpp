@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace SavedSettings {
 
 namespace {
@@ -29,9 +31,12 @@ std::optional<quint16> HexId(const QJsonValue& value)
     return quint16(value.toString().toUInt(nullptr, 16));
 }
 
+// A number without a fraction, within the range a whole number of JSON keeps exactly.
 bool IsWhole(const QJsonValue& value)
 {
-    return value.isDouble() && value.toDouble() == double(qint64(value.toDouble()));
+    const double number = value.toDouble();
+    return value.isDouble() && std::abs(number) < 9007199254740992.0 &&
+           std::trunc(number) == number;
 }
 
 // What get prints for a hotkey the receiver holds no listed function for: nothing to apply.

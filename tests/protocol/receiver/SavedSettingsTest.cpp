@@ -41,6 +41,7 @@ TEST(SavedSettingsTest, AFileIsCheckedWholeAndTheRefusalNamesTheKeyOrThePlace)
          "'sometimes' is not a value of 'wakeup'; the values are: motion-and-button, button-only"},
         {R"({"cpi": 1600})", "'cpi' takes a string"},
         {R"({"version": "1"})", "'version' takes a whole number"},
+        {R"({"version": 1e300})", "'version' takes a whole number"},  // past any integer
         {R"({"version": 2})", "the file's version 2 is newer than 1, which this tool reads"},
         {R"({"format": "something else"})", "the file's format is 'something else'"},
         {R"({"receiver": {"vendorId": "7A3C"}})", "'receiver' takes an object with vendorId"},
