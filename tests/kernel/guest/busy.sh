@@ -2,12 +2,7 @@
 # beside it: a tick that finds the receiver held by the command is skipped, never the last.
 . /tests/lib.sh
 
-mkdir -p /tmp/busy-config/KARVELO
-printf '[General]\nLngSection=lkEng\n' >/tmp/busy-config/KARVELO/RF_BIND.conf
-start_virtual --log /tmp/busy.log
-XDG_CONFIG_HOME=/tmp/busy-config QT_QPA_PLATFORM=offscreen karvelo-rf-tool 2>/tmp/busy.err &
-window=$!
-wait_for grep -q ' set ok 01 0A' /tmp/busy.log  # the window has attached
+start_window_on_receiver /tmp/busy.log
 # Only the window reads the battery (command 0A): get reads the hotkeys and the mouse.
 window_reads() { awk '$2 == "set" && $5 == "0A"' /tmp/busy.log | wc -l; }
 gets_done=0

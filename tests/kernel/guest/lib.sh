@@ -35,3 +35,13 @@ add_tester() {
 as_tester() { # command line, run by tester's shell
     su -s /bin/sh -c "HOME=/tmp/tester XDG_RUNTIME_DIR=/tmp/tester/run QT_QPA_PLATFORM=offscreen $1" tester
 }
+# Starts the receiver logging to LOG and the window (English, offscreen) on it, and waits until
+# the window has attached (its first battery read): window= its process.
+start_window_on_receiver() { # log
+    mkdir -p /tmp/window-config/KARVELO
+    printf '[General]\nLngSection=lkEng\n' >/tmp/window-config/KARVELO/RF_BIND.conf
+    start_virtual --log "$1"
+    XDG_CONFIG_HOME=/tmp/window-config QT_QPA_PLATFORM=offscreen karvelo-rf-tool 2>/tmp/window.err &
+    window=$!
+    wait_for grep -q ' set ok 01 0A' "$1"
+}

@@ -4,12 +4,7 @@
 # starts with SIGINT ignored, which the watch keeps so).
 . /tests/lib.sh
 
-mkdir -p /tmp/watch-config/KARVELO
-printf '[General]\nLngSection=lkEng\n' >/tmp/watch-config/KARVELO/RF_BIND.conf
-start_virtual --log /tmp/watch.log
-XDG_CONFIG_HOME=/tmp/watch-config QT_QPA_PLATFORM=offscreen karvelo-rf-tool 2>/tmp/window.err &
-window=$!
-wait_for grep -q ' set ok 01 0A' /tmp/watch.log  # the window has attached
+start_window_on_receiver /tmp/watch.log
 KARVELO_RF_TRACE=1 karvelo-rf --json watch >/tmp/watch.out 2>/tmp/watch.trace &
 watch=$!
 sleep 8
