@@ -19,8 +19,8 @@ const std::vector<CliCommand>& CliCommandTable()
         {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
          "identity [--vid X] [--pid Y] [--string S] [--force]",
          [] { return Localized(CliText::kIdentitySummary); }},
-        {"watch", RunWatch, nullptr, false, kReceiver | kInterval, 0, "watch [--interval S]",
-         [] { return Localized(WatchText::kSummary); }},
+        {"watch", RunWatch, nullptr, false, kReceiver | kInterval | kBar, 0,
+         "watch [--interval S] [--bar waybar|line]", [] { return Localized(WatchText::kSummary); }},
     };
     return commands;
 }

@@ -34,14 +34,15 @@ int OpenFailure(CliSession::Open result, CliSession& session, const CliOptions& 
 {
     switch (result) {
     case CliSession::Open::NoAccess:
-        out.error(Localized(CliText::kNoAccess)
-                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front()
-                                                      : options.receiver));
+        out.error([&] {
+            return Localized(CliText::kNoAccess)
+                .arg(options.receiver.isEmpty() ? session.deniedNodes().front() : options.receiver);
+        });
         break;
     case CliSession::Open::NotFound:
-        out.error(Localized(CliText::kReceiverNotFound).arg(options.receiver));
+        out.error([&] { return Localized(CliText::kReceiverNotFound).arg(options.receiver); });
         break;
-    default: out.error(Localized(CliText::kNoReceiver)); break;
+    default: out.error([&] { return Localized(CliText::kNoReceiver); }); break;
     }
     return CliExit::kNoReceiver;
 }
@@ -59,7 +60,7 @@ int Run(const CliCommand& command, const CliOptions& options)
     if (command.check) {
         const int checked = command.check(options, out);
         if (checked != CliExit::kDone) {
-            out.flush();
+            out.flush(checked);
             return checked;
         }
     }
@@ -74,16 +75,18 @@ int Run(const CliCommand& command, const CliOptions& options)
     if (status != CliExit::kDone && session.ReceiverRemoved()) {
         // Whatever the command made of its failed exchanges, the reason is the removal.
         out.discard();
-        out.error(Localized(ReceiverLinkText::kRemoved));
+        out.error([&] { return Localized(ReceiverLinkText::kRemoved); });
         status = CliExit::kNoReceiver;
     }
     if (session.channel().lockRefused()) {
         const QString& failure = session.channel().lockFailure();
-        out.error(failure.isEmpty() ? Localized(CliText::kWindowBusy)
-                                    : Localized(ReceiverLinkText::kLockUnavailable).arg(failure));
+        out.error([&] {
+            return failure.isEmpty() ? Localized(CliText::kWindowBusy)
+                                     : Localized(ReceiverLinkText::kLockUnavailable).arg(failure);
+        });
         status = CliExit::kDeviceFailed;
     }
-    out.flush();
+    out.flush(status);
     return status;
 }
 
@@ -96,6 +99,11 @@ int main(int argc, char** argv)
     const CliOptions options = ParseCliOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(options.error));
+        if (QCoreApplication::arguments().contains(QStringLiteral("--json"))) {
+            CurrentLanguage = lkEng;
+            CliOutput::PrintFailure(ParseCliOptions(QCoreApplication::arguments()).error,
+                                    CliExit::kUsage);
+        }
         return CliExit::kUsage;
     }
     if (options.version) {
@@ -104,12 +112,17 @@ int main(int argc, char** argv)
     }
     if (options.command.isEmpty()) {
         std::fputs(qPrintable(Usage()), options.help ? stdout : stderr);
+        if (!options.help && options.json)
+            CliOutput::PrintFailure(QStringLiteral("no command given (try --help)"),
+                                    CliExit::kUsage);
         return options.help ? CliExit::kDone : CliExit::kUsage;
     }
     try {
         return Run(*FindCliCommand(options.command), options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", kProgram, e.what());
+        if (options.json)
+            CliOutput::PrintFailure(QString::fromLocal8Bit(e.what()), CliExit::kDeviceFailed);
     }
     return CliExit::kDeviceFailed;
 }
