@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliTexts.h"
+#include "cli/ReportTexts.h"
 #include "cli/WatchTexts.h"
 
 const std::vector<CliCommand>& CliCommandTable()
@@ -21,6 +22,8 @@ const std::vector<CliCommand>& CliCommandTable()
          [] { return Localized(CliText::kIdentitySummary); }},
         {"watch", RunWatch, nullptr, false, kReceiver | kInterval | kBar, 0,
          "watch [--interval S] [--bar waybar|line]", [] { return Localized(WatchText::kSummary); }},
+        {"report", RunReport, nullptr, false, kReceiver | kFull, 0, "report [--full]",
+         [] { return Localized(ReportText::kSummary); }},
     };
     return commands;
 }

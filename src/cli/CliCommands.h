@@ -21,6 +21,8 @@ int CheckIdentity(const CliOptions& options, CliOutput& out);
 int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out);
 // Opens the receiver itself: none at the start is a state, not an error.
 int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out);
+// Opens the receiver itself: a report is made without one.
+int RunReport(CliSession& session, const CliOptions& options, CliOutput& out);
 
 struct CliCommand {
     const char* name;

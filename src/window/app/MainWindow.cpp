@@ -1,5 +1,6 @@
 #include "window/app/MainWindow.h"
 
+#include "cli/ReportTexts.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "window/app/AccessibleControls.h"
@@ -90,6 +91,8 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
+    skinForm1->titleBar()->AddMenuEntry(ReportText::kCopyEntry,
+                                        [this] { Guarded([&] { CopyReportClick(this); }); });
 }
 
 TForm1::~TForm1()

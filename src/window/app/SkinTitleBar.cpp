@@ -99,6 +99,8 @@ void TSkinTitleBar::Retranslate()
         minimiseEntry_->setText(Localized(FrameText::kMinimize));
     if (closeEntry_)
         closeEntry_->setText(Localized(FrameText::kClose));
+    for (const auto& [entry, text] : entries_)
+        entry->setText(Localized(*text));
     const std::pair<QToolButton*, const LocalText*> names[] = {
         {systemMenu_, &SpokenName::kSystemMenu},
         {minimise_, &FrameText::kMinimize},
@@ -107,6 +109,21 @@ void TSkinTitleBar::Retranslate()
     for (const auto& [button, name] : names)
         if (button)
             button->setAccessibleName(Localized(*name));
+}
+
+QAction* TSkinTitleBar::AddMenuEntry(const LocalText& text, const std::function<void()>& run)
+{
+    QMenu* menu = systemMenu_ ? systemMenu_->menu() : nullptr;
+    if (!menu)
+        return nullptr;
+    const QList<QAction*> own = menu->actions();
+    auto* entry = new QAction(Localized(text), menu);
+    connect(entry, &QAction::triggered, this, run);
+    menu->insertAction(own.isEmpty() ? nullptr : own.front(), entry);
+    if (entries_.empty() && !own.isEmpty())
+        menu->insertSeparator(own.front());
+    entries_.emplace_back(entry, &text);
+    return entry;
 }
 
 QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)

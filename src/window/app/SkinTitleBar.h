@@ -1,6 +1,11 @@
 #pragma once
 
+#include "protocol/i18n/LocalText.h"
+
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QAction;
 class QToolButton;
@@ -23,6 +28,9 @@ public:
     QToolButton* closeButton() const { return close_; }
     // The system menu's entries and the buttons' spoken names again, in the language in force.
     void Retranslate();
+    // An entry of the system menu above the window's own (minimise, close), its text in the
+    // language in force.
+    QAction* AddMenuEntry(const LocalText& text, const std::function<void()>& run);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +49,7 @@ private:
     QToolButton* close_ = nullptr;
     QAction* minimiseEntry_ = nullptr;
     QAction* closeEntry_ = nullptr;
+    std::vector<std::pair<QAction*, const LocalText*>> entries_;  // added by the window
     QPoint dragOffset_;  // where the press caught the window, when the platform cannot move it
     bool dragging_ = false;
 };
