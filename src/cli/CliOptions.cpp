@@ -165,3 +165,18 @@ CliOptions ParseCliOptions(const QStringList& arguments)
     options.full = options.given & CliOption::kFull;
     return options;
 }
+
+QStringList OptionSpellings(unsigned bits)
+{
+    QStringList names;
+    for (const OptionSpelling& spelling : kSpellings)
+        if ((spelling.bit & bits) && QLatin1String(spelling.name).startsWith(QLatin1String("--")))
+            names << QString::fromLatin1(spelling.name);
+    return names;
+}
+
+bool OptionTakesValue(const QString& spelling)
+{
+    const OptionSpelling* found = FindSpelling(spelling);
+    return found && found->takesValue;
+}

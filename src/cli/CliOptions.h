@@ -48,3 +48,8 @@ struct CliOptions {
 };
 
 CliOptions ParseCliOptions(const QStringList& arguments);
+
+// The spellings of the options among `bits` (the long ones), for the shells' completion.
+QStringList OptionSpellings(unsigned bits);
+// Whether the option so spelled takes a value after it.
+bool OptionTakesValue(const QString& spelling);

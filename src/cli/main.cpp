@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliCompletion.h"
 #include "cli/CliLanguage.h"
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
@@ -96,6 +97,11 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     CurrentLanguage = MessagesLanguage();
+    if (QCoreApplication::arguments().value(1) == QLatin1String(kCompletionCommand)) {
+        for (const QString& word : CompletionCandidates(QCoreApplication::arguments().mid(2)))
+            std::printf("%s\n", qPrintable(word));
+        return CliExit::kDone;
+    }
     const CliOptions options = ParseCliOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(options.error));
