@@ -258,7 +258,9 @@ QJsonObject SeatPart()
             loginctl.error() == QProcess::FailedToStart
                 ? QStringLiteral("loginctl is not there")
                 : QString::fromLocal8Bit(loginctl.readAllStandardError().left(512)).trimmed();
-        return {{QStringLiteral("problem"), why.isEmpty() ? QStringLiteral("no session") : why},
+        return {{QStringLiteral("problem"),
+                 why.isEmpty() ? QStringLiteral("no session")
+                               : QString(why).replace(QLatin1Char('\n'), QStringLiteral("; "))},
                 {QStringLiteral("uaccessApplies"), false}};
     }
     QHash<QString, QString> values;
@@ -322,7 +324,7 @@ void AddLines(QStringList& lines, const QJsonObject& object, const QString& inde
     int width = 0;
     for (auto it = object.begin(); it != object.end(); ++it)
         if (!it->isObject() && !it->isArray())
-            width = std::max(width, int(Heading(it.key()).size()));
+            width = std::max(width, DisplayWidth(Heading(it.key())));
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString heading = Heading(it.key());
         if (it->isObject()) {

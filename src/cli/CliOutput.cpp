@@ -7,9 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// Columns a text takes on a terminal: two for the East Asian wide characters.
 int DisplayWidth(const QString& text)
 {
     int width = 0;
@@ -22,8 +19,6 @@ int DisplayWidth(const QString& text)
                      : 1;
     return width;
 }
-
-}  // namespace
 
 void CliOutput::fields(const std::vector<std::pair<QString, QString>>& rows)
 {

@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+// Columns a text takes on a terminal: two for the East Asian wide characters.
+int DisplayWidth(const QString& text);
+
 // The version of the JSON interface: within one version keys are only ever added, never
 // renamed, removed or given another type.
 inline constexpr int kJsonApiVersion = 1;

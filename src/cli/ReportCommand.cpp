@@ -46,9 +46,11 @@ QJsonObject ReadReceiver(CliSession& session, const CliOptions& options,
 
 int RunReport(CliSession& session, const CliOptions& options, CliOutput& out)
 {
+    // The system first: who holds the receiver's lock now, not once the receiver was read.
+    const QJsonObject system = BugReport::GatherSystem();
     std::optional<QJsonObject> settings;
     const QJsonObject receiver = ReadReceiver(session, options, settings);
-    const QJsonObject report = BugReport::Assemble(BugReport::GatherSystem(), receiver, settings);
+    const QJsonObject report = BugReport::Assemble(system, receiver, settings);
     if (out.json())
         out.document() = report;
     else
