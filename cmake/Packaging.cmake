@@ -73,12 +73,15 @@ add_custom_target(packaging_readme ALL DEPENDS ${PACKAGING_OUT}/README.md.gz)
 install(FILES ${PACKAGING_OUT}/README.md.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES packaging/completions/karvelo-rf.bash
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME karvelo-rf)
-if(CMAKE_INSTALL_PREFIX MATCHES "(^|/)usr/?$")
-  set(ZSH_COMPLETIONS_DIR ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
-else()
-  set(ZSH_COMPLETIONS_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions)
-endif()
-install(FILES packaging/completions/_karvelo-rf DESTINATION ${ZSH_COMPLETIONS_DIR})
+set(ZSH_COMPLETION_SOURCE ${PROJECT_SOURCE_DIR}/packaging/completions/_karvelo-rf)
+install(CODE "
+  if(CMAKE_INSTALL_PREFIX MATCHES \"(^|/)usr/?$\")
+    set(zsh_dir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions\")
+  else()
+    set(zsh_dir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/site-functions\")
+  endif()
+  file(INSTALL DESTINATION \"\${zsh_dir}\" TYPE FILE FILES \"${ZSH_COMPLETION_SOURCE}\")
+")
 install(FILES packaging/completions/karvelo-rf.fish
         DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 

@@ -196,9 +196,10 @@ QJsonObject NodePart(const QString& name, quint16 vendor, quint16 product)
     char attribute[1024];
     const ssize_t size =
         ::getxattr(encoded.constData(), "system.posix_acl_access", attribute, sizeof attribute);
+    // No attribute: no ACL ("" shows as none); a malformed one: not known.
     node.insert(QStringLiteral("acl"),
                 size > 0 ? OrNull(BugReport::AclText(QByteArray(attribute, int(size))))
-                         : QJsonValue());
+                         : QJsonValue(QString()));
     const std::optional<bool> tagged = HasUaccessTag(name);
     node.insert(QStringLiteral("uaccessTag"), tagged ? QJsonValue(*tagged) : QJsonValue());
     // Opening a hidraw node sends nothing to the device.
@@ -316,7 +317,7 @@ QString ValueText(const QJsonValue& value)
     }
     default: break;
     }
-    return Localized(ReportText::kNone);
+    return Localized(ReportText::kNotKnown);
 }
 
 void AddLines(QStringList& lines, const QJsonObject& object, const QString& indent)

@@ -23,6 +23,7 @@ inline constexpr LocalText kTitle{"karvelo-rf report, %1 (attach it to a bug rep
 inline constexpr LocalText kYes{"yes", "是", "是"};
 inline constexpr LocalText kNo{"no", "否", "否"};
 inline constexpr LocalText kNone{"none", "無", "无"};
+inline constexpr LocalText kNotKnown{"not known", "未知", "未知"};
 inline constexpr LocalText kMasked{"masked (--full shows it)", "已遮蔽（--full 可顯示）",
                                    "已屏蔽（--full 可显示）"};
 
