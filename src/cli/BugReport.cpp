@@ -11,7 +11,6 @@
 #include "protocol/receiver/SettingsTable.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDir>
 #include <QFile>
@@ -102,9 +101,16 @@ QJsonObject DesktopPart(std::optional<bool> trayHost)
         part.insert(QStringLiteral("notificationService"), QJsonValue());
         return part;
     }
-    QDBusConnectionInterface* names = bus.interface();
-    const auto registered = [names](const char* name) {
-        return names && names->isServiceRegistered(QString::fromLatin1(name)).value();
+    // Every call waits a second at most: a bus that does not answer leaves the answer unknown.
+    QDBusInterface daemon(QStringLiteral("org.freedesktop.DBus"),
+                          QStringLiteral("/org/freedesktop/DBus"),
+                          QStringLiteral("org.freedesktop.DBus"), bus);
+    daemon.setTimeout(kBusWaitMs);
+    const auto registered = [&daemon](const char* name) {
+        const QDBusMessage reply =
+            daemon.call(QStringLiteral("NameHasOwner"), QString::fromLatin1(name));
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+               reply.arguments().constFirst().toBool();
     };
     bool host = false;
     if (registered("org.kde.StatusNotifierWatcher")) {
