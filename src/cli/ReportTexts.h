@@ -15,7 +15,7 @@ inline constexpr LocalText kSummary{
     "      會被遮蔽",
     "错误报告所需的信息：版本、桌面、udev 规则、各接收器的节点与可打开的用户、座席、\n"
     "      锁定、接收器的状态与设定；不需 root 也不需接收器；除非加上 --full，否则鼠标与键盘 ID\n"
-    "      会被遮蔽"};
+    "      会被屏蔽"};
 
 inline constexpr LocalText kTitle{"karvelo-rf report, %1 (attach it to a bug report)",
                                   "karvelo-rf 報告，%1（請附在錯誤回報中）",
