@@ -62,6 +62,29 @@ install(FILES ${PACKAGING_OUT}/karvelo-rf-tool.1.gz ${PACKAGING_OUT}/karvelo-rf.
 install(FILES packaging/debian/copyright ${PACKAGING_OUT}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# The README beside the copyright file (compressed, as Debian's policy asks of a larger one),
+# and karvelo-rf's completions for bash, zsh and fish where each shell looks under the prefix
+# (zsh: Debian's vendor folder under /usr, site-functions elsewhere).
+add_custom_command(OUTPUT ${PACKAGING_OUT}/README.md.gz
+  COMMAND ${GZIP_EXECUTABLE} -9nc ${PROJECT_SOURCE_DIR}/README.md > ${PACKAGING_OUT}/README.md.gz
+  DEPENDS ${PROJECT_SOURCE_DIR}/README.md
+  VERBATIM)
+add_custom_target(packaging_readme ALL DEPENDS ${PACKAGING_OUT}/README.md.gz)
+install(FILES ${PACKAGING_OUT}/README.md.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES packaging/completions/karvelo-rf.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME karvelo-rf)
+set(ZSH_COMPLETION_SOURCE ${PROJECT_SOURCE_DIR}/packaging/completions/_karvelo-rf)
+install(CODE "
+  if(CMAKE_INSTALL_PREFIX MATCHES \"(^|/)usr/?$\")
+    set(zsh_dir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions\")
+  else()
+    set(zsh_dir \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/site-functions\")
+  endif()
+  file(INSTALL DESTINATION \"\${zsh_dir}\" TYPE FILE FILES \"${ZSH_COMPLETION_SOURCE}\")
+")
+install(FILES packaging/completions/karvelo-rf.fish
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME karvelo-rf-tool)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -22,7 +22,9 @@ for group in "$@"; do
     package) packages+=(dpkg-dev file) ;;
     # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod.
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream clang-format-14
-                     qemu-system-x86 busybox-static kmod) ;;
+                     qemu-system-x86 busybox-static kmod)
+          # karvelo-rf's completions are parsed by the shells they are for.
+          packages+=(zsh fish) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool openbox trayer) ;;
     timing) packages+=(xvfb libx11-dev valgrind trayer) ;;
     a11y) packages+=(xvfb xauth openbox xdotool at-spi2-core python3-pyatspi dbus) ;;

@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
+#include "cli/ReportTexts.h"
 #include "cli/WatchTexts.h"
 
 const std::vector<CliCommand>& CliCommandTable()
@@ -20,8 +21,10 @@ const std::vector<CliCommand>& CliCommandTable()
         {"identity", RunIdentity, CheckIdentity, true, kVid | kPid | kString | kForce, 0,
          "identity [--vid X] [--pid Y] [--string S] [--force]",
          [] { return Localized(CliText::kIdentitySummary); }},
-        {"watch", RunWatch, nullptr, false, kReceiver | kInterval, 0, "watch [--interval S]",
-         [] { return Localized(WatchText::kSummary); }},
+        {"watch", RunWatch, nullptr, false, kReceiver | kInterval | kBar, 0,
+         "watch [--interval S] [--bar waybar|line]", [] { return Localized(WatchText::kSummary); }},
+        {"report", RunReport, nullptr, false, kReceiver | kFull, 0, "report [--full]",
+         [] { return Localized(ReportText::kSummary); }},
         {"export", RunExport, nullptr, true, 0, 1, "export [FILE]",
          [] { return Localized(CliText::kExportSummary); }},
         {"apply", RunApply, CheckApply, false, kReceiver | kDryRun, 1, "apply FILE [--dry-run]",
@@ -49,14 +52,17 @@ std::optional<int> OpenOrSay(CliSession& session, const CliOptions& options, Cli
     switch (session.OpenReceiver(options.receiver)) {
     case CliSession::Open::Ok: return std::nullopt;
     case CliSession::Open::NoAccess:
-        out.error(Localized(CliText::kNoAccess)
-                      .arg(options.receiver.isEmpty() ? session.deniedNodes().front()
-                                                      : options.receiver));
+        out.error([&] {
+            return Localized(CliText::kNoAccess)
+                .arg(options.receiver.isEmpty() ? session.deniedNodes().front() : options.receiver);
+        });
         break;
     case CliSession::Open::NotFound:
-        out.error(Localized(CliText::kReceiverNotFound).arg(options.receiver));
+        out.error([&] { return Localized(CliText::kReceiverNotFound).arg(options.receiver); });
         break;
-    case CliSession::Open::NoReceiver: out.error(Localized(CliText::kNoReceiver)); break;
+    case CliSession::Open::NoReceiver:
+        out.error([] { return Localized(CliText::kNoReceiver); });
+        break;
     }
     return CliExit::kNoReceiver;
 }

@@ -29,6 +29,8 @@ int RunApply(CliSession& session, const CliOptions& options, CliOutput& out);
 
 // Opens the receiver the options name; on failure says why and gives the exit status.
 std::optional<int> OpenOrSay(CliSession& session, const CliOptions& options, CliOutput& out);
+// Opens the receiver itself: a report is made without one.
+int RunReport(CliSession& session, const CliOptions& options, CliOutput& out);
 
 struct CliCommand {
     const char* name;

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "cli/BarLines.h"
 #include "cli/CliCommands.h"
 #include "cli/CliTexts.h"
 #include "cli/WatchTexts.h"
@@ -24,7 +25,8 @@ constexpr OptionSpelling kSpellings[] = {
     {"--timeout", CliOption::kTimeout, true},  {"--vid", CliOption::kVid, true},
     {"--pid", CliOption::kPid, true},          {"--string", CliOption::kString, true},
     {"--force", CliOption::kForce, false},     {"--interval", CliOption::kInterval, true},
-    {"--dry-run", CliOption::kDryRun, false},
+    {"--dry-run", CliOption::kDryRun, false},  {"--bar", CliOption::kBar, true},
+    {"--full", CliOption::kFull, false},
 };
 
 const OptionSpelling* FindSpelling(const QString& arg)
@@ -68,6 +70,13 @@ bool StoreValue(unsigned bit, const QString& value, CliOptions& options)
             return false;
         }
         break;
+    case CliOption::kBar:
+        if (!BarFormatNamed(value)) {
+            options.error = Localized(WatchText::kBarRange).arg(value);
+            return false;
+        }
+        options.bar = value;
+        break;
     case CliOption::kVid: options.vid = value; break;
     case CliOption::kPid: options.pid = value; break;
     case CliOption::kString: options.text = value; break;
@@ -75,12 +84,19 @@ bool StoreValue(unsigned bit, const QString& value, CliOptions& options)
     return true;
 }
 
-bool ParseOption(const QStringList& arguments, int& i, CliOptions& options)
+// `--option value` or `--option=value`; `arg` is left as the option's name alone.
+bool ParseOption(const QStringList& arguments, int& i, QString& arg, CliOptions& options)
 {
-    const QString& arg = arguments.at(i);
+    arg = arguments.at(i);
+    std::optional<QString> joined;  // the value after '='
+    const qsizetype equals = arg.indexOf(QLatin1Char('='));
+    if (arg.startsWith(QLatin1String("--")) && equals > 2) {
+        joined = arg.mid(equals + 1);
+        arg.truncate(equals);
+    }
     const OptionSpelling* spelling = FindSpelling(arg);
     if (!spelling) {
-        options.error = Localized(CliText::kUnknownFlag).arg(arg);
+        options.error = Localized(CliText::kUnknownFlag).arg(arguments.at(i));
         return false;
     }
     if (options.given & spelling->bit) {
@@ -88,8 +104,14 @@ bool ParseOption(const QStringList& arguments, int& i, CliOptions& options)
         return false;
     }
     options.given |= spelling->bit;
+    if (!spelling->takesValue && joined) {
+        options.error = Localized(CliText::kTakesNoValue).arg(arg);
+        return false;
+    }
     if (!spelling->takesValue)
         return true;
+    if (joined)
+        return StoreValue(spelling->bit, *joined, options);
     if (i + 1 >= arguments.size()) {
         options.error = Localized(CliText::kNeedsValue).arg(arg);
         return false;
@@ -121,9 +143,10 @@ CliOptions ParseCliOptions(const QStringList& arguments)
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg.startsWith(QLatin1String("-")) && arg.size() > 1) {
-            if (!ParseOption(arguments, i, options))
+            QString name;
+            if (!ParseOption(arguments, i, name, options))
                 return options;
-            spelled << arg;
+            spelled << name;
         } else if (options.command.isEmpty()) {
             if (!FindCliCommand(arg)) {
                 options.error = Localized(CliText::kUnknownCommand).arg(arg);
@@ -141,5 +164,21 @@ CliOptions ParseCliOptions(const QStringList& arguments)
     options.version = options.given & CliOption::kVersion;
     options.force = options.given & CliOption::kForce;
     options.dryRun = options.given & CliOption::kDryRun;
+    options.full = options.given & CliOption::kFull;
     return options;
+}
+
+QStringList OptionSpellings(unsigned bits)
+{
+    QStringList names;
+    for (const OptionSpelling& spelling : kSpellings)
+        if ((spelling.bit & bits) && QLatin1String(spelling.name).startsWith(QLatin1String("--")))
+            names << QString::fromLatin1(spelling.name);
+    return names;
+}
+
+bool OptionTakesValue(const QString& spelling)
+{
+    const OptionSpelling* found = FindSpelling(spelling);
+    return found && found->takesValue;
 }

@@ -18,7 +18,9 @@ constexpr unsigned kPid = 1u << 7;
 constexpr unsigned kString = 1u << 8;
 constexpr unsigned kForce = 1u << 9;
 constexpr unsigned kInterval = 1u << 10;
-constexpr unsigned kDryRun = 1u << 11;
+constexpr unsigned kBar = 1u << 11;
+constexpr unsigned kFull = 1u << 12;
+constexpr unsigned kDryRun = 1u << 13;
 // Taken by every command.
 constexpr unsigned kGlobal = kJson | kSimulate | kHelp | kVersion;
 }  // namespace CliOption
@@ -39,6 +41,8 @@ struct CliOptions {
     QString receiver;                    // node path chosen with --receiver
     std::optional<int> timeoutSeconds;   // pair --timeout
     std::optional<int> intervalSeconds;  // watch --interval
+    std::optional<QString> bar;          // watch --bar: waybar or line
+    bool full = false;                   // report --full
     std::optional<QString> vid;          // identity --vid
     std::optional<QString> pid;          // identity --pid
     std::optional<QString> text;         // identity --string
@@ -46,3 +50,8 @@ struct CliOptions {
 };
 
 CliOptions ParseCliOptions(const QStringList& arguments);
+
+// The spellings of the options among `bits` (the long ones), for the shells' completion.
+QStringList OptionSpellings(unsigned bits);
+// Whether the option so spelled takes a value after it.
+bool OptionTakesValue(const QString& spelling);

@@ -1,13 +1,12 @@
 #include "cli/CliOutput.h"
 
+#include "protocol/i18n/Lang.h"
+
 #include <QJsonDocument>
 
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-// Columns a text takes on a terminal: two for the East Asian wide characters.
 int DisplayWidth(const QString& text)
 {
     int width = 0;
@@ -21,8 +20,6 @@ int DisplayWidth(const QString& text)
     return width;
 }
 
-}  // namespace
-
 void CliOutput::fields(const std::vector<std::pair<QString, QString>>& rows)
 {
     int column = 0;
@@ -32,10 +29,20 @@ void CliOutput::fields(const std::vector<std::pair<QString, QString>>& rows)
         line(label + QString(column - DisplayWidth(label), QLatin1Char(' ')) + value);
 }
 
+void CliOutput::error(const std::function<QString()>& make)
+{
+    errors_ << make();
+    const TLanguateKind shown = CurrentLanguage;
+    CurrentLanguage = lkEng;
+    englishErrors_ << make();
+    CurrentLanguage = shown;
+}
+
 void CliOutput::discard()
 {
     lines_.clear();
     errors_.clear();
+    englishErrors_.clear();
     document_ = QJsonObject();
 }
 
@@ -45,12 +52,21 @@ void CliOutput::warnNow(const QString& text)
     std::fflush(stderr);
 }
 
-void CliOutput::flush()
+void CliOutput::flush(int status)
 {
+    if (json_ && status != 0 && !englishErrors_.isEmpty()) {
+        document_.insert(QStringLiteral("error"), englishErrors_.join(QStringLiteral("; ")));
+        document_.insert(QStringLiteral("exitStatus"), status);
+    }
     if (json_) {
-        if (!document_.isEmpty())
-            std::fputs(QJsonDocument(document_).toJson(QJsonDocument::Indented).constData(),
-                       stdout);
+        if (!document_.isEmpty()) {
+            document_.insert(QStringLiteral("apiVersion"), kJsonApiVersion);
+            const QByteArray text = QJsonDocument(document_).toJson(
+                compact_ ? QJsonDocument::Compact : QJsonDocument::Indented);
+            std::fputs(text.constData(), stdout);
+            if (compact_)
+                std::fputc('\n', stdout);
+        }
     } else {
         for (const QString& text : lines_)
             std::printf("%s\n", text.toLocal8Bit().constData());
@@ -59,4 +75,11 @@ void CliOutput::flush()
         std::fprintf(stderr, "karvelo-rf: %s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);
     discard();
+}
+
+void CliOutput::PrintFailure(const QString& english, int status)
+{
+    CliOutput out(true);
+    out.englishErrors_ << english;
+    out.flush(status);
 }

@@ -39,7 +39,9 @@ CliSession::CliSession(bool simulate)
       backend_(MakeBackend(simulate, clock_)),
       channel_(*clock_)
 {
-    channel_.setLock(std::make_shared<FileReceiverLock>(), kLockWaitMs);
+    // Each simulated receiver is this process's own: no other process can reach it.
+    if (!simulate)
+        channel_.setLock(std::make_shared<FileReceiverLock>(), kLockWaitMs);
     if (qgetenv("KARVELO_RF_TRACE") == "1")
         channel_.setTrace(PrintTrace);
 }

@@ -13,6 +13,7 @@ inline constexpr LocalText kUnknownFlag{"unknown option '%1' (try --help)",
                                         "沒有 '%1' 這個選項（請見 --help）",
                                         "没有 '%1' 这个选项（请见 --help）"};
 inline constexpr LocalText kNeedsValue{"%1 needs a value", "%1 需要一個值", "%1 需要一个值"};
+inline constexpr LocalText kTakesNoValue{"%1 takes no value", "%1 不需要值", "%1 不需要值"};
 inline constexpr LocalText kGivenTwice{"'%1' is given twice", "'%1' 重複出現", "'%1' 重复出现"};
 inline constexpr LocalText kNotAnOptionOf{
     "'%1' is not an option of %2 (see 'karvelo-rf %2 --help')",
@@ -52,7 +53,6 @@ inline constexpr LocalText kWindowBusy{
     "窗口正在使用接收器，请稍后再试"};
 inline constexpr LocalText kNoAnswer{"the receiver did not answer", "接收器沒有回應",
                                      "接收器没有响应"};
-inline constexpr LocalText kNoReceiversListed{"no receiver present", "沒有接收器", "没有接收器"};
 inline constexpr LocalText kAccessOk{"ok", "可使用", "可使用"};
 inline constexpr LocalText kAccessDenied{"no permission", "沒有權限", "没有权限"};
 
@@ -127,12 +127,13 @@ inline constexpr LocalText kForcedEmptyString{
     "警告：寫入空的字串描述符，接收器將沒有名稱", "警告：写入空的字符串描述符，接收器将没有名称"};
 // %2: the setting's name, %3: its values.
 inline constexpr LocalText kVoltsValue{
-    "'%1' is not a value of %2: it takes the warning level in volts, one of %3 "
-    "(a trailing V and zeros after the first decimal are allowed: 2.4, 2.40 and 2.4V are the same)",
+    "'%1' is not a value of %2: it takes the warning level in volts, one of %3 (a trailing V, "
+    "with or without a space before it, and zeros after the first decimal are allowed: 2.4, "
+    "2.40, 2.4V and 2.4 V are the same)",
     "'%1' 不是 %2 的值：請以伏特為單位給出警告電壓，可用的值為 %3"
-    "（可加上結尾的 V，小數第一位之後可補 0：2.4、2.40 與 2.4V 相同）",
+    "（可加上結尾的 V，前面可有一個空格；小數第一位之後可補 0：2.4、2.40、2.4V 與 2.4 V 相同）",
     "'%1' 不是 %2 的值：请以伏特为单位给出警告电压，可用的值为 %3"
-    "（可加上结尾的 V，小数第一位之后可补 0：2.4、2.40 与 2.4V 相同）"};
+    "（可加上结尾的 V，前面可有一个空格；小数第一位之后可补 0：2.4、2.40、2.4V 与 2.4 V 相同）"};
 
 // The labels and values of what the commands print for people (the options of get and set
 // keep their names: they are what set takes).
@@ -195,8 +196,8 @@ inline constexpr LocalText kUsageTail{
     "退出状态：0 完成，1 设备拒绝或没有响应（或窗口正在使用接收器），\n"
     "2 用法错误，3 没有接收器、没有权限，或接收器已被拔下。\n"};
 // One command's use: the program and its options (%1), the command (%2), its summary (%3).
-inline constexpr LocalText kCommandUsage{"Usage: %1 %2\n%3\n", "用法：%1 %2\n%3\n",
-                                         "用法：%1 %2\n%3\n"};
+inline constexpr LocalText kCommandUsage{"Usage: %1 %2\n      %3\n", "用法：%1 %2\n      %3\n",
+                                         "用法：%1 %2\n      %3\n"};
 inline constexpr LocalText kListSummary{"the receivers present, with node, IDs and access",
                                         "目前插上的接收器，含節點、ID 與存取權限",
                                         "当前插上的接收器，含节点、ID 与访问权限"};

@@ -65,7 +65,8 @@ bool IntendedIdentity(const ReceiverId& id, const CliOptions& options, CliOutput
         QStringList known;
         for (const ReceiverId& receiver : kReceiverIds)
             known << IdText(receiver);
-        out.error(Localized(CliText::kOutsideProducts).arg(IdText(id), known.join(", ")));
+        out.error(
+            [&] { return Localized(CliText::kOutsideProducts).arg(IdText(id), known.join(", ")); });
         return false;
     }
     out.warnNow(Localized(CliText::kForcedIdentity).arg(IdText(id)));
@@ -81,7 +82,7 @@ int ReadIdentity(CommandChannel& channel, CliOutput& out)
         length < 0 ? std::nullopt
                    : UsbIdentity::ReadString(channel, UsbIdentity::CharsFromLength(length >> 8));
     if (!text) {
-        out.error(Localized(CliText::kNoAnswer));
+        out.error([&] { return Localized(CliText::kNoAnswer); });
         return CliExit::kDeviceFailed;
     }
     const QString vidText = QString::asprintf("%04X", unsigned(vid));
@@ -102,18 +103,20 @@ int CheckIdentity(const CliOptions& options, CliOutput& out)
     for (const auto& [flag, value] :
          {std::pair{"--vid", options.vid}, std::pair{"--pid", options.pid}}) {
         if (value && UsbIdentity::FitHexField(*value, 0xFFFF) != UsbIdentity::Fit::Fits) {
-            out.error(Localized(CliText::kHexField).arg(QString::fromLatin1(flag), *value));
+            out.error([&] {
+                return Localized(CliText::kHexField).arg(QString::fromLatin1(flag), *value);
+            });
             return CliExit::kUsage;
         }
     }
     const bool emptyText = options.text && options.text->isEmpty();
     if (options.force && !options.vid && !options.pid && !emptyText) {
-        out.error(Localized(CliText::kForceAlone));
+        out.error([&] { return Localized(CliText::kForceAlone); });
         return CliExit::kUsage;
     }
     // An empty string leaves the receiver without a name where the desktop lists it.
     if (emptyText && !options.force) {
-        out.error(Localized(CliText::kEmptyString));
+        out.error([&] { return Localized(CliText::kEmptyString); });
         return CliExit::kUsage;
     }
     if (options.text) {
@@ -147,7 +150,8 @@ int RunIdentity(CliSession& session, const CliOptions& options, CliOutput& out)
                  UsbIdentity::WriteStringWords(channel, UsbIdentity::PackString(*options.text));
     }
     if (!stored) {
-        out.error(Localized(CliText::kNotStored).arg(Localized(CliText::kTheIdentity)));
+        out.error(
+            [&] { return Localized(CliText::kNotStored).arg(Localized(CliText::kTheIdentity)); });
         return CliExit::kDeviceFailed;
     }
     return ReadIdentity(channel, out);

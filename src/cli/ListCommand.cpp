@@ -54,7 +54,7 @@ int RunList(CliSession& session, const CliOptions&, CliOutput& out)
             {QStringLiteral("access"), r.openable}});
     }
     if (receivers.empty())
-        out.error(Localized(CliText::kNoReceiversListed));
+        out.error([&] { return Localized(CliText::kNoReceiver); });
     out.document().insert(QStringLiteral("receivers"), array);
     return receivers.empty() ? CliExit::kNoReceiver : CliExit::kDone;
 }

@@ -13,17 +13,20 @@ QString Name(const SettingRow& row)
     return QString::fromLatin1(row.cliName);
 }
 
-QStringList SettingNames()
+// The settings a command takes: every one for set, those the device answers for get.
+QStringList SettingNames(bool readableOnly)
 {
     QStringList names;
     for (const SettingRow& row : SettingsTable())
-        names << Name(row);
+        if (!readableOnly || Readable(row))
+            names << Name(row);
     return names;
 }
 
-QString UnknownSetting(const QString& name)
+QString UnknownSetting(const QString& name, bool readableOnly)
 {
-    return Localized(CliText::kUnknownOption).arg(name, SettingNames().join(QStringLiteral(", ")));
+    return Localized(CliText::kUnknownOption)
+        .arg(name, SettingNames(readableOnly).join(QStringLiteral(", ")));
 }
 
 QString BadValue(const SettingRow& row, const QString& value)
@@ -105,11 +108,11 @@ int CheckGet(const CliOptions& options, CliOutput& out)
     const QString filter = options.arguments.value(0);
     const SettingRow* only = filter.isEmpty() ? nullptr : FindSetting(filter);
     if (!filter.isEmpty() && !only) {
-        out.error(UnknownSetting(filter));
+        out.error([&] { return UnknownSetting(filter, true); });
         return CliExit::kUsage;
     }
     if (only && !Readable(*only)) {
-        out.error(Localized(CliText::kNotReadable).arg(Name(*only)));
+        out.error([&] { return Localized(CliText::kNotReadable).arg(Name(*only)); });
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -128,14 +131,14 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
     if (only && !OnMouse(*only))
         return readings.receiverGone ? CliExit::kDeviceFailed : CliExit::kDone;
     if (readings.mouseSilent) {
-        out.error(Localized(CliText::kMouseSilent));
+        out.error([&] { return Localized(CliText::kMouseSilent); });
         return CliExit::kDeviceFailed;
     }
     ShowReadings(out, only, true, readings);
     if (readings.receiverGone)
         return CliExit::kNoReceiver;  // main says why
     if (readings.readBack.position < ReadBackSteps()) {
-        out.error(Localized(CliText::kMouseSilent));
+        out.error([&] { return Localized(CliText::kMouseSilent); });
         return CliExit::kDeviceFailed;
     }
     return CliExit::kDone;
@@ -144,17 +147,17 @@ int RunGet(CliSession& session, const CliOptions& options, CliOutput& out)
 int CheckSet(const CliOptions& options, CliOutput& out)
 {
     if (options.arguments.size() < 2) {
-        out.error(Localized(CliText::kSetUsage));
+        out.error([&] { return Localized(CliText::kSetUsage); });
         return CliExit::kUsage;
     }
     const QString& name = options.arguments.at(0);
     const SettingRow* row = FindSetting(name);
     if (!row) {
-        out.error(UnknownSetting(name));
+        out.error([&] { return UnknownSetting(name, false); });
         return CliExit::kUsage;
     }
     if (!ChoiceNamed(*row, options.arguments.at(1))) {
-        out.error(BadValue(*row, options.arguments.at(1)));
+        out.error([&] { return BadValue(*row, options.arguments.at(1)); });
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -170,13 +173,15 @@ int RunSet(CliSession& session, const CliOptions& options, CliOutput& out)
     switch (service.write(row, [choice] { return choice; }).outcome) {
     case SettingsService::Outcome::Taken: Show(out, row, {shown, shown}); return CliExit::kDone;
     case SettingsService::Outcome::ReceiverGone: return CliExit::kNoReceiver;  // main says why
-    case SettingsService::Outcome::MouseSilent: out.error(Localized(CliText::kMouseSilent)); break;
+    case SettingsService::Outcome::MouseSilent:
+        out.error([&] { return Localized(CliText::kMouseSilent); });
+        break;
     case SettingsService::Outcome::NotTaken:
     case SettingsService::Outcome::Withdrawn:
         if (row.kind == SettingKind::Hotkey)
-            out.error(Localized(CliText::kNotStored).arg(Name(row)));
+            out.error([&] { return Localized(CliText::kNotStored).arg(Name(row)); });
         else
-            out.error(Localized(CliText::kNotTaken).arg(Name(row), shown));
+            out.error([&] { return Localized(CliText::kNotTaken).arg(Name(row), shown); });
         break;
     }
     return CliExit::kDeviceFailed;

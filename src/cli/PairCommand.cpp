@@ -27,7 +27,7 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
     Pairing pairing(channel, special);
     const std::optional<LinkStatus> held = pairing.Start();
     if (!held) {
-        out.error(Localized(CliText::kNoStableReading));
+        out.error([&] { return Localized(CliText::kNoStableReading); });
         return CliExit::kDeviceFailed;
     }
     // --timeout ends the pairing earlier than the receiver's own time-out, never later.
@@ -53,12 +53,12 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
         }
         case Pairing::Outcome::TimedOut: tick = ticks; break;
         case Pairing::Outcome::NoStableReading:
-            out.error(Localized(CliText::kNoStableReading));
+            out.error([&] { return Localized(CliText::kNoStableReading); });
             return CliExit::kDeviceFailed;
         case Pairing::Outcome::Gone: return CliExit::kNoReceiver;  // main says why
         }
     }
     out.document().insert(QStringLiteral("paired"), false);
-    out.error(Localized(CliText::kPairTimedOut));
+    out.error([&] { return Localized(CliText::kPairTimedOut); });
     return CliExit::kDeviceFailed;
 }

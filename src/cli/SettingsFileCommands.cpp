@@ -116,7 +116,7 @@ int RunExport(CliSession& session, const CliOptions& options, CliOutput& out)
         return CliExit::kNoReceiver;
     // A file without the mouse's settings would leave them alone when applied: no such file.
     if (readings.mouseSilent || readings.readBack.position < ReadBackSteps()) {
-        out.error(Localized(CliText::kMouseSilent));
+        out.error([] { return Localized(CliText::kMouseSilent); });
         return CliExit::kDeviceFailed;
     }
     const THidDevice* receiver = session.receiver();
@@ -125,7 +125,7 @@ int RunExport(CliSession& session, const CliOptions& options, CliOutput& out)
                              quint16(receiver->ProductID()), QDateTime::currentDateTime());
     const QString path = options.arguments.value(0);
     if (const std::optional<QString> failure = WriteFile(path, file)) {
-        out.error(Localized(CliText::kCannotWrite).arg(path, *failure));
+        out.error([&] { return Localized(CliText::kCannotWrite).arg(path, *failure); });
         return CliExit::kDeviceFailed;
     }
     return CliExit::kDone;
@@ -134,7 +134,7 @@ int RunExport(CliSession& session, const CliOptions& options, CliOutput& out)
 int CheckApply(const CliOptions& options, CliOutput& out)
 {
     if (options.arguments.isEmpty()) {
-        out.error(Localized(CliText::kApplyUsage));
+        out.error([] { return Localized(CliText::kApplyUsage); });
         return CliExit::kUsage;
     }
     return CliExit::kDone;
@@ -148,8 +148,12 @@ int RunApply(CliSession& session, const CliOptions& options, CliOutput& out)
     const SavedSettings::Parsed parsed =
         bytes ? SavedSettings::Parse(*bytes) : SavedSettings::Parsed{};
     if (!parsed.content) {
-        out.error(bytes ? Localized(CliText::kBadFile).arg(path, parsed.error)
-                        : Localized(CliText::kCannotRead).arg(path, error));
+        // Checked again for the English of the JSON object: the reason is worded as it is made.
+        out.error([&] {
+            return bytes
+                       ? Localized(CliText::kBadFile).arg(path, SavedSettings::Parse(*bytes).error)
+                       : Localized(CliText::kCannotRead).arg(path, error);
+        });
         return CliExit::kUsage;
     }
     if (const std::optional<int> unopened = OpenOrSay(session, options, out))

@@ -9,18 +9,16 @@ int RunStatus(CliSession& session, const CliOptions&, CliOutput& out)
 {
     const std::optional<StatusReading> reading = ReadStatus(session.channel(), false);
     if (!reading) {
-        out.error(Localized(CliText::kNoAnswer));
+        out.error([&] { return Localized(CliText::kNoAnswer); });
         return CliExit::kDeviceFailed;
     }
     if (!(reading->battery && reading->cpi && reading->binding) && session.ReceiverRemoved())
         return CliExit::kNoReceiver;  // not "unknown": main says why
     const THidDevice& device = *session.receiver();
-    const WatchedReceiver receiver{device.PnPInfo().DevicePath,
-                                   quint16(device.VendorID()),
-                                   quint16(device.ProductID()),
-                                   reading,
-                                   {},
-                                   {}};
+    const WatchedReceiver receiver{
+        device.PnPInfo().DevicePath,    quint16(device.VendorID()),
+        quint16(device.ProductID()),    reading,
+        MouseInReach(reading->binding), {}};  // a keyboard's reach takes packets counted over time
     StatusDocument(out.document(), receiver);
     out.fields(StatusRows(receiver));
     return CliExit::kDone;

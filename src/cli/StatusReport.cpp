@@ -56,15 +56,30 @@ void BatteryDocument(QJsonObject& doc, const std::optional<BatteryLevels>& b)
     const auto part = [&b](int BatteryLevels::*field) {
         return b ? std::optional<int>((*b).*field) : std::nullopt;
     };
+    const auto name = [](std::optional<BatteryBand> band) {
+        return band ? std::optional<QString>(BandName(*band)) : std::nullopt;
+    };
     const std::optional<QString> band =
-        b ? std::optional<QString>(QString::fromLatin1(BandText(MouseBatteryBand(b->mouse)).eng))
-          : std::nullopt;
+        name(b ? std::optional(MouseBatteryBand(b->mouse)) : std::nullopt);
+    const std::optional<QString> keyboardBand =
+        name(b ? KeyboardBatteryBand(b->keyboard, b->keyboardFull) : std::nullopt);
     doc.insert(QStringLiteral("mouseBattery"), OrNull(part(&BatteryLevels::mouse)));
     doc.insert(QStringLiteral("mouseBatteryMax"),
                b ? QJsonValue(BatteryLevels::kMouseFull) : QJsonValue());
     doc.insert(QStringLiteral("mouseBatteryBand"), OrNull(band));
     doc.insert(QStringLiteral("keyboardBattery"), OrNull(part(&BatteryLevels::keyboard)));
     doc.insert(QStringLiteral("keyboardBatteryMax"), OrNull(part(&BatteryLevels::keyboardFull)));
+    doc.insert(QStringLiteral("keyboardBatteryBand"), OrNull(keyboardBand));
+}
+
+QString BandName(BatteryBand band)
+{
+    return QString::fromLatin1(BandText(band).eng);
+}
+
+QString BandWord(BatteryBand band)
+{
+    return Localized(BandText(band));
 }
 
 void StatusDocument(QJsonObject& doc, const WatchedReceiver& receiver)
@@ -90,6 +105,8 @@ void StatusDocument(QJsonObject& doc, const WatchedReceiver& receiver)
                binding ? QJsonValue(Hex2(binding->bytes[1])) : QJsonValue());
     doc.insert(QStringLiteral("bindingSettled"),
                binding ? QJsonValue(binding->bindingSettled) : QJsonValue());
+    doc.insert(QStringLiteral("mouseInReach"), OrNull(receiver.mouseInReach));
+    doc.insert(QStringLiteral("keyboardInReach"), OrNull(receiver.keyboardInReach));
 }
 
 std::vector<std::pair<QString, QString>> StatusRows(const WatchedReceiver& receiver)

@@ -18,7 +18,12 @@ QString ReceiverText(const WatchedReceiver& receiver);
 // "mouse 6 of 7 (good), keyboard 4 of 7"
 QString BatteryText(const BatteryLevels& levels);
 
-// Every key of status --json; a reading the receiver did not give is null.
+// A battery band's name in JSON ("good", "low", "critical"), and its word for people.
+QString BandName(BatteryBand band);
+QString BandWord(BatteryBand band);
+
+// Every key of status --json, the reach among them; a reading the receiver did not give is
+// null.
 void StatusDocument(QJsonObject& doc, const WatchedReceiver& receiver);
 // The battery's keys alone: levels, maxima and the mouse's band.
 void BatteryDocument(QJsonObject& doc, const std::optional<BatteryLevels>& levels);

@@ -32,10 +32,13 @@ CliSession::Open StatusWatch::start()
     const CliSession::Open opened = session_.OpenReceiver(node_);
     if (const THidDevice* device = session_.receiver()) {
         WatchedReceiver fresh = Describe(*device);
-        read(fresh);
+        statePending_ = !read(fresh);
         shown_ = fresh;
     }
-    print(StateLine(shown_, now_(), json_));
+    if (bar_ && !statePending_)
+        printBar(BarLine(*bar_, shown_));
+    else if (!statePending_)
+        print(StateLine(shown_, now_(), json_));
     if (opened == CliSession::Open::NoAccess)
         tellDenied();
     started_ = true;
@@ -56,7 +59,10 @@ void StatusWatch::tellDenied()
         const QString& node = denied[deniedTold_];
         if (!node_.isEmpty() && node != node_)
             continue;
-        print(DeniedLine(node, now_(), json_));
+        if (bar_)
+            printBar(BarDeniedLine(*bar_, node));
+        else
+            print(DeniedLine(node, now_(), json_));
         if (!helpShown_ && warn_)
             warn_(Localized(CliText::kNoAccess).arg(node));
         helpShown_ = true;
@@ -132,9 +138,23 @@ void StatusWatch::devicesChanged()
 
 void StatusWatch::show(const WatchedState& next)
 {
-    for (const StatusEvent event : StatusChanges(shown_, next))
-        print(EventLine(event, shown_, next, now_(), json_));
+    if (bar_)
+        printBar(BarLine(*bar_, next));
+    else if (statePending_)
+        print(StateLine(next, now_(), json_));
+    else
+        for (const StatusEvent event : StatusChanges(shown_, next))
+            print(EventLine(event, shown_, next, now_(), json_));
+    statePending_ = false;
     shown_ = next;
+}
+
+void StatusWatch::printBar(const QString& line)
+{
+    if (line == barShown_)
+        return;
+    barShown_ = line;
+    print(line);
 }
 
 void StatusWatch::print(const QString& line)

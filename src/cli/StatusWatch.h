@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/BarLines.h"
 #include "cli/CliSession.h"
 #include "protocol/receiver/StatusEvents.h"
 
@@ -19,11 +20,16 @@ public:
     StatusWatch(CliSession& session, const QString& node, bool json, Printer print, Clock now);
     // Where the permission help goes, once: standard error.
     void setWarning(std::function<void(const QString&)> warn) { warn_ = std::move(warn); }
+    // Prints only what a status bar shows, each time it changes, instead of the events.
+    void setBar(std::optional<BarFormat> bar) { bar_ = bar; }
 
     // Chooses the receiver, polls it and prints the whole state; from then on follows the
-    // session's device changes. Tells how the receiver was found, for a warning.
+    // session's device changes. Tells how the receiver was found, for a warning. A receiver
+    // that another process holds for all of the lock's wait has its state printed by the first
+    // poll that reads it: never as unknown.
     CliSession::Open start();
-    // One poll: skipped while another process (the window) holds the receiver.
+    // One poll: skipped while another process (the window) holds the receiver; it prints
+    // nothing then.
     void poll();
     // Why the last line could not be written (EPIPE: the reader went away), or 0; after a
     // failed line nothing more is printed.
@@ -45,6 +51,8 @@ private:
     // Polls the receiver; false when another process holds it.
     bool read(WatchedReceiver& fresh);
     void show(const WatchedState& next);
+    // Prints a bar's line when it differs from the last one.
+    void printBar(const QString& line);
     void print(const QString& line);
 
     CliSession& session_;
@@ -54,6 +62,9 @@ private:
     Clock now_;
     WatchedState shown_;
     KeyboardReach keyboard_;
+    std::optional<BarFormat> bar_;
+    std::optional<QString> barShown_;
+    bool statePending_ = false;  // the first state waits for a poll that gets the receiver
     bool started_ = false;
     bool polling_ = false;
     bool changePending_ = false;

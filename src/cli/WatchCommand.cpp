@@ -32,13 +32,16 @@ int PrintLine(const QString& line)
 int EndStatus(const StatusWatch& watch, CliOutput& out)
 {
     if (!watch.lockFailure().isEmpty()) {
-        out.error(Localized(ReceiverLinkText::kLockUnavailable).arg(watch.lockFailure()));
+        out.error(
+            [&] { return Localized(ReceiverLinkText::kLockUnavailable).arg(watch.lockFailure()); });
         return CliExit::kDeviceFailed;
     }
     const int error = watch.writeError();
     if (error == 0 || error == EPIPE)
         return CliExit::kDone;
-    out.error(Localized(WatchText::kWriteFailed).arg(QString::fromLocal8Bit(std::strerror(error))));
+    out.error([&] {
+        return Localized(WatchText::kWriteFailed).arg(QString::fromLocal8Bit(std::strerror(error)));
+    });
     return CliExit::kDeviceFailed;
 }
 
@@ -46,8 +49,12 @@ int EndStatus(const StatusWatch& watch, CliOutput& out)
 
 int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out)
 {
-    // A poll that finds the receiver taken is skipped, not waited for.
-    session.channel().setLock(std::make_shared<FileReceiverLock>(), 0);
+    out.setCompact(true);  // a failure's object is a line of the stream
+    // The first state waits for the receiver as every command does; a later poll that finds it
+    // taken is skipped, not waited for. A simulated receiver is this process's own.
+    const std::shared_ptr<ReceiverLock> lock =
+        options.simulate ? nullptr : std::make_shared<FileReceiverLock>();
+    session.channel().setLock(lock, CliSession::kLockWaitMs);
     const int intervalMs = options.intervalSeconds.value_or(1) * 1000;
     QTimer timer;
     timer.setSingleShot(true);  // as the status tick: the next poll an interval after this one
@@ -60,6 +67,8 @@ int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out)
     StatusWatch watch(session, options.receiver, options.json, PrintLine,
                       [] { return QDateTime::currentDateTime(); });
     watch.setWarning([&out](const QString& text) { out.warnNow(text); });
+    if (options.bar)
+        watch.setBar(BarFormatNamed(*options.bar));
     QObject::connect(&timer, &QTimer::timeout, [&] {
         watch.poll();
         if (watch.ended())
@@ -69,6 +78,7 @@ int RunWatch(CliSession& session, const CliOptions& options, CliOutput& out)
     });
     if (watch.start() == CliSession::Open::NotFound)
         out.warnNow(Localized(CliText::kReceiverNotFound).arg(options.receiver));
+    session.channel().setLock(lock, 0);
     if (watch.ended() || stop.requested())
         return EndStatus(watch, out);
     timer.start();

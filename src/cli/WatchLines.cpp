@@ -1,5 +1,6 @@
 #include "cli/WatchLines.h"
 
+#include "cli/CliOutput.h"
 #include "cli/CliTexts.h"
 #include "cli/StatusReport.h"
 #include "cli/WatchTexts.h"
@@ -41,14 +42,9 @@ QString WholeText(const WatchedReceiver& r)
     return fields.join(Localized(WatchText::kSeparator));
 }
 
-void WholeDocument(QJsonObject& doc, const WatchedReceiver& r)
-{
-    StatusDocument(doc, r);
-    LinkDocument(doc, r);
-}
-
 QString Written(QJsonObject doc, const char* event, const QDateTime& time)
 {
+    doc.insert(QStringLiteral("apiVersion"), kJsonApiVersion);
     doc.insert(QStringLiteral("event"), QLatin1String(event));
     doc.insert(QStringLiteral("time"), IsoTime(time));
     return QString::fromUtf8(QJsonDocument(doc).toJson(QJsonDocument::Compact));
@@ -86,7 +82,7 @@ QString EventJson(StatusEvent event, const WatchedState& before, const WatchedRe
         doc.insert(QStringLiteral("node"), before->node);
         return Written(doc, "receiverRemoved", time);
     case StatusEvent::ReceiverAdded:
-        WholeDocument(doc, r);
+        StatusDocument(doc, r);
         return Written(doc, "receiverAdded", time);
     case StatusEvent::Link: LinkDocument(doc, r); return Written(doc, "link", time);
     case StatusEvent::Battery:
@@ -117,7 +113,7 @@ QString StateLine(const WatchedState& state, const QDateTime& time, bool json)
     if (json) {
         QJsonObject doc;
         if (state)
-            WholeDocument(doc, *state);
+            StatusDocument(doc, *state);
         else
             doc.insert(QStringLiteral("receiver"), QJsonValue());
         return Written(doc, "state", time);

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliCompletion.h"
 #include "cli/CliLanguage.h"
 #include "cli/CliSession.h"
 #include "cli/CliTexts.h"
@@ -42,7 +43,7 @@ int Run(const CliCommand& command, const CliOptions& options)
     if (command.check) {
         const int checked = command.check(options, out);
         if (checked != CliExit::kDone) {
-            out.flush();
+            out.flush(checked);
             return checked;
         }
     }
@@ -53,16 +54,18 @@ int Run(const CliCommand& command, const CliOptions& options)
     if (status != CliExit::kDone && session.ReceiverRemoved()) {
         // Whatever the command made of its failed exchanges, the reason is the removal.
         out.discard();
-        out.error(Localized(ReceiverLinkText::kRemoved));
+        out.error([&] { return Localized(ReceiverLinkText::kRemoved); });
         status = CliExit::kNoReceiver;
     }
     if (session.channel().lockRefused()) {
         const QString& failure = session.channel().lockFailure();
-        out.error(failure.isEmpty() ? Localized(CliText::kWindowBusy)
-                                    : Localized(ReceiverLinkText::kLockUnavailable).arg(failure));
+        out.error([&] {
+            return failure.isEmpty() ? Localized(CliText::kWindowBusy)
+                                     : Localized(ReceiverLinkText::kLockUnavailable).arg(failure);
+        });
         status = CliExit::kDeviceFailed;
     }
-    out.flush();
+    out.flush(status);
     return status;
 }
 
@@ -72,9 +75,19 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     CurrentLanguage = MessagesLanguage();
+    if (QCoreApplication::arguments().value(1) == QLatin1String(kCompletionCommand)) {
+        for (const QString& word : CompletionCandidates(QCoreApplication::arguments().mid(2)))
+            std::printf("%s\n", qPrintable(word));
+        return CliExit::kDone;
+    }
     const CliOptions options = ParseCliOptions(QCoreApplication::arguments());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(options.error));
+        if (QCoreApplication::arguments().contains(QStringLiteral("--json"))) {
+            CurrentLanguage = lkEng;
+            CliOutput::PrintFailure(ParseCliOptions(QCoreApplication::arguments()).error,
+                                    CliExit::kUsage);
+        }
         return CliExit::kUsage;
     }
     if (options.version) {
@@ -83,12 +96,17 @@ int main(int argc, char** argv)
     }
     if (options.command.isEmpty()) {
         std::fputs(qPrintable(Usage()), options.help ? stdout : stderr);
+        if (!options.help && options.json)
+            CliOutput::PrintFailure(QStringLiteral("no command given (try --help)"),
+                                    CliExit::kUsage);
         return options.help ? CliExit::kDone : CliExit::kUsage;
     }
     try {
         return Run(*FindCliCommand(options.command), options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", kProgram, e.what());
+        if (options.json)
+            CliOutput::PrintFailure(QString::fromLocal8Bit(e.what()), CliExit::kDeviceFailed);
     }
     return CliExit::kDeviceFailed;
 }

@@ -51,8 +51,8 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"list", "--help"}, 0, "Usage: karvelo-rf", ""},
         {{"--simulate", "list"}, 0, "sim:hidraw1  7A3C:0E41  ok", ""},
         // No Karvelo receiver on the machine that runs the tests.
-        {{"list"}, 3, "", "karvelo-rf: no receiver present\n"},
-        {{"--json", "list"}, 3, "\"receivers\": [", "karvelo-rf: no receiver present\n"},
+        {{"list"}, 3, "", "karvelo-rf: no receiver found (is it plugged in?)\n"},
+        {{"--json", "list"}, 3, "\"receivers\": [", "karvelo-rf: no receiver found"},
         {{"--simulate", "status"}, 0, "battery      mouse 6 of 7 (good), keyboard 4", ""},
         {{"--simulate", "--receiver", "/dev/hidraw9", "status"}, 3, "", "no receiver at /dev/"},
         {{"--simulate", "get"}, 0, "hotkey1 = CALCULATOR\nhotkey2 = PLAY/PAUSE\ncpi = low", ""},
@@ -64,7 +64,7 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "list", "--timeout", "3"}, 2, "", "'--timeout' is not an option of list"},
         {{"--simulate", "--vid", "7A3C", "status"}, 2, "", "'--vid' is not an option of status"},
         {{"--simulate", "list", "--receiver", "x"}, 2, "", "'--receiver' is not an option of list"},
-        {{"--simulate", "status", "--json", "--json"}, 2, "", "'--json' is given twice"},
+        {{"--simulate", "status", "--json", "--json"}, 2, "\"exitStatus\": 2", "'--json' is given"},
         {{"--simulate", "set", "cpi", "HIGH"}, 0, "cpi = high", ""},
         {{"--simulate", "set", "battery-low", "2.4V"}, 0, "battery-low = 2.4", ""},
         {{"--simulate", "set", "hotkey2", "www home"}, 0, "hotkey2 = WWW HOME", ""},
@@ -74,6 +74,21 @@ TEST(CliTest, UsageListAndExitStatuses)
         {{"--simulate", "identity", "--vid", "FFFFF"}, 2, "", "from 0 to FFFF, not 'FFFFF'"},
         {{"--simulate", "identity", "--string", "\u6F22"}, 2, "", "(U+6F22) does not fit"},
         {{"--simulate", "set", "battery-low", "2.40"}, 0, "battery-low = 2.4", ""},
+        {{"--simulate", "set", "battery-low", "2.4 v"}, 0, "battery-low = 2.4", ""},
+        {{"--simulate", "set", "battery-low", " 2.4"}, 2, "", "' 2.4' is not a value"},
+        {{"--simulate", "set", "battery-low", "2.4 "}, 2, "", "'2.4 ' is not a value"},
+        {{"--simulate", "set", "battery-low", "2.4  V"}, 2, "", "'2.4  V' is not a value"},
+        {{"--simulate", "set", "cpi", "1600"}, 0, "cpi = high", ""},
+        {{"--simulate", "set", "cpi", "800"}, 0, "cpi = low", ""},
+        {{"--simulate", "set", "cpi", "1000"}, 2, "", "the values are: high, low"},
+        {{"--simulate", "get", "nonsense"},
+         2,
+         "",
+         "are: cpi, lr-cpi-switch, power-saving, wakeup, "
+         "battery-low, hotkey1, hotkey2\n"},
+        {{"--simulate", "pair", "--timeout=1"}, 1, "", "pairing timed out"},
+        {{"--simulate", "--json=yes", "status"}, 2, "", "--json takes no value"},
+        {{"--simulate", "watch", "--bar=i3"}, 2, "", "--bar takes waybar or line, not 'i3'"},
         {{"--simulate", "set", "battery-low", "2.45"},
          2,
          "",
@@ -222,31 +237,32 @@ TEST(CliTest, JsonOfEveryCommandInOneForm)
     }
 }
 
-TEST(CliTest, ReceiverHeldByAnotherProcessMakesTheCommandSayTheWindowIsBusy)
+// A failure with --json is also one object on standard output: the English message and the
+// exit status, whatever the locale; the message in the locale's language stays on standard
+// error.
+TEST(CliTest, JsonFailuresAreOneObjectWithTheErrorAndTheExitStatus)
 {
+    const std::pair<QStringList, Case> cases[] = {
+        {{"--json", "--bogus"}, {{}, 2, "unknown option '--bogus' (try --help)", "沒有 '--bogus'"}},
+        {{"--json"}, {{}, 2, "no command given (try --help)", "用法："}},
+        {{"--json", "list"}, {{}, 3, "no receiver found (is it plugged in?)", "找不到接收器"}},
+        {{"--json", "--simulate", "set", "cpi", "x"}, {{}, 2, "'x' is not a value of cpi", "'x'"}},
+        {{"--json", "--simulate", "pair", "--timeout", "1"}, {{}, 1, "pairing timed out", "逾時"}},
+    };
     CliRunner cli;
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", cli.folder().toUtf8());
-    FileReceiverLock window;
-    ASSERT_TRUE(window.acquire(QStringLiteral("sim:hidraw1"), 0));
-    const CliRun busy = cli.run({"--simulate", "status"});
-    EXPECT_EQ(busy.status, 1);
-    EXPECT_TRUE(busy.err.contains("the window is busy with the receiver"))
-        << busy.err.toStdString();
-    EXPECT_TRUE(busy.out.isEmpty());
-    window.release();
-    EXPECT_EQ(cli.run({"--simulate", "status"}).status, 0);
-    qputenv("XDG_RUNTIME_DIR", saved);
-
-    // No runtime folder, and the temporary folder's lock folder taken by a file: no lock at
-    // all, so the receiver is not used.
-    QFile taken(cli.folder() + QStringLiteral("/karvelo-rf-%1").arg(::geteuid()));
-    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-    const CliRun unlocked =
-        cli.run({"--simulate", "status"}, {"XDG_RUNTIME_DIR=", "TMPDIR=" + cli.folder()});
-    EXPECT_EQ(unlocked.status, 1);
-    EXPECT_TRUE(unlocked.err.contains("the receiver is not used: no lock keeps other programs"))
-        << unlocked.err.toStdString();
+    for (const auto& [arguments, c] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run = cli.run(arguments, {"LANG=zh_TW.UTF-8"});
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.inErr))) << run.err.toStdString();
+        QJsonParseError parsed{};
+        const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &parsed).object();
+        EXPECT_EQ(parsed.error, QJsonParseError::NoError) << run.out.toStdString();
+        EXPECT_EQ(object.value("apiVersion"), 1);
+        EXPECT_EQ(object.value("exitStatus").toInt(), c.status);
+        EXPECT_TRUE(object.value("error").toString().startsWith(QString::fromUtf8(c.inOut)))
+            << run.out.toStdString();
+    }
 }
 
 }  // namespace

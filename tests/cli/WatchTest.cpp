@@ -1,3 +1,4 @@
+#include "cli/BarLines.h"
 #include "cli/CliRunner.h"
 #include "cli/CliSession.h"
 #include "cli/StatusWatch.h"
@@ -70,23 +71,24 @@ const Row kRows[] = {
      [](WatchRig& r) {
          r.firmware->setBattery({4, 6, 3, 5, 0});
      },
-     R"({"event":"battery","keyboardBattery":3,"keyboardBatteryMax":5,"mouseBattery":5,"mouseBatteryBand":"good","mouseBatteryMax":7,"time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"battery","keyboardBattery":3,"keyboardBatteryBand":"low","keyboardBatteryMax":5,"mouseBattery":5,"mouseBatteryBand":"good","mouseBatteryMax":7,"time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 battery: mouse 5 of 7 (good), keyboard 3 of 5"},
     {"nothing changes", [](WatchRig&) {}, "", ""},
     {"link lost", [](WatchRig& r) { r.firmware->mouse().setInReach(false); },
-     R"({"event":"link","keyboardInReach":null,"mouseInReach":false,"time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"link","keyboardInReach":null,"mouseInReach":false,"time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 link: mouse out of reach, keyboard unknown"},
     {"link back, keyboard typing",
      [](WatchRig& r) {
          r.firmware->mouse().setInReach(true);
          r.firmware->setKeyboardActive(true);
      },
-     R"({"event":"link","keyboardInReach":true,"mouseInReach":true,"time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"link","keyboardInReach":true,"mouseInReach":true,"time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 link: mouse in reach, keyboard in reach"},
     {"CPI", [](WatchRig& r) { r.firmware->mouse().setCpi(800); },
-     R"({"cpi":800,"event":"cpi","time":"2026-12-09T14:03:07+01:00"})", "14:03:07 CPI: 800"},
+     R"({"apiVersion":1,"cpi":800,"event":"cpi","time":"2026-12-09T14:03:07+01:00"})",
+     "14:03:07 CPI: 800"},
     {"a pairing", [](WatchRig& r) { r.firmware->setMouseId(0x22); },
-     R"({"event":"paired","keyboardId":"43","mouseId":"22","time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"paired","keyboardId":"43","mouseId":"22","time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 paired: mouse ID 22, keyboard ID 43"},
     {"keyboard quiet for 30 s",
      [](WatchRig& r) {
@@ -94,16 +96,16 @@ const Row kRows[] = {
          r.Next();  // the packets sent since the last poll
          r.clock->advance(KeyboardReach::kQuietMs - KeyboardReach::kReadMs);
      },
-     R"({"event":"link","keyboardInReach":false,"mouseInReach":true,"time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"link","keyboardInReach":false,"mouseInReach":true,"time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 link: mouse in reach, keyboard out of reach"},
     {"receiver removed", [](WatchRig& r) { r.backend->unplug(r.receiverId); },
-     R"({"event":"receiverRemoved","node":"sim:hidraw1","time":"2026-12-09T14:03:07+01:00"})",
+     R"({"apiVersion":1,"event":"receiverRemoved","node":"sim:hidraw1","time":"2026-12-09T14:03:07+01:00"})",
      "14:03:07 receiver removed: sim:hidraw1"},
     {"receiver added",
      [](WatchRig& r) {
          r.receiverId = r.backend->plug(SimReceivers::receiverProfile(), r.firmware);
      },
-     R"({"bindingSettled":true,"bindingStatus":"33","channel":40,"cpi":800,"event":"receiverAdded","keyboardBattery":3,"keyboardBatteryMax":5,"keyboardId":"43","keyboardInReach":null,"mouseBattery":5,"mouseBatteryBand":"good","mouseBatteryMax":7,"mouseId":"22","mouseInReach":true,"node":"sim:hidraw2","productId":"0E41","time":"2026-12-09T14:03:07+01:00","vendorId":"7A3C"})",
+     R"({"apiVersion":1,"bindingSettled":true,"bindingStatus":"33","channel":40,"cpi":800,"event":"receiverAdded","keyboardBattery":3,"keyboardBatteryBand":"low","keyboardBatteryMax":5,"keyboardId":"43","keyboardInReach":null,"mouseBattery":5,"mouseBatteryBand":"good","mouseBatteryMax":7,"mouseId":"22","mouseInReach":true,"node":"sim:hidraw2","productId":"0E41","time":"2026-12-09T14:03:07+01:00","vendorId":"7A3C"})",
      "14:03:07 receiver added: receiver sim:hidraw2 (7A3C:0E41), channel 40, mouse ID 22, keyboard "
      "ID 43, battery mouse 5 of 7 (good), keyboard 3 of 5, CPI 800, binding 33, link mouse in "
      "reach, keyboard unknown"},
@@ -114,7 +116,7 @@ TEST(WatchTest, EachChangeGivesItsLinesInJsonAndText)
     CurrentLanguage = lkEng;
     for (const bool json : {true, false}) {
         WatchRig rig(json);
-        EXPECT_TRUE(rig.lines.value(0).startsWith(json ? R"({"bindingSettled":true,)"
+        EXPECT_TRUE(rig.lines.value(0).startsWith(json ? R"({"apiVersion":1,"bindingSettled":true,)"
                                                        : "14:03:07 state: receiver sim:hidraw1"))
             << rig.lines.value(0).toStdString();
         for (const Row& row : kRows) {
@@ -124,6 +126,50 @@ TEST(WatchTest, EachChangeGivesItsLinesInJsonAndText)
             EXPECT_EQ(rig.Next().join('|').toStdString(), wanted.toStdString());
         }
     }
+}
+
+// What a status bar shows: a receiver in each of the mouse's bands, a mouse-only receiver, one
+// whose battery is not known, none and one this user may not open.
+TEST(WatchTest, BarLinesInBothFormats)
+{
+    const auto receiver = [](std::optional<BatteryLevels> battery) {
+        StatusReading reading;
+        reading.battery = battery;
+        return WatchedState(WatchedReceiver{"/dev/hidraw3", 0x7A3C, 0x0E41, reading, true, {}});
+    };
+    struct Case {
+        WatchedState state;
+        const char* waybar;
+        const char* line;
+    };
+    const Case cases[] = {
+        {receiver(BatteryLevels{4, 6, 5}),
+         R"j({"apiVersion":1,"class":"good","percentage":86,"text":"mouse 6/7, keyboard 4/5","tooltip":"mouse 6 of 7 (good), keyboard 4 of 5"})j",
+         "mouse 6/7, keyboard 4/5"},
+        {receiver(BatteryLevels{1, 3, 5}),
+         R"j({"apiVersion":1,"class":"low","percentage":43,"text":"mouse 3/7, keyboard 1/5","tooltip":"mouse 3 of 7 (low), keyboard 1 of 5"})j",
+         "mouse 3/7, keyboard 1/5"},
+        {receiver(BatteryLevels{0, 1, 0}),
+         R"j({"apiVersion":1,"class":"critical","percentage":14,"text":"mouse 1/7","tooltip":"mouse 1 of 7 (critical)"})j",
+         "mouse 1/7"},
+        {receiver(std::nullopt),
+         R"j({"apiVersion":1,"class":"unknown","text":"mouse ?","tooltip":"/dev/hidraw3 (7A3C:0E41)"})j",
+         "mouse ?"},
+        {std::nullopt, R"j({"apiVersion":1,"class":"none","text":"","tooltip":"no receiver"})j",
+         ""},
+    };
+    CurrentLanguage = lkEng;
+    for (const Case& c : cases) {
+        EXPECT_EQ(BarLine(BarFormat::Waybar, c.state).toStdString(), c.waybar);
+        EXPECT_EQ(BarLine(BarFormat::Line, c.state).toStdString(), c.line);
+    }
+    // clang-format off
+    EXPECT_EQ(BarDeniedLine(BarFormat::Waybar, "/dev/hidraw3").toStdString(),
+              R"j({"apiVersion":1,"class":"none","text":"receiver not accessible","tooltip":"receiver not accessible: /dev/hidraw3 (no permission)"})j");
+    // clang-format on
+    CurrentLanguage = lkCht;
+    EXPECT_EQ(BarLine(BarFormat::Line, cases[0].state), QString::fromUtf8("滑鼠 6/7，鍵盤 4/5"));
+    CurrentLanguage = lkEng;
 }
 
 // The window holds the receiver: the poll sends nothing and waits for nothing; the next one
@@ -145,6 +191,35 @@ TEST(WatchTest, APollFindingTheReceiverTakenIsSkipped)
     lock->taken = false;
     EXPECT_TRUE(rig.Next().join('|').contains(R"("cpi":800)"));
     EXPECT_FALSE(rig.session.channel().lockRefused());
+}
+
+// Another process holds the receiver for all of the first reading's wait: the state comes with
+// the first poll that reads it, never with unknown values; a status bar's line likewise.
+TEST(WatchTest, TheFirstStateWaitsForAReceiverThatIsTaken)
+{
+    struct Taken : ReceiverLock {
+        bool taken = true;
+        bool acquire(const QString&, int) override { return !taken; }
+        void release() override {}
+    };
+    for (const bool bar : {false, true}) {
+        auto lock = std::make_shared<Taken>();
+        WatchRig rig(true, [&](WatchRig& r) {
+            r.session.channel().setLock(lock, 0);
+            if (bar)
+                r.watch.setBar(BarFormat::Line);
+        });
+        EXPECT_EQ(rig.lines, QStringList());
+        EXPECT_EQ(rig.Next(), QStringList());
+        lock->taken = false;
+        const QStringList first = rig.Next();
+        ASSERT_EQ(first.size(), 1);
+        EXPECT_TRUE(first[0].contains(bar ? "mouse 6/7, keyboard 4/5"
+                                          : R"("event":"state","keyboardBattery":4,)"))
+            << first[0].toStdString();
+        rig.firmware->mouse().setCpi(800);  // not on a bar
+        EXPECT_EQ(rig.Next().size(), bar ? 0 : 1);
+    }
 }
 
 // A receiver that goes while the first state is read: the state, then its removal.
@@ -169,7 +244,8 @@ TEST(WatchTest, EndsWithStatusZeroOnSignalsAndAClosedPipe)
                  QStringLiteral(KARVELO_RF_PROGRAM)},
                 {}, 30000, QStringLiteral("/bin/bash"));
     EXPECT_EQ(piped.status, 0);
-    EXPECT_TRUE(piped.out.startsWith(R"({"bindingSettled":true,)")) << piped.out.toStdString();
+    EXPECT_TRUE(piped.out.startsWith(R"({"apiVersion":1,"bindingSettled":true,)"))
+        << piped.out.toStdString();
     EXPECT_EQ(piped.err, QString());
     for (const int signal : {SIGINT, SIGTERM}) {
         QProcess process;

@@ -41,11 +41,19 @@ for file in usr/bin/karvelo-rf-tool usr/bin/karvelo-rf \
             usr/share/icons/hicolor/scalable/apps/karvelo-rf-tool.svg \
             usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml \
             usr/share/man/man1/karvelo-rf-tool.1.gz usr/share/man/man1/karvelo-rf.1.gz \
-            usr/share/doc/karvelo-rf-tool/copyright; do
+            usr/share/doc/karvelo-rf-tool/copyright usr/share/doc/karvelo-rf-tool/README.md.gz \
+            usr/share/bash-completion/completions/karvelo-rf \
+            usr/share/zsh/vendor-completions/_karvelo-rf \
+            usr/share/fish/vendor_completions.d/karvelo-rf.fish; do
     check "the package holds /$file" test -s "$root/$file"
 done
 check "the desktop entry is valid" \
     desktop-file-validate "$root/usr/share/applications/karvelo-rf-tool.desktop"
+check "the copyright file names the licence in SPDX" \
+    grep -qx "License: GPL-2.0-or-later" "$root/usr/share/doc/karvelo-rf-tool/copyright"
+check "the AppStream metadata names the licence in SPDX" grep -q \
+    "<project_license>GPL-2.0-or-later</project_license>" \
+    "$root/usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml"
 check "the AppStream metadata is valid" appstreamcli validate --no-net \
     "$root/usr/share/metainfo/com.karvelo.rf_tool.metainfo.xml"
 check "the AppStream metadata names a screenshot" \

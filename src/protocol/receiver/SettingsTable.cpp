@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -26,10 +27,14 @@ constexpr int IndexOf(const std::array<SettingChoice, N>& choices, std::string_v
     return -1;
 }
 
+// The CPI read-out shows the two as 1600 and 800.
+constexpr const char* kCpiHighShown[] = {"1600"};
+constexpr const char* kCpiLowShown[] = {"800"};
+
 // clang-format off
 constexpr std::array<SettingChoice, 2> kCpi{{
-    {.code = 1, .value = "high", .button = {"rbRF_CPI_H", 17}, .stored = 1},
-    {.code = 0, .value = "low", .button = {"rbRF_CPI_L", 18}, .stored = 0},
+    {.code = 1, .value = "high", .button = {"rbRF_CPI_H", 17}, .stored = 1, .alsoNamed = kCpiHighShown},
+    {.code = 0, .value = "low", .button = {"rbRF_CPI_L", 18}, .stored = 0, .alsoNamed = kCpiLowShown},
 }};
 constexpr std::array<SettingChoice, 2> kLrCpiSwitch{{
     {.code = 0x15, .value = "enable", .button = {"rbRF_DR_15", 11}},
@@ -127,11 +132,12 @@ bool IsByte(int value)
     return value >= 0 && value <= 0xFF;
 }
 
-// A voltage in tenths of a volt: digits, a point and digits, a trailing V; "2.4", "2.40" and
-// "2.4V" are 24. Nothing for anything else, or for hundredths that are not zero.
+// A voltage in tenths of a volt: digits, a point and digits, a trailing V with or without a
+// space before it; "2.4", "2.40", "2.4V" and "2.4 V" are 24. Nothing for anything else, for
+// hundredths that are not zero, or for spaces around the value.
 std::optional<int> Tenths(const QString& value)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})(?:\\.(\\d)0*)?[vV]?$"));
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})(?:\\.(\\d)0*)?(?: ?[vV])?$"));
     const QRegularExpressionMatch match = form.match(value);
     if (!match.hasMatch())
         return std::nullopt;
@@ -218,12 +224,15 @@ QStringList ValueNames(const SettingRow& row)
 
 std::optional<int> ChoiceNamed(const SettingRow& row, const QString& value)
 {
-    const QString wanted = value.trimmed();
+    const auto names = [&value, &row](const char* name) {
+        const QString spelled = QString::fromLatin1(name);
+        return row.volts ? Tenths(value) && Tenths(value) == Tenths(spelled)
+                         : spelled.compare(value, Qt::CaseInsensitive) == 0;
+    };
     for (size_t i = 0; i < row.choices.size(); ++i) {
-        const QString name = QString::fromLatin1(row.choices[i].value);
-        const bool same = row.volts ? Tenths(wanted) && Tenths(wanted) == Tenths(name)
-                                    : name.compare(wanted, Qt::CaseInsensitive) == 0;
-        if (same)
+        const SettingChoice& choice = row.choices[i];
+        if (names(choice.value) ||
+            std::any_of(choice.alsoNamed.begin(), choice.alsoNamed.end(), names))
             return int(i);
     }
     return std::nullopt;

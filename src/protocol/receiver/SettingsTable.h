@@ -47,6 +47,8 @@ struct SettingChoice {
     const char* entry = nullptr;    // a list entry's text when it is not the value (untranslated)
     int stored = -1;                // the answer's value that stands for it; -1: none of its own
     int clearedIndexRegister = -1;  // an index register cleared before the code is sent
+    // Other values the command line takes for it (the CPI that a read-out shows for it).
+    std::span<const char* const> alsoNamed{};
 };
 
 struct SettingRow {
@@ -100,8 +102,9 @@ std::optional<int> ChoiceWithCode(const SettingRow& row, quint16 code);
 
 // The value names, in choice order.
 QStringList ValueNames(const SettingRow& row);
-// The choice a value names, ignoring letter case and the spaces around it; for volts, "2.4",
-// "2.40" and "2.4V" name one level. Nothing for a value the setting does not take.
+// The choice a value names (its name or one it is also named by), ignoring letter case; for
+// volts, "2.4", "2.40", "2.4V" and "2.4 V" name one level. Nothing for a value the setting does
+// not take, also for one with spaces around it.
 std::optional<int> ChoiceNamed(const SettingRow& row, const QString& value);
 // What the window shows for a choice: its button's caption in the language in force, or its
 // list entry.

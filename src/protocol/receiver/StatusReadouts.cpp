@@ -3,6 +3,7 @@
 #include "protocol/device/Commands.h"
 #include "protocol/device/ReentryGuard.h"
 #include "protocol/device/RfAccess.h"
+#include "protocol/receiver/BatteryAlert.h"
 #include "protocol/receiver/SettingsTable.h"
 
 #include <algorithm>
@@ -35,6 +36,15 @@ BatteryBand MouseBatteryBand(int level)
     if (level >= 2 && level <= 4)
         return BatteryBand::Low;
     return BatteryBand::Critical;
+}
+
+std::optional<BatteryBand> KeyboardBatteryBand(int level, int full)
+{
+    if (full <= 0)
+        return std::nullopt;
+    if (level < 0 || level > full || AtLowestStep(level, full))
+        return BatteryBand::Critical;
+    return level * BatteryLevels::kMouseFull >= 5 * full ? BatteryBand::Good : BatteryBand::Low;
 }
 
 std::optional<int> DecodeCpi(const CommandChannel::Report& reply)

@@ -32,6 +32,10 @@ enum class BatteryBand { Good, Low, Critical };
 // low nibble.
 std::optional<BatteryLevels> DecodeBattery(const CommandChannel::Report& reply);
 BatteryBand MouseBatteryBand(int level);
+// The keyboard's level in the mouse's bands, by its share of its own scale: good from the share
+// of 5 of 7, critical at the lowest step or below (or past the scale), low between. Nothing for
+// a scale without steps.
+std::optional<BatteryBand> KeyboardBatteryBand(int level, int full);
 // The share of a full battery a level stands for, in whole per cent (0 to 100); 0 for a scale
 // without steps.
 int BatteryPercent(int level, int full);

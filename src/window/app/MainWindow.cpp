@@ -1,5 +1,6 @@
 #include "window/app/MainWindow.h"
 
+#include "cli/ReportTexts.h"
 #include "protocol/device/DeviceClock.h"
 #include "protocol/device/HidController.h"
 #include "window/app/AccessibleControls.h"
@@ -91,6 +92,8 @@ TForm1::TForm1(AppServices services, QWidget* parent)
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
     addSettingsFileEntries();
+    skinForm1->titleBar()->AddMenuEntry(ReportText::kCopyEntry,
+                                        [this] { Guarded([&] { CopyReportClick(this); }); });
 }
 
 TForm1::~TForm1()

@@ -182,6 +182,12 @@ public:
     // a message box instead of letting it cross the event loop.
     void Guarded(const std::function<void()>& fn) noexcept;
 
+    // The title bar menu's "Copy a report": the bug report karvelo-rf report prints, gathered
+    // off the UI thread, with the receiver as the window knows it, on the clipboard.
+    void CopyReportClick(QObject* Sender);
+    // Emitted once a report is on the clipboard (for tests).
+    std::function<void(const QString&)> OnReportCopied;
+
     AppServices& Services() { return services_; }
     DeviceClock& Clock() const { return *services_.clock; }
     THidDeviceController* Controller() const { return HidDeviceController1; }
@@ -257,7 +263,6 @@ private:
 
     // ---- Settings files: private steps (receiver/SettingsFileHandlers.cpp) ---------------
     void addSettingsFileEntries();
-    void retranslateSettingsFileEntries();
     // What each setting shows, per row of the settings table (nothing: none shown).
     std::vector<std::optional<int>> shownSettings() const;
     void saveSettingsFile();

@@ -41,5 +41,6 @@ AppServices SimulatedServices()
 {
     AppServices services = CommonServices();
     services.hid = SimReceivers::makeDemoBackend(services.clock);
+    services.receiverLock = nullptr;  // the simulated receiver is this process's own
     return services;
 }

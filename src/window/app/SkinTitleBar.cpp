@@ -99,6 +99,8 @@ void TSkinTitleBar::Retranslate()
         minimiseEntry_->setText(Localized(FrameText::kMinimize));
     if (closeEntry_)
         closeEntry_->setText(Localized(FrameText::kClose));
+    for (const auto& [entry, text] : entries_)
+        entry->setText(Localized(*text));
     const std::pair<QToolButton*, const LocalText*> names[] = {
         {systemMenu_, &SpokenName::kSystemMenu},
         {minimise_, &FrameText::kMinimize},
@@ -112,6 +114,21 @@ void TSkinTitleBar::Retranslate()
 QMenu* TSkinTitleBar::systemMenu() const
 {
     return systemMenu_ ? systemMenu_->menu() : nullptr;
+}
+
+QAction* TSkinTitleBar::AddMenuEntry(const LocalText& text, const std::function<void()>& run)
+{
+    QMenu* menu = systemMenu();
+    if (!menu)
+        return nullptr;
+    // The window's entries stand in the order added, above a line and the frame's own.
+    if (!entriesEnd_)
+        entriesEnd_ = menu->insertSeparator(menu->actions().value(0));
+    auto* entry = new QAction(Localized(text), menu);
+    connect(entry, &QAction::triggered, this, run);
+    menu->insertAction(entriesEnd_, entry);
+    entries_.emplace_back(entry, &text);
+    return entry;
 }
 
 QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)

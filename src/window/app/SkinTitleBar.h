@@ -1,6 +1,11 @@
 #pragma once
 
+#include "protocol/i18n/LocalText.h"
+
 #include <QWidget>
+
+#include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -26,6 +31,9 @@ public:
     QMenu* systemMenu() const;
     // The system menu's entries and the buttons' spoken names again, in the language in force.
     void Retranslate();
+    // An entry of the system menu above the window's own (minimise, close), its text in the
+    // language in force.
+    QAction* AddMenuEntry(const LocalText& text, const std::function<void()>& run);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +52,8 @@ private:
     QToolButton* close_ = nullptr;
     QAction* minimiseEntry_ = nullptr;
     QAction* closeEntry_ = nullptr;
+    std::vector<std::pair<QAction*, const LocalText*>> entries_;  // added by the window
+    QAction* entriesEnd_ = nullptr;                               // the line under them
     QPoint dragOffset_;  // where the press caught the window, when the platform cannot move it
     bool dragging_ = false;
 };

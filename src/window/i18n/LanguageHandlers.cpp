@@ -98,7 +98,6 @@ void TForm1::ApplyLanguage()
     ShowBatteryTips();
     ApplySpokenNames(*this);
     skinForm1->titleBar()->Retranslate();
-    retranslateSettingsFileEntries();
     trayBattery->Retranslate();
 }
 

@@ -6,17 +6,16 @@
 #include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
 #include "window/app/SkinFrame.h"
+#include "window/app/SkinTitleBar.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/FlatProgressBar.h"
 #include "window/device/ReceiverAttachHandlers.h"
 #include "window/i18n/SettingsMenuTexts.h"
 #include "window/receiver/SettingsHandlers.h"
 
-#include <QAction>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -59,24 +58,9 @@ QString Names(const std::vector<Change>& changes, Change::Outcome outcome)
 
 void TForm1::addSettingsFileEntries()
 {
-    QMenu* menu = skinForm1->titleBar()->systemMenu();
-    if (!menu)
-        return;
-    menu->addSeparator();
-    settings_->saveEntry = menu->addAction(QString());
-    settings_->loadEntry = menu->addAction(QString());
-    connect(settings_->saveEntry, &QAction::triggered, this,
-            [this] { Guarded([this] { saveSettingsFile(); }); });
-    connect(settings_->loadEntry, &QAction::triggered, this,
-            [this] { Guarded([this] { loadSettingsFile(); }); });
-}
-
-void TForm1::retranslateSettingsFileEntries()
-{
-    if (settings_->saveEntry)
-        settings_->saveEntry->setText(Localized(kSave));
-    if (settings_->loadEntry)
-        settings_->loadEntry->setText(Localized(kLoad));
+    TSkinTitleBar* bar = skinForm1->titleBar();
+    bar->AddMenuEntry(kSave, [this] { Guarded([this] { saveSettingsFile(); }); });
+    bar->AddMenuEntry(kLoad, [this] { Guarded([this] { loadSettingsFile(); }); });
 }
 
 std::vector<std::optional<int>> TForm1::shownSettings() const

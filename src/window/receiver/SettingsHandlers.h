@@ -6,7 +6,6 @@
 #include <vector>
 
 class CommandChannel;
-class QAction;
 class QWidget;
 struct ReceiverState;
 
@@ -21,7 +20,4 @@ struct SettingsState {
     SettingsService service;
     bool storing = false;
     std::vector<bool> pendingStores;  // per row: chosen, and not stored yet
-    // The title bar menu's entries for settings files.
-    QAction* saveEntry = nullptr;
-    QAction* loadEntry = nullptr;
 };

@@ -6,8 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -39,15 +43,36 @@ TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequen
     // The system menu speaks the language in force.
     session.Choose(QStringLiteral("cbbLang"), lkChs);
     const QList<QAction*> entries = bar->systemMenuButton()->menu()->actions();
-    ASSERT_EQ(entries.size(), 5);
-    EXPECT_EQ(entries[0]->text(), QString::fromUtf8("最小化"));
-    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("关闭"));
-    EXPECT_EQ(entries[4]->text(), QString::fromUtf8("从文件载入设定…"));
+    ASSERT_EQ(entries.size(), 6);  // settings files, the report, a separator, the window's two
+    EXPECT_EQ(entries[1]->text(), QString::fromUtf8("从文件载入设定…"));
+    EXPECT_EQ(entries[2]->text(), QString::fromUtf8("复制报告"));
+    EXPECT_EQ(entries[4]->text(), QString::fromUtf8("最小化"));
+    EXPECT_EQ(entries[5]->text(), QString::fromUtf8("关闭"));
     session.Choose(QStringLiteral("cbbLang"), lkEng);
-    EXPECT_EQ(entries[1]->text(), "Close");
+    EXPECT_EQ(entries[5]->text(), "Close");
 
     bar->closeButton()->click();
     EXPECT_EQ(session.endProcessCalls(), std::vector<int>{0});
+}
+
+// The receiver as the window shows it, the rest gathered off the UI thread, on the clipboard.
+TEST(WindowFrameTest, CopyAReportPutsTheReportOnTheClipboard)
+{
+    SimSession session;
+    QString copied;
+    session.window().OnReportCopied = [&copied](const QString& text) { copied = text; };
+    for (QAction* entry : TitleBar(session.window())->systemMenuButton()->menu()->actions())
+        if (entry->text() == QLatin1String("Copy a report"))
+            entry->trigger();
+    QElapsedTimer waited;
+    waited.start();
+    while (copied.isEmpty() && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+    EXPECT_TRUE(copied.contains(QRegularExpression("\n  mouse ID +masked")));
+    EXPECT_TRUE(copied.contains(QRegularExpression("\n  hotkey1 +WWW HOME\n")))
+        << copied.toStdString();
+    EXPECT_TRUE(copied.contains(QRegularExpression("\n  Qt +" QT_VERSION_STR "\n")));
 }
 
 TEST(WindowFrameTest, ChooserTitleBarShowsTheMainTitleWithoutButtons)
