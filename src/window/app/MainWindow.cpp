@@ -17,6 +17,7 @@
 #include "window/receiver/OptionHandlers.h"
 #include "window/receiver/PairingHandlers.h"
 #include "window/receiver/StatusHandlers.h"
+#include "window/receiver/StatusPace.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -91,6 +92,9 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     skinForm1 = new TSkinFrame(this, TSkinTitleBar::SystemMenu | TSkinTitleBar::Minimise |
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
+    // The tray's choices also where the desktop shows no tray; the poll slows while hidden.
+    trayBattery->offerChoicesIn(skinForm1->titleBar()->systemMenu());
+    new StatusPace(*this);
 }
 
 TForm1::~TForm1()
@@ -225,6 +229,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->ignore();
     if (trayBattery->KeepsRunning()) {
         hide();  // the tray's "Show" brings it back, its "Quit" ends the tool
+        trayBattery->tellWhereItRuns();
         return;
     }
     Guarded([&] { FormCloseQuery(this); });

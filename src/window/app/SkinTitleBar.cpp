@@ -109,6 +109,11 @@ void TSkinTitleBar::Retranslate()
             button->setAccessibleName(Localized(*name));
 }
 
+QMenu* TSkinTitleBar::systemMenu() const
+{
+    return systemMenu_ ? systemMenu_->menu() : nullptr;
+}
+
 QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)
 {
     auto* button = new QToolButton(this);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QAction;
+class QMenu;
 class QToolButton;
 
 // The title bar of a window framed by the tool itself: the window's title, centred, and the
@@ -21,6 +22,8 @@ public:
     QToolButton* systemMenuButton() const { return systemMenu_; }
     QToolButton* minimiseButton() const { return minimise_; }
     QToolButton* closeButton() const { return close_; }
+    // The system menu (null without the button), for a window to add entries of its own.
+    QMenu* systemMenu() const;
     // The system menu's entries and the buttons' spoken names again, in the language in force.
     void Retranslate();
 

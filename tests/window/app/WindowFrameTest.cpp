@@ -36,12 +36,14 @@ TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequen
                              window.findChild<QWidget*>(QStringLiteral("gbSysStatus"))})
         EXPECT_FALSE(bar->geometry().intersects(control->geometry()));
 
-    // The system menu speaks the language in force.
+    // The system menu speaks the language in force, and holds the tray's choices and Quit.
     session.Choose(QStringLiteral("cbbLang"), lkChs);
     const QList<QAction*> entries = bar->systemMenuButton()->menu()->actions();
-    ASSERT_EQ(entries.size(), 2);
+    ASSERT_EQ(entries.size(), 7);
     EXPECT_EQ(entries[0]->text(), QString::fromUtf8("最小化"));
     EXPECT_EQ(entries[1]->text(), QString::fromUtf8("关闭"));
+    EXPECT_EQ(entries[3]->text(), QString::fromUtf8("在系统托盘中保持运行"));
+    EXPECT_EQ(entries[6]->text(), QString::fromUtf8("退出"));
     session.Choose(QStringLiteral("cbbLang"), lkEng);
     EXPECT_EQ(entries[1]->text(), "Close");
 

@@ -1,0 +1,45 @@
+#include "window/receiver/StatusPace.h"
+
+#include "window/app/MainWindow.h"
+
+#include <QEvent>
+#include <QTimer>
+
+StatusPace::StatusPace(TForm1& window) : QObject(&window), window_(window)
+{
+    window_.installEventFilter(this);
+    follow();
+}
+
+bool StatusPace::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Hide || type == QEvent::WindowStateChange)
+        follow();
+    return QObject::eventFilter(watched, event);
+}
+
+void StatusPace::follow()
+{
+    const bool shown = window_.isVisible() && !window_.isMinimized();
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    QTimer* timer = window_.tmrStatus;
+    if (!shown) {
+        timer->setInterval(kHiddenMs);  // an armed timer starts its wait again
+        return;
+    }
+    // A poll that is not armed now (no receiver yet, a pairing or a handler holding it off)
+    // reads the receiver when it is armed again.
+    const bool armed = timer->isActive();
+    timer->setInterval(kShownMs);
+    if (!armed)
+        return;
+    // After the show has been handled, unless a tick or a handler has taken the poll meanwhile;
+    // the tick arms the next at the new pace.
+    QTimer::singleShot(0, this, [this] {
+        if (shown_ && window_.tmrStatus->isActive())
+            window_.Guarded([this] { window_.tmrStatusTimer(window_.tmrStatus); });
+    });
+}
