@@ -330,9 +330,10 @@ void TBatteryTray::Tell(const QString& title, const QString& text)
     notices_ << (failure ? text : title + QStringLiteral(": ") + text);
     if (noticesReachUser())
         desktopNotices_->tell(failure ? Localized(TrayText::kProductName) : title, text, failure);
-    else if (tray_)
-        tray_->showMessage(title, text,
-                           failure ? QSystemTrayIcon::Critical : QSystemTrayIcon::Warning);
+    else if (tray_ && failure)
+        tray_->showMessage(title, text, QSystemTrayIcon::Critical);
+    else if (tray_)  // the battery as it stands: no search of the icon themes for a warning sign
+        tray_->showMessage(title, text, icon_);
 }
 
 QString TBatteryTray::toolTip() const
