@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
+class QTimer;
+class QWidget;
 class TForm1;
 
 // The status poll's pace follows the window: a tick a second while it shows, one every ten
@@ -22,6 +25,8 @@ protected:
 private:
     void follow();
 
-    TForm1& window_;
+    TForm1& window_;  // for the tick only
+    QWidget& shownWidget_;
+    QPointer<QTimer> timer_;
     bool shown_ = true;
 };
