@@ -12,17 +12,18 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libhidapi-dev libudev-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
+  libhidapi-dev libudev-dev libxcb1-dev libxcb-xfixes0-dev
   libgtest-dev libgmock-dev
   fonts-wqy-microhei
 )
 for group in "$@"; do
   case "$group" in
     package) packages+=(dpkg-dev file) ;;
-    # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod.
+    # The virtual machine of tests/kernel/: the emulator, the guest's shell and depmod; the
+    # companion's desktop of its own: a private session bus and an X server.
     test) packages+=(dpkg-dev file lintian desktop-file-utils appstream clang-format-14
-                     qemu-system-x86 busybox-static kmod)
+                     qemu-system-x86 busybox-static kmod dbus-daemon xvfb xauth)
           # karvelo-rf's completions are parsed by the shells they are for.
           packages+=(zsh fish) ;;
     screenshots) packages+=(xvfb xauth imagemagick xdotool openbox trayer) ;;

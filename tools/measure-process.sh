@@ -15,8 +15,9 @@
 #     tools/measure-process.sh [runs (default 20)] [idle seconds (default 60)]
 #
 # With HIDDEN=1, the tool started with --hidden in a tray (trayer, an X11 system tray, runs on
-# the display) idles beside the tick floor too, and its memory is read beside the window's:
-# the resident companion's cost.
+# the display) idles beside the tick floor too, on the demonstration receiver (its batteries
+# fall a step every 20 s) and on a steady one (KARVELO_SIMULATE_STEADY=1: the levels stay), and
+# its memory is read beside the window's: the resident companion's cost.
 # With EARLIER=<another build of karvelo-rf-tool>, that build runs interleaved with the others
 # on the simulated receiver ("earlier"), and idles beside them: before and after a change in
 # one run. With SOLAAR=1 and Solaar installed, its start to window shown joins the start-up
@@ -70,6 +71,7 @@ if [ "${SOLAAR:-}" = 1 ] && command -v solaar >/dev/null; then
 fi
 if [ "${HIDDEN:-}" = 1 ]; then
     command[hidden]="$work/karvelo-rf-timing --simulate --hidden"
+    command[steady]="env KARVELO_SIMULATE_STEADY=1 $work/karvelo-rf-timing --simulate --hidden"
     trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
     tray=$!
     sleep 1
@@ -87,9 +89,9 @@ stop() { # pid: ends the program and waits until it has gone
 }
 
 start() { # name: prints "<ms> <pid>"
-    if [ "$1" = hidden ]; then  # no window to wait for: its icon docks in the tray
+    if [ "$1" = hidden ] || [ "$1" = steady ]; then  # no window to wait for: its icon docks
         # shellcheck disable=SC2086
-        ${command[hidden]} >/dev/null 2>&1 &
+        ${command[$1]} >/dev/null 2>&1 &
         echo "0 $!"
         return
     fi
@@ -175,7 +177,9 @@ idle_round() { # label, busy (0/1), programs...
         pids+=("$pid")
     done
     [ "$busy" = 1 ] && { while :; do :; done & spinner=$!; }
-    sleep 3  # past the start-up and the settings read-back
+    # Past the start-up and the settings read-back, which a hidden tool makes at its first
+    # tick, ten seconds after the start.
+    case " $* " in *" hidden "* | *" steady "*) sleep 13 ;; *) sleep 3 ;; esac
     for i in "${!pids[@]}"; do threads "${pids[$i]}" > "$work/idle0-$i"; done
     sleep "$idle"
     for i in "${!pids[@]}"; do threads "${pids[$i]}" > "$work/idle1-$i"; done
@@ -198,6 +202,8 @@ idle_round busy 1 tick simulated
 if [ "${HIDDEN:-}" = 1 ]; then
     idle_round quiet 0 tick hidden
     idle_round busy 1 tick hidden
+    idle_round quiet 0 tick steady
+    idle_round busy 1 tick steady
     read -r _ hidden_peak < <(memory hidden)
     read -r _ window_peak < <(memory simulated)
     echo "peak memory: hidden in the tray $hidden_peak MB, the window $window_peak MB"

@@ -101,13 +101,16 @@ std::shared_ptr<ReceiverModel> demoFirmware()
     return firmware;
 }
 
-std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock)
+std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock, bool steady)
 {
     auto backend = std::make_shared<SimHidBackend>(std::move(clock));
     // Nothing reads the demo's log, and a status tick adds six entries a second: a few
     // sequences' worth keeps the memory of a window left open for days flat.
     backend->log().setCapacity(2048);
-    backend->plug(receiverProfile(), demoFirmware());
+    std::shared_ptr<ReceiverModel> firmware = demoFirmware();
+    if (steady)
+        firmware->setBattery({4, 6, 4, 6, 0});
+    backend->plug(receiverProfile(), firmware);
     backend->plug(plainKeyboardProfile());
     return backend;
 }

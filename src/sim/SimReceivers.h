@@ -29,7 +29,9 @@ std::shared_ptr<ReceiverModel> defaultFirmware();
 // and stored options; pairing finds a new mouse after three seconds.
 std::shared_ptr<ReceiverModel> demoFirmware();
 
-// The backend of the demonstration mode: the receiver and an unrelated keyboard.
-std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock);
+// The backend of the demonstration mode: the receiver and an unrelated keyboard. `steady`:
+// the batteries keep their levels (for measuring the resident cost between changes).
+std::shared_ptr<SimHidBackend> makeDemoBackend(std::shared_ptr<DeviceClock> clock,
+                                               bool steady = false);
 
 }  // namespace SimReceivers

@@ -33,7 +33,8 @@ SimSession::SimSession(Options options) : options_(std::move(options))
     companion_.settingsFile = scratch_->filePath(QStringLiteral("RF_BIND.conf"));
     companion_.autostartFolder = scratch_->filePath(QStringLiteral("autostart"));
     const bool trayHost = options_.trayHost;
-    companion_.trayHost = [trayHost] { return trayHost; };
+    if (!options_.desktop)
+        companion_.trayHost = [trayHost] { return trayHost; };
     if (options_.plugReceiver) {
         receiverId_ =
             backend_->plug(options_.receiver.value_or(SimReceivers::receiverProfile()), firmware_);
@@ -70,7 +71,7 @@ ReportLog& SimSession::log() const
 
 void SimSession::Start()
 {
-    window_->Guarded([this] { StartWindows(*window_, options_.hidden, 0); });
+    window_->Guarded([this] { StartWindows(*window_, options_.hidden, options_.trayWaitMs); });
     DeliverEvents();
 }
 

@@ -35,6 +35,11 @@ public:
         bool start = true;      // run FormCreate and deliver the first device notification
         bool trayHost = false;  // whether the desktop shows tray icons
         bool hidden = false;    // started with --hidden
+        // Follow the desktop itself (tray hosts and notification service on the session bus,
+        // the X11 tray) instead of `trayHost`; the wait for a tray host before the window
+        // shows.
+        bool desktop = false;
+        int trayWaitMs = 0;
     };
 
     SimSession();

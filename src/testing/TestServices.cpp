@@ -14,5 +14,7 @@ AppServices TestServices::Make()
     services.languages = languages;
     services.workingDirectory = workingDirectory;
     services.endProcess = [this](int code) { endProcessCalls.push_back(code); };
+    // A desktop without a tray or notification service: a test never reaches the user's.
+    services.companion.trayHost = [] { return false; };
     return services;
 }

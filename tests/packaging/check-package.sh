@@ -64,6 +64,8 @@ for program in karvelo-rf-tool karvelo-rf; do
 done
 check "dependencies come from the shared libraries" \
     grep -Eq "^Depends:.*qt6-qpa-plugins.*libqt6widgets6.*libudev1" "$scratch/control/control"
+check "the Wayland platform plugin is recommended" \
+    grep -Eq "^Recommends:.*qt6-wayland" "$scratch/control/control"
 for script in postinst postrm; do
     check "$script reloads the rules and triggers hidraw" grep -q \
         "udevadm trigger --subsystem-match=hidraw" "$scratch/control/$script"

@@ -19,7 +19,8 @@ struct CompanionPlaces {
     QString settingsFile;
     // The user's XDG autostart folder; empty: starting at login is not offered.
     QString autostartFolder;
-    // Whether a tray host is there; none: the desktop is asked.
+    // Whether a tray host is there, for a desktop that has no notification service; none:
+    // the desktop is followed (its tray hosts and notification service).
     std::function<bool()> trayHost;
 };
 

@@ -3,7 +3,6 @@
 #include "window/app/BatteryTray.h"
 #include "window/app/MainWindow.h"
 #include "window/app/ProgressWindow.h"
-#include "window/i18n/TrayTexts.h"
 
 #include <QStyle>
 #include <QToolTip>
@@ -48,12 +47,5 @@ void StartWindows(TForm1& form, bool hidden, int trayWaitMs)
     form.FormCreate(&form);
     QGuiApplication::setApplicationDisplayName(form.windowTitle());
     EnsureProgressWindow(form);
-    if (!hidden)
-        return;
-    // Never an invisible process that nothing can show.
-    form.trayBattery->WaitForHost(trayWaitMs, [&form] {
-        std::fprintf(stderr, "karvelo-rf-tool: %s\n", qPrintable(Localized(TrayText::kNoTrayHost)));
-        form.show();
-        ShowFocusFromTheStart(form);
-    });
+    form.trayBattery->keepInSight(trayWaitMs, hidden);
 }

@@ -2,6 +2,8 @@
 
 #include "protocol/receiver/StatusReadouts.h"
 #include "window/app/Application.h"
+#include "window/app/DesktopNotices.h"
+#include "window/app/TrayHostWatch.h"
 #include "window/controls/TColor.h"
 #include "window/i18n/TrayTexts.h"
 
@@ -15,10 +17,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace {
 
 constexpr int kMouseFull = 7;
-constexpr int kHostPollMs = 250;
 const char* const kKeepRunningKey = "KeepInTray";
 
 TColor BandColour(BatteryBand band)
@@ -128,18 +131,38 @@ TBatteryTray::TBatteryTray(QWidget* window, CompanionPlaces places)
     connect(menu_, &QMenu::aboutToShow, this,
             [this] { startAtLoginEntry_->setChecked(autostart_.enabled()); });
     startAtLoginEntry_->setChecked(autostart_.enabled());
+    sightWait_ = new QTimer(this);
+    sightWait_->setSingleShot(true);
+    sightWait_->setTimerType(Qt::PreciseTimer);  // a coarse one may end the wait early
+    connect(sightWait_, &QTimer::timeout, this, &TBatteryTray::reviewSight);
+    if (!places_.trayHost) {
+        hostWatch_ = new TrayHostWatch(this);
+        connect(hostWatch_, &TrayHostWatch::presenceChanged, this, &TBatteryTray::followHost);
+        desktopNotices_ = new DesktopNotices(this);
+        connect(desktopNotices_, &DesktopNotices::availabilityChanged, this, [this] {
+            if (!noticesReachUser())
+                waitForSight();
+        });
+    }
     Refresh();
-    if (HostPresent())
+    if (hostPresent())
         ShowOnTray();
 }
 
-bool TBatteryTray::HostPresent() const
+bool TBatteryTray::hostPresent() const
 {
-    return places_.trayHost ? places_.trayHost() : QSystemTrayIcon::isSystemTrayAvailable();
+    return places_.trayHost ? places_.trayHost() : hostWatch_->present();
+}
+
+bool TBatteryTray::noticesReachUser() const
+{
+    return desktopNotices_ && desktopNotices_->available();
 }
 
 void TBatteryTray::ShowOnTray()
 {
+    // Made only once a host is there (see TrayHostWatch): Qt then shows it on that host, and
+    // on a host that comes back after going away.
     tray_ = new QSystemTrayIcon(icon_, this);
     tray_->setObjectName(QStringLiteral("trayBattery"));
     connect(tray_, &QSystemTrayIcon::activated, this,
@@ -152,34 +175,72 @@ void TBatteryTray::ShowOnTray()
     tray_->show();
 }
 
-void TBatteryTray::WaitForHost(int ms, std::function<void()> none)
+void TBatteryTray::followHost()
 {
-    if (onScreen())
-        return;
-    if (HostPresent()) {
-        ShowOnTray();
-        return;
-    }
-    if (ms <= 0) {
-        none();
-        return;
-    }
-    hostWaitLeftMs_ = ms;
-    hostWait_ = new QTimer(this);
-    connect(hostWait_, &QTimer::timeout, this, [this, none = std::move(none)] {
-        hostWaitLeftMs_ -= kHostPollMs;
-        const bool present = HostPresent();
-        if (!present && hostWaitLeftMs_ > 0)
-            return;
-        hostWait_->stop();
-        hostWait_->deleteLater();
-        hostWait_ = nullptr;
-        if (present)
+    if (hostPresent()) {
+        hostWent_ = false;
+        if (!tray_)
             ShowOnTray();
-        else
-            none();
-    });
-    hostWait_->start(kHostPollMs);
+        return;
+    }
+    if (!window_->isVisible()) {
+        hostWent_ = true;
+        waitForSight();
+    }
+}
+
+void TBatteryTray::keepInSight(int graceMs, bool hiddenStart)
+{
+    sightGraceMs_ = graceMs;
+    if (hiddenStart)
+        waitForSight();
+}
+
+void TBatteryTray::waitForSight()
+{
+    if (sightGraceMs_ <= 0)
+        reviewSight();
+    else
+        sightWait_->start(sightGraceMs_);
+}
+
+void TBatteryTray::reviewSight()
+{
+    if (onScreen() || window_->isVisible())
+        return;
+    if (!hostWent_ && noticesReachUser()) {
+        say(TrayText::kInTheBackground);
+        return;
+    }
+    say(hostWent_ ? TrayText::kTrayHostGone : TrayText::kNoTrayHost);
+    hostWent_ = false;
+    ShowWindow();
+}
+
+void TBatteryTray::tellWhereItRuns()
+{
+    if (!onScreen())
+        say(TrayText::kInTheBackground);
+}
+
+void TBatteryTray::say(const LocalText& text) const
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 qPrintable(Localized(text)));
+    std::fflush(stderr);
+}
+
+void TBatteryTray::offerChoicesIn(QMenu* menu)
+{
+    if (!menu)
+        return;
+    menu->addSeparator();
+    menu->addAction(keepRunningEntry_);
+    menu->addAction(startAtLoginEntry_);
+    menu->addSeparator();
+    menu->addAction(quit_);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this] { startAtLoginEntry_->setChecked(autostart_.enabled()); });
 }
 
 void TBatteryTray::ShowWindow()
@@ -208,6 +269,12 @@ void TBatteryTray::SetStartAtLogin(bool on)
         on ? autostart_.write(ProgramForEntry(QCoreApplication::applicationFilePath()))
            : autostart_.remove();
     startAtLoginEntry_->setChecked(autostart_.enabled());
+    // Started at login, the companion must not end the first time its window is closed; the
+    // user may still turn it off.
+    if (on && !failure && !keepRunning_) {
+        keepRunningEntry_->setChecked(true);
+        SetKeepRunning(true);
+    }
     if (failure)
         Tell(QString(),
              Localized(on ? TrayText::kAutostartNotWritten : TrayText::kAutostartNotRemoved)
@@ -269,10 +336,14 @@ void TBatteryTray::NoteTick(const BatteryReading& mouse, std::optional<BatteryRe
 
 void TBatteryTray::Tell(const QString& title, const QString& text)
 {
-    notices_ << (title.isEmpty() ? text : title + QStringLiteral(": ") + text);
-    if (tray_)
-        tray_->showMessage(title, text,
-                           title.isEmpty() ? QSystemTrayIcon::Critical : QSystemTrayIcon::Warning);
+    const bool failure = title.isEmpty();
+    notices_ << (failure ? text : title + QStringLiteral(": ") + text);
+    if (noticesReachUser())
+        desktopNotices_->tell(failure ? Localized(TrayText::kProductName) : title, text, failure);
+    else if (tray_ && failure)
+        tray_->showMessage(title, text, QSystemTrayIcon::Critical);
+    else if (tray_)  // the battery as it stands: no search of the icon themes for a warning sign
+        tray_->showMessage(title, text, icon_);
 }
 
 QString TBatteryTray::toolTip() const

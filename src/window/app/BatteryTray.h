@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/i18n/LocalText.h"
 #include "protocol/receiver/BatteryAlert.h"
 #include "window/app/AppServices.h"
 #include "window/app/AutostartEntry.h"
@@ -12,16 +13,21 @@
 #include <functional>
 #include <optional>
 
+class DesktopNotices;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 class QWidget;
+class TrayHostWatch;
 
 // The batteries in the desktop's tray: the mouse level as the icon, both levels in the tooltip,
 // a notice when one drops to its lowest step, and the menu that makes the tool a companion
-// (show the window, keep running when it closes, start at login, quit). Without a tray host
-// nothing is shown and the window behaves as a plain window; the state is still kept.
+// (show the window, keep running when it closes, start at login, quit); the window's title-bar
+// menu offers the same choices. The icon is made whenever a tray host comes, and notices go to
+// the desktop's notification service when one is there, the tray's balloon only where none
+// is. Without a tray host nothing is shown and the window behaves as a plain window, unless a
+// notification service can reach the user; the state is still kept.
 class TBatteryTray final : public QObject {
     Q_OBJECT
 public:
@@ -41,12 +47,22 @@ public:
     // The texts again, in the language in force.
     void Retranslate();
 
-    bool onScreen() const { return tray_ != nullptr; }
-    // Closing the window hides it: the user asked to keep running and the tray can show it.
-    bool KeepsRunning() const { return keepRunning_ && onScreen(); }
-    // Waits up to `ms` for a tray host (a desktop's panel may come up after the tool at
-    // login), then calls `none` if there is still none.
-    void WaitForHost(int ms, std::function<void()> none);
+    // A tray host shows the icon.
+    bool onScreen() const { return tray_ != nullptr && hostPresent(); }
+    // Closing the window hides it: the user asked to keep running, and the tray can show it
+    // again or the desktop's notifications tell the notices meanwhile.
+    bool KeepsRunning() const { return keepRunning_ && (onScreen() || noticesReachUser()); }
+    // Never an invisible copy that nothing can show: while the window is hidden and no tray
+    // host shows the icon for `graceMs` (a desktop's panel may come up after the tool at
+    // login, or restart), the window is shown and standard error says why. `hiddenStart`: the
+    // tool started without its window, and keeps running in the background where a
+    // notification service can reach the user, saying so.
+    void keepInSight(int graceMs, bool hiddenStart);
+    // The window was closed to run on without it: where no tray shows the icon, standard
+    // error says how to open it again.
+    void tellWhereItRuns();
+    // Adds the companion's choices and Quit to another menu (the window's title-bar menu).
+    void offerChoicesIn(QMenu* menu);
 
     std::optional<int> level() const { return mouse_; }
     QString toolTip() const;
@@ -64,7 +80,12 @@ signals:
     void quitRequested();
 
 private:
-    bool HostPresent() const;
+    bool hostPresent() const;
+    bool noticesReachUser() const;
+    void followHost();
+    void waitForSight();
+    void reviewSight();
+    void say(const LocalText& text) const;
     void ShowOnTray();
     void Refresh();
     void ShowWindow();
@@ -75,9 +96,12 @@ private:
     QWidget* window_;
     CompanionPlaces places_;
     AutostartEntry autostart_;
+    TrayHostWatch* hostWatch_ = nullptr;
+    DesktopNotices* desktopNotices_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
-    QTimer* hostWait_ = nullptr;
-    int hostWaitLeftMs_ = 0;
+    QTimer* sightWait_ = nullptr;
+    int sightGraceMs_ = 5000;
+    bool hostWent_ = false;  // a host went away while the window was hidden
     QMenu* menu_ = nullptr;
     QAction* show_ = nullptr;
     QAction* keepRunningEntry_ = nullptr;

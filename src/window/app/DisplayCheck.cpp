@@ -1,6 +1,10 @@
 #include "window/app/DisplayCheck.h"
 
+#include "window/i18n/DisplayTexts.h"
+
 #include <QByteArray>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -18,11 +22,39 @@ struct Held {
 };
 QList<Held>* held = nullptr;
 
+// Qt's word for a platform plugin it looked for and did not find: its name, or empty.
+QString MissingPlugin(const QString& message)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^Could not find the Qt platform plugin \"([^\"]{1,64})\""));
+    return pattern.match(message).captured(1);
+}
+
+// The Debian package that brings a platform plugin.
+QString PluginPackage(const QString& plugin)
+{
+    if (plugin.startsWith(QLatin1String("wayland")))
+        return QStringLiteral("qt6-wayland");
+    return QStringLiteral("libqt6gui6");
+}
+
+void Say(const QString& line)
+{
+    std::fprintf(stderr, "%s: %s\n", programName, line.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
 void Hold(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: %s\n", programName, NoDisplayMessage());
-        std::fflush(stderr);
+        // A plugin that is not there is the cause, whatever display was asked for.
+        QString missing;
+        for (qsizetype i = 0; held && i < held->size() && missing.isEmpty(); ++i)
+            missing = MissingPlugin(held->at(i).text);
+        if (missing.isEmpty())
+            Say(QString::fromLocal8Bit(NoDisplayMessage()));
+        else
+            Say(Localized(DisplayText::kPluginMissing).arg(missing, PluginPackage(missing)));
         std::_Exit(1);
     }
     if (held)
@@ -37,11 +69,11 @@ const char* NoDisplayMessage()
     const QByteArray x11 = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     if (x11.isEmpty() && wayland.isEmpty())
-        message = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set): start the tool "
-                  "in a desktop session";
+        message = Localized(DisplayText::kNoDisplay).toLocal8Bit();
     else
-        message = "cannot open the display " + (x11.isEmpty() ? wayland : x11) +
-                  ": start the tool in a desktop session";
+        message = Localized(DisplayText::kCannotOpenDisplay)
+                      .arg(QString::fromLocal8Bit(x11.isEmpty() ? wayland : x11))
+                      .toLocal8Bit();
     return message.constData();
 }
 
@@ -60,7 +92,13 @@ NoDisplayGuard::~NoDisplayGuard()
     held = nullptr;
     const QMessageLogContext context;
     for (const Held& message : messages) {
-        if (previousHandler)
+        // The display opened through another plugin (X11 under a Wayland session): one line
+        // that names what is missing, instead of Qt's at every start.
+        const QString missing = MissingPlugin(message.text);
+        if (!missing.isEmpty())
+            Say(Localized(DisplayText::kPluginMissingFellBack)
+                    .arg(missing, PluginPackage(missing), QGuiApplication::platformName()));
+        else if (previousHandler)
             previousHandler(message.type, context, message.text);
         else
             std::fprintf(stderr, "%s\n", message.text.toLocal8Bit().constData());

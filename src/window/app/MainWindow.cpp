@@ -17,6 +17,7 @@
 #include "window/receiver/PairingHandlers.h"
 #include "window/receiver/SettingsHandlers.h"
 #include "window/receiver/StatusHandlers.h"
+#include "window/receiver/StatusPace.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -94,6 +95,9 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     addSettingsFileEntries();
     skinForm1->titleBar()->AddMenuEntry(ReportText::kCopyEntry,
                                         [this] { Guarded([&] { CopyReportClick(this); }); });
+    // The tray's choices also where the desktop shows no tray; the poll slows while hidden.
+    trayBattery->offerChoicesIn(skinForm1->titleBar()->systemMenu());
+    new StatusPace(*this);
 }
 
 TForm1::~TForm1()
@@ -226,6 +230,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->ignore();
     if (trayBattery->KeepsRunning()) {
         hide();  // the tray's "Show" brings it back, its "Quit" ends the tool
+        trayBattery->tellWhereItRuns();
         return;
     }
     Guarded([&] { FormCloseQuery(this); });

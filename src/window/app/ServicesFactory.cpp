@@ -40,7 +40,9 @@ AppServices RealServices()
 AppServices SimulatedServices()
 {
     AppServices services = CommonServices();
-    services.hid = SimReceivers::makeDemoBackend(services.clock);
+    // KARVELO_SIMULATE_STEADY=1: batteries that keep their levels (tools/measure-process.sh).
+    services.hid = SimReceivers::makeDemoBackend(
+        services.clock, qEnvironmentVariableIntValue("KARVELO_SIMULATE_STEADY") == 1);
     services.receiverLock = nullptr;  // the simulated receiver is this process's own
     return services;
 }

@@ -64,6 +64,9 @@ int main(int argc, char** argv)
     case CommandLine::Action::Run: break;
     }
 
+    // What the start says before the window has its language (no display, no tray) follows
+    // the language the window will take.
+    CurrentLanguage = LanguageInForce();
     std::optional<NoDisplayGuard> displayGuard(std::in_place, kProgram);
     KarveloApplication app(argc, argv);
     displayGuard.reset();

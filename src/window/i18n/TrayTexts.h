@@ -47,11 +47,30 @@ inline constexpr LocalText kProgramPathUnfit{
 inline constexpr LocalText kAutostartNotRemoved{"The login entry %1 could not be removed: %2",
                                                 "無法刪除登入項目 %1：%2", "无法删除登录项 %1：%2"};
 
+// The name the desktop's notices are told under (the menu entry's name).
+inline constexpr LocalText kProductName{"Karvelo RF Setting Tool", "Karvelo 2.4G 無線設定工具",
+                                        "Karvelo 2.4G 无线设置工具"};
+
 // On standard error, after the program's name.
 inline constexpr LocalText kNoTrayHost{
-    "--hidden: the desktop shows no tray icons (no system tray or StatusNotifier host), so the "
-    "window is shown instead",
-    "--hidden：桌面不顯示系統匣圖示（沒有系統匣或 StatusNotifier 主機），因此改為顯示視窗",
-    "--hidden：桌面不显示托盘图标（没有系统托盘或 StatusNotifier 宿主），因此改为显示窗口"};
+    "--hidden: the desktop shows no tray icons (no system tray or StatusNotifier host) and has "
+    "no notification service, so the window is shown instead",
+    "--hidden：桌面不顯示系統匣圖示（沒有系統匣或 StatusNotifier 主機），也沒有通知服務，因此改為"
+    "顯示視窗",
+    "--hidden：桌面不显示托盘图标（没有系统托盘或 StatusNotifier 宿主），也没有通知服务，因此改为"
+    "显示窗口"};
+inline constexpr LocalText kTrayHostGone{
+    "the desktop's tray went away and has not come back within 5 seconds, so the window is "
+    "shown instead",
+    "桌面的系統匣已消失，5 秒內沒有回來，因此改為顯示視窗",
+    "桌面的系统托盘已消失，5 秒内没有回来，因此改为显示窗口"};
+inline constexpr LocalText kInTheBackground{
+    "the desktop shows no tray icons (no system tray or StatusNotifier host): the tool keeps "
+    "running in the background and tells its notices through the desktop's notifications; to "
+    "open the window, start the tool from the menu (the new copy replaces this one)",
+    "桌面不顯示系統匣圖示（沒有系統匣或 StatusNotifier 主機）：工具在背景持續執行，並以桌面通知"
+    "告知提醒；要開啟視窗，請從選單啟動工具（新的執行個體會取代這一個）",
+    "桌面不显示托盘图标（没有系统托盘或 StatusNotifier 宿主）：工具在后台保持运行，并通过桌面"
+    "通知告知提醒；要打开窗口，请从菜单启动工具（新的实例会取代这一个）"};
 
 }  // namespace TrayText

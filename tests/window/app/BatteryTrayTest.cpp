@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QMenu>
 #include <QSettings>
+#include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,42 @@ TEST(BatteryTrayTest, StartAtLoginWritesTheEntryAndFollowsTheFile)
     EXPECT_FALSE(AutostartEntry::text("/opt/a\nb/karvelo-rf-tool"));
     EXPECT_TRUE(AutostartEntry::text("/opt/my tools/karvelo-rf-tool")
                     ->contains("Exec=\"/opt/my tools/karvelo-rf-tool\" --hidden\n"));
+}
+
+TEST(BatteryTrayTest, WindowMenuHoldsTheTrayChoicesAndStartAtLoginKeepsRunning)
+{
+    SimSession session;  // a desktop without a tray
+    QMenu* tray = session.window().trayBattery->menu();
+    const QList<QAction*> entries =
+        session.window().findChild<QToolButton*>("skinSystemMenu")->menu()->actions();
+    QAction* keep = entries[7];  // after the window's own entries
+    QAction* login = entries[8];
+    ASSERT_EQ(keep, tray->actions()[1]);  // the same entries: in step whichever menu is used
+    ASSERT_EQ(login, tray->actions()[2]);
+    login->trigger();
+    const QSettings settings(session.companion().settingsFile, QSettings::IniFormat);
+    EXPECT_TRUE(keep->isChecked());
+    EXPECT_TRUE(settings.value("KeepInTray").toBool());
+    keep->trigger();  // the user may still turn it off
+    EXPECT_FALSE(keep->isChecked());
+    EXPECT_TRUE(login->isChecked());
+}
+
+TEST(BatteryTrayTest, HiddenPollWaitsTenSecondsAndShowingTicksAtOnce)
+{
+    SimSession session(WithTray(true, true));
+    TForm1& window = session.window();
+    ASSERT_TRUE(window.tmrStatus->isActive());
+    EXPECT_EQ(window.tmrStatus->interval(), 10000);
+    const qint64 mark = session.log().mark();
+    const qint64 before = session.clock().nowMs();
+    window.show();
+    session.DeliverEvents();
+    EXPECT_EQ(window.tmrStatus->interval(), 1000);
+    EXPECT_FALSE(session.SentSince(mark).empty());  // the tick ran, its waits on the test clock
+    EXPECT_GT(session.clock().nowMs(), before);
+    window.hide();
+    EXPECT_EQ(window.tmrStatus->interval(), 10000);
 }
 
 TEST(BatteryTrayTest, HiddenStartShowsTheWindowWhenNoTrayCanShowIt)

@@ -40,14 +40,17 @@ TEST(WindowFrameTest, MainWindowHasNoMaximiseAndItsCloseButtonRunsTheCloseSequen
                              window.findChild<QWidget*>(QStringLiteral("gbSysStatus"))})
         EXPECT_FALSE(bar->geometry().intersects(control->geometry()));
 
-    // The system menu speaks the language in force.
+    // The system menu speaks the language in force, and holds the tray's choices and Quit.
     session.Choose(QStringLiteral("cbbLang"), lkChs);
     const QList<QAction*> entries = bar->systemMenuButton()->menu()->actions();
-    ASSERT_EQ(entries.size(), 6);  // settings files, the report, a separator, the window's two
+    // Settings files and the report, a line, the window's two, then the tray's choices and Quit.
+    ASSERT_EQ(entries.size(), 11);
     EXPECT_EQ(entries[1]->text(), QString::fromUtf8("从文件载入设定…"));
     EXPECT_EQ(entries[2]->text(), QString::fromUtf8("复制报告"));
     EXPECT_EQ(entries[4]->text(), QString::fromUtf8("最小化"));
     EXPECT_EQ(entries[5]->text(), QString::fromUtf8("关闭"));
+    EXPECT_EQ(entries[7]->text(), QString::fromUtf8("在系统托盘中保持运行"));
+    EXPECT_EQ(entries[10]->text(), QString::fromUtf8("退出"));
     session.Choose(QStringLiteral("cbbLang"), lkEng);
     EXPECT_EQ(entries[5]->text(), "Close");
 
