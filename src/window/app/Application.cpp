@@ -34,13 +34,6 @@ void UseOwnLook(QApplication& app)
     QToolTip::setPalette(style->standardPalette());
 }
 
-void ShowFocusFromTheStart(QWidget& window)
-{
-    // Showing a window clears it; set after the show, the focus frame is drawn before the
-    // first key press.
-    window.setAttribute(Qt::WA_KeyboardFocusChange);
-}
-
 void StartWindows(TForm1& form, bool hidden, int trayWaitMs)
 {
     form.SetStartHidden(hidden);

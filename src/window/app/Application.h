@@ -10,11 +10,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-class QWidget;
 class TForm1;
-
-// The focus shows on a window just shown, not only after the first Tab.
-void ShowFocusFromTheStart(QWidget& window);
 
 // The window's own look for every control and dialog: the Fusion style with its own light
 // palette. The frame paints the window's light body itself, so the desktop's palette (a dark

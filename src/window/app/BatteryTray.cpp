@@ -1,8 +1,8 @@
 #include "window/app/BatteryTray.h"
 
 #include "protocol/receiver/StatusReadouts.h"
-#include "window/app/Application.h"
 #include "window/app/DesktopNotices.h"
+#include "window/app/FocusFrame.h"
 #include "window/app/TrayHostWatch.h"
 #include "window/controls/TColor.h"
 #include "window/i18n/TrayTexts.h"

@@ -3,7 +3,7 @@
 #include "protocol/device/DeviceClock.h"
 #include "protocol/platform/ExecutableName.h"
 #include "protocol/platform/ProcessList.h"
-#include "window/app/Application.h"
+#include "window/app/FocusFrame.h"
 #include "window/app/LogoBitmap.h"
 #include "window/app/MainWindow.h"
 #include "window/app/PrimaryScreenSize.h"
