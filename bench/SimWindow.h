@@ -19,11 +19,11 @@ namespace bench {
 
 class SilentPrompts final : public UserPrompts {
 public:
-    void ShowMessage(QWidget*, const QString&) override { ++messages; }
-    void ShowInformation(QWidget*, const QString&, const QString&) override {}
-    bool AskPassword(QWidget*, QString&) override { return false; }
-    void RunLanguageChooser(TForm2&) override {}
-    void ShowNotice(QWidget*, const QString&, const QString&, bool) override {}
+    void showMessage(QWidget*, const QString&) override { ++messages; }
+    void showInformation(QWidget*, const QString&, const QString&) override {}
+    bool askPassword(QWidget*, QString&) override { return false; }
+    void runLanguageChooser(TForm2&) override {}
+    void showNotice(QWidget*, const QString&, const QString&, bool) override {}
     int messages = 0;
 };
 

@@ -171,7 +171,7 @@ std::optional<bool> HasUaccessTag(const QString& name)
 // The lock's file for the node and the process that holds it ("1234 karvelo-rf-tool").
 void AddLock(QJsonObject& node, const QString& path)
 {
-    const QString file = FileReceiverLock::FileFor(path);
+    const QString file = FileReceiverLock::fileFor(path);
     node.insert(QStringLiteral("lockFile"), file.isEmpty() ? QJsonValue() : QJsonValue(file));
     struct stat info = {};
     std::optional<qint64> pid;

@@ -77,7 +77,7 @@ void CliOutput::flush(int status)
     discard();
 }
 
-void CliOutput::PrintFailure(const QString& english, int status)
+void CliOutput::printFailure(const QString& english, int status)
 {
     CliOutput out(true);
     out.englishErrors_ << english;

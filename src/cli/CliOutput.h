@@ -46,7 +46,7 @@ public:
     // failed (`status`, the exit status, not 0) with a message.
     void flush(int status = 0);
     // The JSON object of a failure alone, for one that comes before any command runs.
-    static void PrintFailure(const QString& english, int status);
+    static void printFailure(const QString& english, int status);
 
 private:
     bool json_;

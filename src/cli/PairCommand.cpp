@@ -25,7 +25,7 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
     CommandChannel& channel = session.channel();
     SpecialCommands special(channel);
     Pairing pairing(channel, special);
-    const std::optional<LinkStatus> held = pairing.Start();
+    const std::optional<LinkStatus> held = pairing.start();
     if (!held) {
         out.error([&] { return Localized(CliText::kNoStableReading); });
         return CliExit::kDeviceFailed;
@@ -36,7 +36,7 @@ int RunPair(CliSession& session, const CliOptions& options, CliOutput& out)
         session.clock().sleep(kTickMs);
         if (!options.json)
             Progress(Localized(CliText::kPairingTick).arg(tick).arg(Pairing::kTimeoutTick));
-        const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
+        const Pairing::TickResult result = pairing.tick(tick, *held, {}, {});
         switch (result.outcome) {
         case Pairing::Outcome::Pairing: continue;
         case Pairing::Outcome::Skipped:

@@ -85,7 +85,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s: %s\n", kProgram, qPrintable(options.error));
         if (QCoreApplication::arguments().contains(QStringLiteral("--json"))) {
             CurrentLanguage = lkEng;
-            CliOutput::PrintFailure(ParseCliOptions(QCoreApplication::arguments()).error,
+            CliOutput::printFailure(ParseCliOptions(QCoreApplication::arguments()).error,
                                     CliExit::kUsage);
         }
         return CliExit::kUsage;
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     if (options.command.isEmpty()) {
         std::fputs(qPrintable(Usage()), options.help ? stdout : stderr);
         if (!options.help && options.json)
-            CliOutput::PrintFailure(QStringLiteral("no command given (try --help)"),
+            CliOutput::printFailure(QStringLiteral("no command given (try --help)"),
                                     CliExit::kUsage);
         return options.help ? CliExit::kDone : CliExit::kUsage;
     }
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", kProgram, e.what());
         if (options.json)
-            CliOutput::PrintFailure(QString::fromLocal8Bit(e.what()), CliExit::kDeviceFailed);
+            CliOutput::printFailure(QString::fromLocal8Bit(e.what()), CliExit::kDeviceFailed);
     }
     return CliExit::kDeviceFailed;
 }

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-bool RecordingPrompts::AskPassword(QWidget*, QString& valueText)
+bool RecordingPrompts::askPassword(QWidget*, QString& valueText)
 {
     passwordPromptsShown << valueText;
     if (passwordAnswers.empty())
@@ -17,7 +17,7 @@ bool RecordingPrompts::AskPassword(QWidget*, QString& valueText)
     return true;
 }
 
-void RecordingPrompts::RunLanguageChooser(TForm2& chooser)
+void RecordingPrompts::runLanguageChooser(TForm2& chooser)
 {
     ++languageChooserRuns;
     chooserPreselection = chooser.cbbLang->currentIndex();

@@ -12,14 +12,14 @@
 // showed.
 class RecordingPrompts final : public UserPrompts {
 public:
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    void ShowInformation(QWidget*, const QString& title, const QString& text) override
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showInformation(QWidget*, const QString& title, const QString& text) override
     {
         informations << title + QStringLiteral(": ") + text;
     }
-    bool AskPassword(QWidget*, QString& valueText) override;
-    void RunLanguageChooser(TForm2& chooser) override;
-    void ShowNotice(QWidget*, const QString& title, const QString& text, bool onlyIfOpen) override
+    bool askPassword(QWidget*, QString& valueText) override;
+    void runLanguageChooser(TForm2& chooser) override;
+    void showNotice(QWidget*, const QString& title, const QString& text, bool onlyIfOpen) override
     {
         if (onlyIfOpen && !noticeOpen)
             return;

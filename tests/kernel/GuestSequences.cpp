@@ -55,12 +55,12 @@ QString Pair(TForm1& window, DeviceClock& clock)
     CommandChannel& channel = window.Channel();
     SpecialCommands special(channel);
     Pairing pairing(channel, special);
-    const std::optional<LinkStatus> held = pairing.Start();
+    const std::optional<LinkStatus> held = pairing.start();
     if (!held)
         return QStringLiteral("no stable reading");
     for (int tick = 1; tick <= Pairing::kTimeoutTick; ++tick) {
         clock.sleep(1000);
-        const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
+        const Pairing::TickResult result = pairing.tick(tick, *held, {}, {});
         if (result.outcome != Pairing::Outcome::Pairing)
             return QStringLiteral("outcome %1 at tick %2, mouse %3 keyboard %4")
                 .arg(int(result.outcome))
@@ -92,7 +92,7 @@ QString ReadBack(TForm1& window)
     QStringList shown;
     SettingsReadBack::Hooks hooks;
     hooks.readHotkeys = [] {};
-    hooks.readCpi = [&] { return readouts.ReadCpi().has_value(); };
+    hooks.readCpi = [&] { return readouts.readCpi().has_value(); };
     hooks.show = [&](const SettingRow& row, int choice) {
         shown << QStringLiteral("%1:%2").arg(QLatin1String(row.cliName)).arg(choice);
     };
@@ -103,7 +103,7 @@ QString ReadBack(TForm1& window)
         .arg(shown.join(' '));
 }
 
-QString WriteIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint16 value)
+QString writeIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint16 value)
 {
     CommandChannel& channel = window.Channel();
     const bool stored = UsbIdentity::WriteByte(channel, highWord, quint8(value >> 8)) &&
@@ -187,12 +187,12 @@ const std::vector<Sequence>& Sequences()
         {"VID write",
          {},
          [](TForm1& w, DeviceClock&) {
-             return WriteIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D);
+             return writeIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D);
          }},
         {"PID write",
          {},
          [](TForm1& w, DeviceClock&) {
-             return WriteIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42);
+             return writeIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42);
          }},
         {"string write",
          {},

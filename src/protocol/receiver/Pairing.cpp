@@ -29,24 +29,24 @@ QString PairingReadingLine(ReadingStage stage, int tick, const LinkStatus& readi
                              unsigned(reading.keyboardId), int(reading.channel));
 }
 
-std::optional<LinkStatus> Pairing::ReadLinkStatus()
+std::optional<LinkStatus> Pairing::readLinkStatus()
 {
     if (!channel_.statusRead(CommandChannel::request({Cmd::kLinkStatus}), buffer_))
         return std::nullopt;
     return DecodeLinkStatus(buffer_);
 }
 
-std::optional<LinkStatus> Pairing::ReadStable(const ReadingSeen& onReading)
+std::optional<LinkStatus> Pairing::readStable(const ReadingSeen& onReading)
 {
     const CommandChannel::Sequence run(channel_);
     for (int attempt = 1; attempt <= kStableAttempts && run.live(); ++attempt) {
-        const std::optional<LinkStatus> first = ReadLinkStatus();
+        const std::optional<LinkStatus> first = readLinkStatus();
         if (!first)
             continue;
         if (onReading)
             onReading(ReadingStage::First, *first);
         channel_.wait(kReadingGapMs);
-        const std::optional<LinkStatus> second = ReadLinkStatus();
+        const std::optional<LinkStatus> second = readLinkStatus();
         if (!second)
             continue;
         if (onReading)
@@ -57,7 +57,7 @@ std::optional<LinkStatus> Pairing::ReadStable(const ReadingSeen& onReading)
     return std::nullopt;
 }
 
-void Pairing::SendStart()
+void Pairing::sendStart()
 {
     // Bytes 5 to 7 stay as the last link status reply left them.
     CommandChannel::Report start = buffer_;
@@ -68,17 +68,17 @@ void Pairing::SendStart()
     channel_.plainCommand(start);
 }
 
-std::optional<LinkStatus> Pairing::Start()
+std::optional<LinkStatus> Pairing::start()
 {
     const CommandChannel::Sequence run(channel_);
-    const std::optional<LinkStatus> held = ReadStable({});
+    const std::optional<LinkStatus> held = readStable({});
     if (!held || !run.live())
         return std::nullopt;
-    SendStart();
+    sendStart();
     return held;
 }
 
-bool Pairing::BindingSettles(const ReplySeen& onReply)
+bool Pairing::bindingSettles(const ReplySeen& onReply)
 {
     const CommandChannel::Sequence run(channel_);
     for (int runs = 1; runs <= kBindingStatusRuns && run.live(); ++runs) {
@@ -92,7 +92,7 @@ bool Pairing::BindingSettles(const ReplySeen& onReply)
     return false;
 }
 
-Pairing::TickResult Pairing::Tick(int tick, const LinkStatus& held, const ReadingSeen& onReading,
+Pairing::TickResult Pairing::tick(int tick, const LinkStatus& held, const ReadingSeen& onReading,
                                   const ReplySeen& onReply)
 {
     const CommandChannel::Sequence run(channel_);
@@ -104,7 +104,7 @@ Pairing::TickResult Pairing::Tick(int tick, const LinkStatus& held, const Readin
     }
     if (!run.live())
         return result;
-    const std::optional<LinkStatus> now = ReadStable(onReading);
+    const std::optional<LinkStatus> now = readStable(onReading);
     if (!run.live())
         return result;
     if (!now) {
@@ -112,7 +112,7 @@ Pairing::TickResult Pairing::Tick(int tick, const LinkStatus& held, const Readin
         return result;
     }
     result.now = *now;
-    const bool settled = BindingSettles(onReply);
+    const bool settled = bindingSettles(onReply);
     if (!run.live())
         return result;
     if (settled && (now->mouseId != held.mouseId || now->keyboardId != held.keyboardId))

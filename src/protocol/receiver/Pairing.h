@@ -59,22 +59,22 @@ public:
 
     // Notes the IDs from a stable reading and sends the start command. Nothing, and nothing
     // sent after the readings, when no attempt within the bound was stable.
-    std::optional<LinkStatus> Start();
+    std::optional<LinkStatus> start();
 
     // One tick of a running pairing. `tick` counts from 1; `held` is what the receiver held
     // when the pairing started. Valid readings and special command 4 replies are reported as
     // they arrive.
-    TickResult Tick(int tick, const LinkStatus& held, const ReadingSeen& onReading,
+    TickResult tick(int tick, const LinkStatus& held, const ReadingSeen& onReading,
                     const ReplySeen& onReply);
 
 private:
-    std::optional<LinkStatus> ReadLinkStatus();
+    std::optional<LinkStatus> readLinkStatus();
     // Attempts of a reading and, when it is valid, a second one 5 ms later: stable when both
     // are valid with the same mouse ID. The IDs are the second reading's.
-    std::optional<LinkStatus> ReadStable(const ReadingSeen& onReading);
+    std::optional<LinkStatus> readStable(const ReadingSeen& onReading);
     // True when the binding status settled within the first nine runs.
-    bool BindingSettles(const ReplySeen& onReply);
-    void SendStart();
+    bool bindingSettles(const ReplySeen& onReply);
+    void sendStart();
 
     CommandChannel& channel_;
     SpecialCommands& special_;

@@ -16,7 +16,7 @@ bool SettingsService::mouseHeard()
 {
     SpecialCommands special(channel_);
     RfAccess rf(channel_);
-    return StatusReadouts(channel_, special, rf).CheckMouseLink().linked;
+    return StatusReadouts(channel_, special, rf).checkMouseLink().linked;
 }
 
 SettingsService::Written SettingsService::write(const SettingRow& row,
@@ -102,7 +102,7 @@ SettingsReadBack::Result SettingsService::readBack(Readings& readings,
         hooks.readCpi = [this, show = hooks.show] {
             SpecialCommands special(channel_);
             RfAccess rf(channel_);
-            const std::optional<int> cpi = StatusReadouts(channel_, special, rf).ReadCpi();
+            const std::optional<int> cpi = StatusReadouts(channel_, special, rf).readCpi();
             if (cpi)
                 show(FirstSettingOf(SettingKind::MouseCpi), CpiChoice(*cpi));
             return cpi.has_value();

@@ -14,7 +14,7 @@ std::optional<StatusReading> ReadStatus(CommandChannel& channel, bool withKeyboa
     SpecialCommands special(channel);
     RfAccess rf(channel);
     StatusReadouts readouts(channel, special, rf);
-    StatusReading reading{*link, readouts.ReadBattery(), readouts.ReadCpi(),
+    StatusReading reading{*link, readouts.readBattery(), readouts.readCpi(),
                           special.Run(Cmd::Special::kBindingStatus), std::nullopt};
     if (withKeyboardPackets)
         if (const std::optional<SpecialReply> radio = special.Run(Cmd::Special::kRadio))

@@ -84,14 +84,14 @@ BindingStep NextBindingStep(bool prevBindingStatusBB, bool settingsRead,
     return {false, bindingStatus ? searching : prevBindingStatusBB};
 }
 
-std::optional<BatteryLevels> StatusReadouts::ReadBattery()
+std::optional<BatteryLevels> StatusReadouts::readBattery()
 {
     CommandChannel::Report reply{};
     channel_.polledRead(CommandChannel::request({Cmd::kBattery}), reply);
     return DecodeBattery(reply);
 }
 
-std::optional<int> StatusReadouts::ReadCpi()
+std::optional<int> StatusReadouts::readCpi()
 {
     CommandChannel::Report reply{};
     channel_.polledRead(CommandChannel::request({Cmd::kCpi}), reply);
@@ -107,7 +107,7 @@ std::optional<quint8> StatusReadouts::MouseSerial(MouseLinkCheck& check)
     return reply->bytes[1];
 }
 
-std::optional<bool> StatusReadouts::SerialMoves(MouseLinkCheck& check)
+std::optional<bool> StatusReadouts::serialMoves(MouseLinkCheck& check)
 {
     const std::optional<quint8> first = MouseSerial(check);
     if (!first)
@@ -119,14 +119,14 @@ std::optional<bool> StatusReadouts::SerialMoves(MouseLinkCheck& check)
     return *second != *first;
 }
 
-MouseLinkCheck StatusReadouts::CheckMouseLink()
+MouseLinkCheck StatusReadouts::checkMouseLink()
 {
     MouseLinkCheck check;
     const ReentryGuard guard(checking_);
     const CommandChannel::Sequence run(channel_);
     if (!guard.entered() || !run.live())
         return check;
-    const std::optional<bool> moved = SerialMoves(check);
+    const std::optional<bool> moved = serialMoves(check);
     if (!moved || *moved || !run.live()) {
         check.linked = moved.value_or(false);
         return check;  // a failed run proves nothing, and needs no traffic provoked
@@ -134,7 +134,7 @@ MouseLinkCheck StatusReadouts::CheckMouseLink()
     rf_.EnterAccess(false);
     channel_.wait(kAccessSettleMs);
     check.sensorData = rf_.Read(RfSpace::Sensor, kSensorProbeAddress);
-    check.linked = SerialMoves(check).value_or(false);
+    check.linked = serialMoves(check).value_or(false);
     // The mouse must not stay in access mode, whatever the runs gave.
     rf_.LeaveAccess();
     channel_.wait(kAccessSettleMs);

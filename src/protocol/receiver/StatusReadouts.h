@@ -88,19 +88,19 @@ public:
 
     // Polled reads; the buffer is decoded whether or not it was acknowledged, as the validity
     // tests reject a buffer that still holds the request.
-    std::optional<BatteryLevels> ReadBattery();
-    std::optional<int> ReadCpi();
+    std::optional<BatteryLevels> readBattery();
+    std::optional<int> readCpi();
 
     // Compares MSE_SN between two special command 1 runs; when it stands still, provokes
     // traffic with a sensor read inside an RF access bracket and compares again. False when a
     // run fails (an earlier run's value must not count), when the receiver goes, or when a
     // check is already running further up the stack.
-    MouseLinkCheck CheckMouseLink();
+    MouseLinkCheck checkMouseLink();
 
 private:
     std::optional<quint8> MouseSerial(MouseLinkCheck& check);
     // Whether MSE_SN changed between two runs 10 ms apart; nothing when a run failed.
-    std::optional<bool> SerialMoves(MouseLinkCheck& check);
+    std::optional<bool> serialMoves(MouseLinkCheck& check);
 
     CommandChannel& channel_;
     SpecialCommands& special_;

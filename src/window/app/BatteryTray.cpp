@@ -115,14 +115,14 @@ TBatteryTray::TBatteryTray(QWidget* window, CompanionPlaces places)
         const QSettings settings(places_.settingsFile, QSettings::IniFormat);
         keepRunning_ = settings.value(QString::fromLatin1(kKeepRunningKey), false).toBool();
     }
-    icon_ = IconFor(std::nullopt);
+    icon_ = iconFor(std::nullopt);
     menu_ = new QMenu(window_);
     menu_->setObjectName(QStringLiteral("trayMenu"));
-    show_ = menu_->addAction(QString(), this, &TBatteryTray::ShowWindow);
-    keepRunningEntry_ = menu_->addAction(QString(), this, &TBatteryTray::SetKeepRunning);
+    show_ = menu_->addAction(QString(), this, &TBatteryTray::showWindow);
+    keepRunningEntry_ = menu_->addAction(QString(), this, &TBatteryTray::setKeepRunning);
     keepRunningEntry_->setCheckable(true);
     keepRunningEntry_->setChecked(keepRunning_);
-    startAtLoginEntry_ = menu_->addAction(QString(), this, &TBatteryTray::SetStartAtLogin);
+    startAtLoginEntry_ = menu_->addAction(QString(), this, &TBatteryTray::setStartAtLogin);
     startAtLoginEntry_->setCheckable(true);
     startAtLoginEntry_->setVisible(autostart_.offered());
     menu_->addSeparator();
@@ -144,9 +144,9 @@ TBatteryTray::TBatteryTray(QWidget* window, CompanionPlaces places)
                 waitForSight();
         });
     }
-    Refresh();
+    refresh();
     if (hostPresent())
-        ShowOnTray();
+        showOnTray();
 }
 
 bool TBatteryTray::hostPresent() const
@@ -159,7 +159,7 @@ bool TBatteryTray::noticesReachUser() const
     return desktopNotices_ && desktopNotices_->available();
 }
 
-void TBatteryTray::ShowOnTray()
+void TBatteryTray::showOnTray()
 {
     // Made only once a host is there (see TrayHostWatch): Qt then shows it on that host, and
     // on a host that comes back after going away.
@@ -168,10 +168,10 @@ void TBatteryTray::ShowOnTray()
     connect(tray_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason why) {
                 if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
-                    ShowWindow();
+                    showWindow();
             });
     tray_->setContextMenu(menu_);
-    Refresh();
+    refresh();
     tray_->show();
 }
 
@@ -180,7 +180,7 @@ void TBatteryTray::followHost()
     if (hostPresent()) {
         hostWent_ = false;
         if (!tray_)
-            ShowOnTray();
+            showOnTray();
         return;
     }
     if (!window_->isVisible()) {
@@ -214,7 +214,7 @@ void TBatteryTray::reviewSight()
     }
     say(hostWent_ ? TrayText::kTrayHostGone : TrayText::kNoTrayHost);
     hostWent_ = false;
-    ShowWindow();
+    showWindow();
 }
 
 void TBatteryTray::tellWhereItRuns()
@@ -243,7 +243,7 @@ void TBatteryTray::offerChoicesIn(QMenu* menu)
             [this] { startAtLoginEntry_->setChecked(autostart_.enabled()); });
 }
 
-void TBatteryTray::ShowWindow()
+void TBatteryTray::showWindow()
 {
     window_->showNormal();
     ShowFocusFromTheStart(*window_);
@@ -251,7 +251,7 @@ void TBatteryTray::ShowWindow()
     window_->activateWindow();
 }
 
-void TBatteryTray::SetKeepRunning(bool on)
+void TBatteryTray::setKeepRunning(bool on)
 {
     keepRunning_ = on;
     if (places_.settingsFile.isEmpty())
@@ -263,7 +263,7 @@ void TBatteryTray::SetKeepRunning(bool on)
     settings.sync();
 }
 
-void TBatteryTray::SetStartAtLogin(bool on)
+void TBatteryTray::setStartAtLogin(bool on)
 {
     const std::optional<QString> failure =
         on ? autostart_.write(ProgramForEntry(QCoreApplication::applicationFilePath()))
@@ -273,20 +273,20 @@ void TBatteryTray::SetStartAtLogin(bool on)
     // user may still turn it off.
     if (on && !failure && !keepRunning_) {
         keepRunningEntry_->setChecked(true);
-        SetKeepRunning(true);
+        setKeepRunning(true);
     }
     if (failure)
-        Tell(QString(),
+        tell(QString(),
              Localized(on ? TrayText::kAutostartNotWritten : TrayText::kAutostartNotRemoved)
                  .arg(autostart_.path(), *failure));
 }
 
-QIcon TBatteryTray::IconFor(std::optional<int> level)
+QIcon TBatteryTray::iconFor(std::optional<int> level)
 {
     return QIcon(new BatteryIconEngine(level));
 }
 
-void TBatteryTray::ShowLevels(int mouse, std::optional<int> keyboard, int keyboardFull)
+void TBatteryTray::showLevels(int mouse, std::optional<int> keyboard, int keyboardFull)
 {
     const bool iconChanged = mouse_ != mouse;
     const bool changed = iconChanged || keyboard_ != keyboard || keyboardFull_ != keyboardFull;
@@ -294,9 +294,9 @@ void TBatteryTray::ShowLevels(int mouse, std::optional<int> keyboard, int keyboa
     keyboard_ = keyboard;
     keyboardFull_ = keyboardFull;
     if (iconChanged)
-        icon_ = IconFor(mouse_);
+        icon_ = iconFor(mouse_);
     if (changed)
-        Refresh();
+        refresh();
 }
 
 void TBatteryTray::noteReceiver(const QString& node)
@@ -308,33 +308,33 @@ void TBatteryTray::noteReceiver(const QString& node)
     keyboardAlert_.reset();
 }
 
-void TBatteryTray::ShowNoLevel()
+void TBatteryTray::showNoLevel()
 {
     noteReceiver(QString());
     if (!mouse_ && !keyboard_)
         return;
     mouse_.reset();
     keyboard_.reset();
-    icon_ = IconFor(mouse_);
-    Refresh();
+    icon_ = iconFor(mouse_);
+    refresh();
 }
 
-void TBatteryTray::NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
+void TBatteryTray::noteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
                             const std::function<bool()>& keyboardInReach, qint64 nowMs)
 {
     if (mouseAlert_.update(mouse, nowMs))
-        Tell(Localized(TrayText::kBatteryLowTitle),
+        tell(Localized(TrayText::kBatteryLowTitle),
              Localized(TrayText::kBatteryLowText).arg(*mouse.level));
     if (!keyboard)
         return;
     keyboard->inReach =
         keyboardAlert_.reachMatters(keyboard->level, keyboard->full) && keyboardInReach();
     if (keyboardAlert_.update(*keyboard, nowMs))
-        Tell(Localized(TrayText::kKeyboardLowTitle),
+        tell(Localized(TrayText::kKeyboardLowTitle),
              Localized(TrayText::kKeyboardLowText).arg(*keyboard->level).arg(keyboard->full));
 }
 
-void TBatteryTray::Tell(const QString& title, const QString& text)
+void TBatteryTray::tell(const QString& title, const QString& text)
 {
     const bool failure = title.isEmpty();
     notices_ << (failure ? text : title + QStringLiteral(": ") + text);
@@ -360,12 +360,12 @@ QString TBatteryTray::toolTip() const
     return tip;
 }
 
-void TBatteryTray::Retranslate()
+void TBatteryTray::retranslate()
 {
-    Refresh();
+    refresh();
 }
 
-void TBatteryTray::Refresh()
+void TBatteryTray::refresh()
 {
     show_->setText(Localized(TrayText::kShow));
     keepRunningEntry_->setText(Localized(TrayText::kKeepRunning));

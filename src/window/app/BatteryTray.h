@@ -34,24 +34,24 @@ public:
     TBatteryTray(QWidget* window, CompanionPlaces places);
 
     // Icon and tooltip; `keyboardFull` is set when the receiver serves a keyboard.
-    void ShowLevels(int mouse, std::optional<int> keyboard, int keyboardFull);
+    void showLevels(int mouse, std::optional<int> keyboard, int keyboardFull);
     // No receiver: the icon shows an empty outline and the tooltip says so.
-    void ShowNoLevel();
+    void showNoLevel();
     // A status tick's readings: tells a battery that dropped to its lowest step. The
     // keyboard's reach costs an exchange, so it is asked only when a notice depends on it.
-    void NoteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
+    void noteTick(const BatteryReading& mouse, std::optional<BatteryReading> keyboard,
                   const std::function<bool()>& keyboardInReach, qint64 nowMs);
     // The receiver at `node` is attached (none: no receiver): another one than before starts
     // with nothing told.
     void noteReceiver(const QString& node);
     // The texts again, in the language in force.
-    void Retranslate();
+    void retranslate();
 
     // A tray host shows the icon.
     bool onScreen() const { return tray_ != nullptr && hostPresent(); }
     // Closing the window hides it: the user asked to keep running, and the tray can show it
     // again or the desktop's notifications tell the notices meanwhile.
-    bool KeepsRunning() const { return keepRunning_ && (onScreen() || noticesReachUser()); }
+    bool keepsRunning() const { return keepRunning_ && (onScreen() || noticesReachUser()); }
     // Never an invisible copy that nothing can show: while the window is hidden and no tray
     // host shows the icon for `graceMs` (a desktop's panel may come up after the tool at
     // login, or restart), the window is shown and standard error says why. `hiddenStart`: the
@@ -73,7 +73,7 @@ public:
     const AutostartEntry& autostart() const { return autostart_; }
 
     // The icon for a mouse level (none: an empty outline), drawn at the size and scale asked.
-    static QIcon IconFor(std::optional<int> level);
+    static QIcon iconFor(std::optional<int> level);
 
 signals:
     // "Quit": the window's own close sequence, whatever "keep running" says.
@@ -86,12 +86,12 @@ private:
     void waitForSight();
     void reviewSight();
     void say(const LocalText& text) const;
-    void ShowOnTray();
-    void Refresh();
-    void ShowWindow();
-    void SetKeepRunning(bool on);
-    void SetStartAtLogin(bool on);
-    void Tell(const QString& title, const QString& text);
+    void showOnTray();
+    void refresh();
+    void showWindow();
+    void setKeepRunning(bool on);
+    void setStartAtLogin(bool on);
+    void tell(const QString& title, const QString& text);
 
     QWidget* window_;
     CompanionPlaces places_;

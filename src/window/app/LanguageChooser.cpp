@@ -56,14 +56,14 @@ TForm2::TForm2(QWidget* mainWindow)
     InitPictureResources();
     InstallAccessibleControls();
     setObjectName(QStringLiteral("Form2"));
-    BuildControls();
+    buildControls();
     // A frame of its own with the title and no buttons: the chooser closes through OK only.
     sfrm1 = new TSkinFrame(this, {});
     sfrm1->setObjectName(QStringLiteral("sfrm1"));
     FormCreate(mainWindow);
 }
 
-void TForm2::BuildControls()
+void TForm2::buildControls()
 {
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -102,7 +102,7 @@ void TForm2::FormCreate(QWidget* mainWindow)
         setWindowTitle(mainWindow->windowTitle());
 }
 
-TLanguateKind TForm2::Choice() const
+TLanguateKind TForm2::choice() const
 {
     return LanguageFromIndex(cbbLang->currentIndex()).value_or(lkEng);
 }

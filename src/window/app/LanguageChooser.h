@@ -17,7 +17,7 @@ public:
     // A window of its own (not a child of the main window), titled like mainWindow.
     explicit TForm2(QWidget* mainWindow);
 
-    TLanguateKind Choice() const;
+    TLanguateKind choice() const;
 
     QLabel* lbl1 = nullptr;
     QLabel* img1 = nullptr;
@@ -30,7 +30,7 @@ public slots:
     void reject() override {}
 
 private:
-    void BuildControls();
+    void buildControls();
     void FormCreate(QWidget* mainWindow);
 };
 

@@ -64,7 +64,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     InitPictureResources();
     InstallAccessibleControls();
     Ui::Form1Layout::setupUi(this);
-    FinishLayout();
+    finishLayout();
 
     HidDeviceController1 = new THidDeviceController(services_.hid, this);
     HidDeviceController1->setObjectName(QStringLiteral("HidDeviceController1"));
@@ -76,7 +76,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
         Guarded([&] { HidDeviceController1DeviceChange(sender); });
     };
     HidDeviceController1->OnAccessDenied = [this](const std::vector<HidNodeInfo>& nodes) {
-        ReportInaccessibleNodes(nodes);
+        reportInaccessibleNodes(nodes);
     };
     Channel().setDebugLog([this](const QString& line) { Debug(line); });
     // The window waits only briefly for a command line using the receiver: a tick it cannot
@@ -84,7 +84,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
     if (services_.receiverLock)
         Channel().setLock(services_.receiverLock, kReceiverLockWaitMs);
 
-    BindEvents();
+    bindEvents();
     bindSettings();
     connect(trayBattery, &TBatteryTray::quitRequested, this,
             [this] { Guarded([&] { FormCloseQuery(this); }); });
@@ -93,7 +93,7 @@ TForm1::TForm1(AppServices services, QWidget* parent)
                                          TSkinTitleBar::Close);
     skinForm1->setObjectName(QStringLiteral("skinForm1"));
     addSettingsFileEntries();
-    skinForm1->titleBar()->AddMenuEntry(ReportText::kCopyEntry,
+    skinForm1->titleBar()->addMenuEntry(ReportText::kCopyEntry,
                                         [this] { Guarded([&] { CopyReportClick(this); }); });
     // The tray's choices also where the desktop shows no tray; the poll slows while hidden.
     trayBattery->offerChoicesIn(skinForm1->titleBar()->systemMenu());
@@ -107,7 +107,7 @@ TForm1::~TForm1()
     Channel().setReceiver(nullptr);
     delete HidDeviceController1;
     HidDeviceController1 = nullptr;
-    FreeDevListObjects();
+    freeDevListObjects();
 }
 
 CommandChannel& TForm1::Channel() const
@@ -162,7 +162,7 @@ QObject* TForm1::FindComponent(const QString& name) const
     QObject* found = findChild<QObject*>(name);
     if (!found && !areasBuilt_) {
         // A name of the areas built after the first paint: they are built now.
-        const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+        const_cast<TForm1*>(this)->ensureEngineeringAreas();
         found = findChild<QObject*>(name);
     }
     return found;
@@ -190,14 +190,14 @@ void TForm1::SetChecked(QRadioButton* button, bool checked)
         (this->*(it->second))(button);
 }
 
-void TForm1::BindClick(QAbstractButton* button, Handler handler)
+void TForm1::bindClick(QAbstractButton* button, Handler handler)
 {
     clickHandlers_[button] = handler;
     connect(button, &QAbstractButton::clicked, this,
             [this, button, handler] { Guarded([&] { (this->*handler)(button); }); });
 }
 
-void TForm1::BindChange(QComboBox* combo, Handler handler)
+void TForm1::bindChange(QComboBox* combo, Handler handler)
 {
     connect(combo, qOverload<int>(&QComboBox::activated), this,
             [this, combo, handler] { Guarded([&] { (this->*handler)(combo); }); });
@@ -209,13 +209,13 @@ void TForm1::Guarded(const std::function<void()>& fn) noexcept
         fn();
     } catch (const HexConversionError& e) {
         if (services_.prompts)
-            services_.prompts->ShowMessage(this, e.message());
+            services_.prompts->showMessage(this, e.message());
     } catch (const std::exception& e) {
         if (services_.prompts)
-            services_.prompts->ShowMessage(this, QString::fromUtf8(e.what()));
+            services_.prompts->showMessage(this, QString::fromUtf8(e.what()));
     } catch (...) {
         if (services_.prompts)
-            services_.prompts->ShowMessage(this, QStringLiteral("Unexpected error"));
+            services_.prompts->showMessage(this, QStringLiteral("Unexpected error"));
     }
 }
 
@@ -228,7 +228,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    if (trayBattery->KeepsRunning()) {
+    if (trayBattery->keepsRunning()) {
         hide();  // the tray's "Show" brings it back, its "Quit" ends the tool
         trayBattery->tellWhereItRuns();
         return;

@@ -216,34 +216,34 @@ private:
     using Handler = void (TForm1::*)(QObject*);
 
     // ---- Pairing: private steps (receiver/PairingHandlers.cpp) --------------------------
-    void RunPairingTick();
+    void runPairingTick();
     // Ends a pairing that paired or timed out: picture, caption, dialog, then the settings
     // read-back when a new mouse answers, and the status timer again.
-    void EndPairing(bool paired, bool newMouse = false);
-    void SetPairingCaption(bool pairing);
+    void endPairing(bool paired, bool newMouse = false);
+    void setPairingCaption(bool pairing);
     // The line beside the Connect button: what to do, and the seconds the pairing still waits.
-    void ShowPairingTimeLeft(int ticksDone);
-    void ShowPairingDialog(const QString& text);
+    void showPairingTimeLeft(int ticksDone);
+    void showPairingDialog(const QString& text);
     // A click on the Connect button that came while a tick was exchanging runs after it.
-    void RunPendingPairingClick();
+    void runPendingPairingClick();
     // True while a status tick or a pairing step runs on the current receiver.
-    bool ReceiverBusy() const;
+    bool receiverBusy() const;
 
     // ---- Status polling: private steps (receiver/StatusHandlers.cpp) --------------------
-    void RunStatusTick();
+    void runStatusTick();
     // Tells once that no lock can be had to keep other programs off the receiver.
     void tellLockFailure();
     // Runs special command n and shows its reply in the value boxes and grids; nothing when
     // the run failed.
-    std::optional<SpecialReply> RunSpecialCommand(int n);
-    void ShowSpecialRun(const SpecialReply& reply);
-    void ShowBattery(const BatteryLevels& levels);
-    void ShowCpi(int hundreds);
+    std::optional<SpecialReply> runSpecialCommand(int n);
+    void showSpecialRun(const SpecialReply& reply);
+    void showBattery(const BatteryLevels& levels);
+    void showCpi(int hundreds);
     // The CPI setting shows a choice: the tick reads the CPI too.
     bool cpiOnShow() const;
     // The tray's notices after a tick's battery read-out and binding status (app/TrayHandlers.cpp).
-    void NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus);
-    bool KeyboardSendsPackets();
+    void noteBatteryTick(const std::optional<SpecialReply>& bindingStatus);
+    bool keyboardSendsPackets();
 
     // ---- Settings: private steps (receiver/SettingsHandlers.cpp) ------------------------
     // Binds the settings table's rows to their controls (again once the engineering areas
@@ -278,80 +278,80 @@ private:
     enum class EepromWrite { Done, Refused, NotConfirmed };
     // The value box named after an EEPROM button ("edtEEPROM_" and the button's last two
     // digits), or null.
-    THexEdit* EepromByteBox(const QObject* button) const;
+    THexEdit* eepromByteBox(const QObject* button) const;
     // Single-byte read into the button's box; the word read, or -1.
-    int ReadEepromByte(const QObject* button);
-    EepromWrite WriteEepromByte(const QObject* button);
+    int readEepromByte(const QObject* button);
+    EepromWrite writeEepromByte(const QObject* button);
     // The box's value when it fits `max`; otherwise the refusal (%1: the box's text) is shown
     // and none returned. Text that is not hexadecimal raises the box's conversion error.
-    std::optional<int> FittingValue(const THexEdit* box, quint32 max, const QString& refusal);
-    void ReadIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target);
-    void WriteIdentityPair(THexEdit* source, const QObject* highButton, const QObject* lowButton);
+    std::optional<int> fittingValue(const THexEdit* box, quint32 max, const QString& refusal);
+    void readIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target);
+    void writeIdentityPair(THexEdit* source, const QObject* highButton, const QObject* lowButton);
     // Runs the writes of one identity store with the status tick held off; refuses a store
     // started while another one runs.
-    void RunEepromWrites(const std::function<EepromWrite()>& writes);
+    void runEepromWrites(const std::function<EepromWrite()>& writes);
 
     // ---- Start-up (app/MainWindowStartup.cpp) -------------------------------------------
-    QString WorkingDirectory() const;
-    void LoadCustomLogo();
-    void CentreOnScreen();
-    void ClearChannelGrids();
+    QString workingDirectory() const;
+    void loadCustomLogo();
+    void centreOnScreen();
+    void clearChannelGrids();
 
     // ---- Receiver selection and attach (device/ReceiverAttachHandlers.cpp) --------------
     // Releases the listed devices and empties DevListBox.
-    void FreeDevListObjects();
+    void freeDevListObjects();
     // Tells the user, in the window and on standard error, how to mend a receiver that is
-    // plugged in but cannot be opened; ShowAccessHelp shows it in the language in force.
-    void ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes);
-    void ShowAccessHelp(bool onlyIfOpen);
-    void ShowConnectionPicture(QWidget* picture);
+    // plugged in but cannot be opened; showAccessHelp shows it in the language in force.
+    void reportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes);
+    void showAccessHelp(bool onlyIfOpen);
+    void showConnectionPicture(QWidget* picture);
     // The line beside the Connect button, and the no-receiver picture's tooltip, in the
     // language in force.
-    void ShowLinkLine();
-    void ShowBatteryRows(bool keyboard);
-    void ResetTestModeControls(bool enabled);
-    void ResetMouseChannelGrids();
-    void ResetIdentityControls(bool enabled);
-    bool ReadLinkStatusAtAttach();
-    void ReadBatteryAtAttach();
-    void ShowKeyboardRow(quint16 vendorId, quint16 productId);
-    void ShowBatteryTips();
+    void showLinkLine();
+    void showBatteryRows(bool keyboard);
+    void resetTestModeControls(bool enabled);
+    void resetMouseChannelGrids();
+    void resetIdentityControls(bool enabled);
+    bool readLinkStatusAtAttach();
+    void readBatteryAtAttach();
+    void showKeyboardRow(quint16 vendorId, quint16 productId);
+    void showBatteryTips();
 
     // ---- Engineering console: private steps (engineering/) ------------------------------
-    void RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
-    void RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
-    void PaintGridRow(const ChannelMapRow& row);
-    void ShowSpecialReply(const SpecialReply& reply);
+    void rfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
+    void rfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox);
+    void paintGridRow(const ChannelMapRow& row);
+    void showSpecialReply(const SpecialReply& reply);
 
     // ---- Layout and events (app/MainWindowLayout.cpp, app/MainWindowEvents.cpp) ---------
     // Sets what the form description cannot hold: the custom controls' own properties, the
     // pictures, the input limits and the states of the hidden pages' tabs.
-    void FinishLayout();
+    void finishLayout();
     // The pictures drawn for the scale of the window's screen.
-    void ShowPicturesForScale();
+    void showPicturesForScale();
     // Builds the areas of EngineeringAreas.ui once: their controls, their settings and
     // handlers, the grids, and the state the window is in (receiver, language, reach).
-    void EnsureEngineeringAreas();
-    bool AreasBuilt() const { return areasBuilt_; }
-    void FinishEngineeringAreas();
-    void BindEngineeringAreaEvents();
+    void ensureEngineeringAreas();
+    bool areasBuilt() const { return areasBuilt_; }
+    void finishEngineeringAreas();
+    void bindEngineeringAreaEvents();
     // The areas' controls as the receiver's presence leaves them.
-    void ResetEngineeringAreas(bool receiverAttached);
-    void BuildGrids();
+    void resetEngineeringAreas(bool receiverAttached);
+    void buildGrids();
     // Special command n's box of reply byte `field`, or null.
-    THexEdit* SpecialReplyBox(int command, int field) const;
-    void BindEvents();
+    THexEdit* specialReplyBox(int command, int field) const;
+    void bindEvents();
     // Hides the areas that lie outside the window at its present size, and shows again those
     // it hid that now lie inside: a control the window does not show takes no focus, key,
     // shortcut or mnemonic.
-    void ReachOnlyShownAreas();
+    void reachOnlyShownAreas();
     // Binds a button's click (or a radio button's click) to a handler, run guarded.
-    void BindClick(QAbstractButton* button, Handler handler);
+    void bindClick(QAbstractButton* button, Handler handler);
     // Binds a combo box's user choice (never a selection from code) to a handler.
-    void BindChange(QComboBox* combo, Handler handler);
+    void bindChange(QComboBox* combo, Handler handler);
 
     std::unordered_map<const QObject*, Handler> clickHandlers_;
-    std::vector<QWidget*> outOfReach_;  // hidden by ReachOnlyShownAreas, not by design
+    std::vector<QWidget*> outOfReach_;  // hidden by reachOnlyShownAreas, not by design
     bool areasBuilt_ = false;
     TSkinFrame* skinForm1 = nullptr;
     QLabel* lblLinkState = nullptr;

@@ -33,10 +33,10 @@ private:
 
 }  // namespace
 
-void TForm1::BindEvents()
+void TForm1::bindEvents()
 {
-    BindClick(btnCombo_Cmd_Soft_Bind_SW, &TForm1::btnCombo_Cmd_Soft_Bind_SWClick);
-    BindChange(cbbLang, &TForm1::cbbLangChange);
+    bindClick(btnCombo_Cmd_Soft_Bind_SW, &TForm1::btnCombo_Cmd_Soft_Bind_SWClick);
+    bindChange(cbbLang, &TForm1::cbbLangChange);
 
     connect(tmrSoftBind, &QTimer::timeout, this,
             [this] { Guarded([this] { tmrSoftBindTimer(tmrSoftBind); }); });
@@ -48,7 +48,7 @@ void TForm1::BindEvents()
                 [this, logo] { Guarded([&] { imgLogoDblClick(logo); }); });
 }
 
-void TForm1::BindEngineeringAreaEvents()
+void TForm1::bindEngineeringAreaEvents()
 {
     const std::pair<QAbstractButton*, Handler> clicks[] = {
         // USB identity
@@ -85,18 +85,18 @@ void TForm1::BindEngineeringAreaEvents()
         {btnGetCustKey, &TForm1::btnGetCustKeyClick},
     };
     for (const auto& [button, handler] : clicks)
-        BindClick(button, handler);
+        bindClick(button, handler);
 
     // Handlers shared by name: the sender's name tells them their target.
     const auto named = [this](const QString& name) { return findChild<QAbstractButton*>(name); };
     for (int n = 1; n <= 12; ++n)
-        BindClick(named(QStringLiteral("btnTestMode%1").arg(n)), &TForm1::btnTestMode1Click);
+        bindClick(named(QStringLiteral("btnTestMode%1").arg(n)), &TForm1::btnTestMode1Click);
     for (int n = 1; n <= 4; ++n)
-        BindClick(named(QStringLiteral("btnSpecialCmd%1").arg(n)), &TForm1::btnSpecialCmd1Click);
+        bindClick(named(QStringLiteral("btnSpecialCmd%1").arg(n)), &TForm1::btnSpecialCmd1Click);
     for (const char* word : {"00", "01", "02", "15", "16", "17", "18", "19"}) {
         const QString digits = QString::fromLatin1(word);
-        BindClick(named(QStringLiteral("btnEEPROM_R_") + digits), &TForm1::btnEEPROM_R_00Click);
-        BindClick(named(QStringLiteral("btnEEPROM_W_") + digits), &TForm1::btnEEPROM_W_00Click);
+        bindClick(named(QStringLiteral("btnEEPROM_R_") + digits), &TForm1::btnEEPROM_R_00Click);
+        bindClick(named(QStringLiteral("btnEEPROM_W_") + digits), &TForm1::btnEEPROM_W_00Click);
     }
     // The RF EEPROM write yields a value, so it cannot share the plain handler binding.
     connect(btnC_RF_Wrt_EEPROM, &QAbstractButton::clicked, this,

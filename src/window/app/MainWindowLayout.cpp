@@ -171,7 +171,7 @@ void FitFontToText(QLineEdit* edit, const QString& sample)
 
 }  // namespace
 
-void TForm1::FinishLayout()
+void TForm1::finishLayout()
 {
     SetUpBatteryGauge(pbMseBattery, 7);
     SetUpBatteryGauge(pbKbdBattery, 5);
@@ -197,14 +197,14 @@ void TForm1::FinishLayout()
     lblLinkState->setGeometry(160, 107, 250, 34);
     lblLinkState->setWordWrap(true);
 
-    ShowPicturesForScale();
+    showPicturesForScale();
     const qreal scale = devicePixelRatioF();
     const QString animation = scale > 1.0 ? QStringLiteral(":/images/pairing@2x.gif")
                                           : QStringLiteral(":/images/pairing.gif");
     PlayWhileShown(gifBind, new QMovie(animation, QByteArray(), gifBind), scale);
 }
 
-void TForm1::ShowPicturesForScale()
+void TForm1::showPicturesForScale()
 {
     const qreal scale = devicePixelRatioF();
     imgLogo->setPicture(PictureForScale(QStringLiteral(":/images/logo.png"), scale));
@@ -217,16 +217,16 @@ void TForm1::ShowPicturesForScale()
         label->setPixmap(PictureForScale(QString::fromLatin1(path), scale));
 }
 
-void TForm1::EnsureEngineeringAreas()
+void TForm1::ensureEngineeringAreas()
 {
     if (areasBuilt_)
         return;
     areasBuilt_ = true;
     const QList<QWidget*> before = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     Ui::EngineeringAreas::setupUi(this);
-    FinishEngineeringAreas();
-    BuildGrids();
-    BindEngineeringAreaEvents();
+    finishEngineeringAreas();
+    buildGrids();
+    bindEngineeringAreaEvents();
     bindSettings();
     // Built before the window's start-up (a name lookup asked), the areas wait for it like
     // every other control. Built after it, shown or hidden in the tray, an area that its
@@ -237,13 +237,13 @@ void TForm1::EnsureEngineeringAreas()
     for (QWidget* area : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!before.contains(area) && !area->testAttribute(Qt::WA_WState_ExplicitShowHide))
             outOfReach_.push_back(area);
-    ReachOnlyShownAreas();
+    reachOnlyShownAreas();
     if (!Receiver())
-        ResetEngineeringAreas(false);
+        resetEngineeringAreas(false);
     ApplyLanguage();
 }
 
-void TForm1::FinishEngineeringAreas()
+void TForm1::finishEngineeringAreas()
 {
     ledTX->setLEDStyle(LEDSqLarge);
     ledTX->setBlink(false);
@@ -263,7 +263,7 @@ void TForm1::FinishEngineeringAreas()
         spgcntrl1->tabBar()->setTabEnabled(spgcntrl1->indexOf(page), false);
 }
 
-void TForm1::ReachOnlyShownAreas()
+void TForm1::reachOnlyShownAreas()
 {
     const QRect shown(0, 0, WindowWidth, WindowHeight);
     const QWidget* titleBar = skinForm1 ? skinForm1->titleBar() : nullptr;
@@ -282,7 +282,7 @@ void TForm1::ReachOnlyShownAreas()
     }
 }
 
-void TForm1::BuildGrids()
+void TForm1::buildGrids()
 {
     QWidget* const groups[] = {gb22, gb18, gb23};
     for (size_t grid = 0; grid < diagnostics_->gridCells.size(); ++grid)
@@ -301,9 +301,9 @@ QLineEdit* TForm1::FindGridCell(const QString& prefix, int row, int column) cons
     return Find<QLineEdit>(prefix + QString::number(row) + QString::number(column));
 }
 
-THexEdit* TForm1::SpecialReplyBox(int command, int field) const
+THexEdit* TForm1::specialReplyBox(int command, int field) const
 {
-    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+    const_cast<TForm1*>(this)->ensureEngineeringAreas();
     if (command < 1 || command > kSpecialCommands || field < 0 || field >= kReplyFields)
         return nullptr;
     return diagnostics_->specialReplyBoxes[size_t(command - 1)][size_t(field)];
@@ -311,19 +311,19 @@ THexEdit* TForm1::SpecialReplyBox(int command, int field) const
 
 QLineEdit* TForm1::FHSSCell(int row, int column) const
 {
-    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+    const_cast<TForm1*>(this)->ensureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtFHSS"), row, column);
 }
 
 QLineEdit* TForm1::KBDFHSSCell(int row, int column) const
 {
-    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+    const_cast<TForm1*>(this)->ensureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtKBDFHSS"), row, column);
 }
 
 QLineEdit* TForm1::RSSICell(int row, int column) const
 {
-    const_cast<TForm1*>(this)->EnsureEngineeringAreas();
+    const_cast<TForm1*>(this)->ensureEngineeringAreas();
     return FindGridCell(QStringLiteral("edtRSSI"), row, column);
 }
 

@@ -56,7 +56,7 @@ void TerminateOtherInstances(ProcessList* processes, const QString& name,
 
 }  // namespace
 
-QString TForm1::WorkingDirectory() const
+QString TForm1::workingDirectory() const
 {
     return services_.workingDirectory.isEmpty() ? QDir::currentPath() : services_.workingDirectory;
 }
@@ -64,19 +64,19 @@ QString TForm1::WorkingDirectory() const
 void TForm1::FormCreate(QObject*)
 {
     deviceLock_ = std::make_unique<QRecursiveMutex>();
-    if (const std::optional<QString> title = TitleFromSettings(WorkingDirectory()))
+    if (const std::optional<QString> title = TitleFromSettings(workingDirectory()))
         setWindowTitle(*title);
     imgConnected->move(gifBind->pos());
     imgNoneDev->move(gifBind->pos());
     pbMseBattery->setValue(0);
     pbKbdBattery->setValue(0);
-    LoadCustomLogo();
+    loadCustomLogo();
     // One look at the process list (a read of every process's executable) serves both steps.
     ProcessList* processList = services_.processes.get();
     const std::vector<ProcessList::Entry> processes = ProcessSnapshot(processList);
     ::TerminateOtherInstances(processList, SelfExeName(processList, processes), processes);
     FormResize(this);
-    CentreOnScreen();
+    centreOnScreen();
     ShowNoReceiver();
     LoadLanguage();
     // Old systems needed a device-change broadcast here; none of ours does.
@@ -89,15 +89,15 @@ void TForm1::FormCreate(QObject*)
     // would, but for a hidden start), before anything can use it: the first device change, a
     // handler, a name lookup.
     startedUp_ = true;
-    EnsureEngineeringAreas();
+    ensureEngineeringAreas();
     QCoreApplication::processEvents();
-    ClearChannelGrids();
+    clearChannelGrids();
 }
 
-void TForm1::LoadCustomLogo()
+void TForm1::loadCustomLogo()
 {
     imgCust->setVisible(false);
-    const QImage logo = ReadLogoBitmap(WorkingDirectory() + QStringLiteral("/logo.bmp"),
+    const QImage logo = ReadLogoBitmap(workingDirectory() + QStringLiteral("/logo.bmp"),
                                        QSize(kCustomLogoMaxWidth, kCustomLogoMaxHeight));
     if (!logo.isNull()) {
         imgCust->setPixmap(QPixmap::fromImage(logo));
@@ -107,7 +107,7 @@ void TForm1::LoadCustomLogo()
     imgLogo->setVisible(!imgCust->isVisibleTo(this));
 }
 
-void TForm1::CentreOnScreen()
+void TForm1::centreOnScreen()
 {
     const QSize screen = PrimaryScreenSize();
     QPoint place(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
@@ -121,7 +121,7 @@ void TForm1::CentreOnScreen()
     move(place);
 }
 
-void TForm1::ClearChannelGrids()
+void TForm1::clearChannelGrids()
 {
     static const char* const kPrefixes[] = {"edtFHSS", "edtRSSI", "edtKBDFHSS"};
     for (int row = 0; row < 4; ++row)
@@ -150,7 +150,7 @@ void TForm1::FormResize(QObject*)
         setFixedSize(WindowWidth, WindowHeight);
     if (width() != WindowWidth || height() != WindowHeight)
         resize(WindowWidth, WindowHeight);
-    ReachOnlyShownAreas();
+    reachOnlyShownAreas();
 }
 
 void TForm1::FormCloseQuery(QObject*)
@@ -168,7 +168,7 @@ void TForm1::FormCloseQuery(QObject*)
     Clock().sleep(50);
     // The device lock stays allocated until the window goes: a handler further up the stack
     // may still hold it.
-    FreeDevListObjects();
+    freeDevListObjects();
     if (services_.endProcess)
         services_.endProcess(0);
 }

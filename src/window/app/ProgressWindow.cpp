@@ -24,11 +24,11 @@ TForm3::TForm3() : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::W
     // rather than disabling it: a disabled main window would be drawn again in its disabled
     // colours, all of its controls twice per read-back, and flicker grey meanwhile.
     setWindowModality(Qt::WindowModal);
-    BuildControls();
+    buildControls();
     FormCreate();
 }
 
-void TForm3::BuildControls()
+void TForm3::buildControls()
 {
     // The window's own title bar sits above the client area, which keeps its size.
     const int top = TSkinTitleBar::kHeight;

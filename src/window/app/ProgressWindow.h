@@ -30,7 +30,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildControls();
+    void buildControls();
     void FormCreate();
 };
 

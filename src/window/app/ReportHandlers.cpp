@@ -65,7 +65,7 @@ void TForm1::CopyReportClick(QObject*)
             if (window->OnReportCopied)
                 window->OnReportCopied(text);
             else
-                window->Services().prompts->ShowInformation(window, window->windowTitle(),
+                window->Services().prompts->showInformation(window, window->windowTitle(),
                                                             Localized(ReportText::kCopied));
         });
     });

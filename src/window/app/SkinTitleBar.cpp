@@ -65,7 +65,7 @@ TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window)
 {
     setObjectName(QStringLiteral("skinTitleBar"));
     if (buttons & SystemMenu) {
-        systemMenu_ = AddButton("skinSystemMenu", MenuGlyph);
+        systemMenu_ = addButton("skinSystemMenu", MenuGlyph);
         auto* menu = new QMenu(systemMenu_);
         if (buttons & Minimise)
             minimiseEntry_ = menu->addAction(QString(), window_, &QWidget::showMinimized);
@@ -76,11 +76,11 @@ TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window)
         systemMenu_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     }
     if (buttons & Minimise) {
-        minimise_ = AddButton("skinMinimise", MinimiseGlyph);
+        minimise_ = addButton("skinMinimise", MinimiseGlyph);
         connect(minimise_, &QToolButton::clicked, window_, &QWidget::showMinimized);
     }
     if (buttons & Close) {
-        close_ = AddButton("skinClose", CloseGlyph);
+        close_ = addButton("skinClose", CloseGlyph);
         connect(close_, &QToolButton::clicked, window_, &QWidget::close);
     }
     QFont font(QStringLiteral("Tahoma"));
@@ -90,10 +90,10 @@ TSkinTitleBar::TSkinTitleBar(QWidget* window, Buttons buttons) : QWidget(window)
     window_->installEventFilter(this);
     setGeometry(1, 1, window_->width() - 2, kHeight);
     raise();
-    Retranslate();
+    retranslate();
 }
 
-void TSkinTitleBar::Retranslate()
+void TSkinTitleBar::retranslate()
 {
     if (minimiseEntry_)
         minimiseEntry_->setText(Localized(FrameText::kMinimize));
@@ -116,7 +116,7 @@ QMenu* TSkinTitleBar::systemMenu() const
     return systemMenu_ ? systemMenu_->menu() : nullptr;
 }
 
-QAction* TSkinTitleBar::AddMenuEntry(const LocalText& text, const std::function<void()>& run)
+QAction* TSkinTitleBar::addMenuEntry(const LocalText& text, const std::function<void()>& run)
 {
     QMenu* menu = systemMenu();
     if (!menu)
@@ -131,7 +131,7 @@ QAction* TSkinTitleBar::AddMenuEntry(const LocalText& text, const std::function<
     return entry;
 }
 
-QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)
+QToolButton* TSkinTitleBar::addButton(const char* name, int glyph)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(QString::fromLatin1(name));
@@ -144,7 +144,7 @@ QToolButton* TSkinTitleBar::AddButton(const char* name, int glyph)
     return button;
 }
 
-void TSkinTitleBar::PlaceButtons()
+void TSkinTitleBar::placeButtons()
 {
     const int top = (kHeight - (kButtonSize + 2)) / 2;
     if (systemMenu_)
@@ -175,7 +175,7 @@ bool TSkinTitleBar::eventFilter(QObject* watched, QEvent* event)
 void TSkinTitleBar::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    PlaceButtons();
+    placeButtons();
 }
 
 void TSkinTitleBar::paintEvent(QPaintEvent*)

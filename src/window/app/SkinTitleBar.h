@@ -30,10 +30,10 @@ public:
     // The system menu (null without the button), for a window to add entries of its own.
     QMenu* systemMenu() const;
     // The system menu's entries and the buttons' spoken names again, in the language in force.
-    void Retranslate();
+    void retranslate();
     // An entry of the system menu above the window's own (minimise, close), its text in the
     // language in force.
-    QAction* AddMenuEntry(const LocalText& text, const std::function<void()>& run);
+    QAction* addMenuEntry(const LocalText& text, const std::function<void()>& run);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,8 +43,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QToolButton* AddButton(const char* name, int glyph);
-    void PlaceButtons();
+    QToolButton* addButton(const char* name, int glyph);
+    void placeButtons();
 
     QWidget* window_;
     QToolButton* systemMenu_ = nullptr;

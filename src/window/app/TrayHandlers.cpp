@@ -8,7 +8,7 @@
 #include "window/controls/ProgBar.h"
 #include "window/receiver/StatusHandlers.h"
 
-void TForm1::NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
+void TForm1::noteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
 {
     const std::optional<BatteryLevels>& levels = status_->tickBattery;
     // Searching, unsettled or unanswered, the mouse's level is the last one the receiver heard.
@@ -19,14 +19,14 @@ void TForm1::NoteBatteryTick(const std::optional<SpecialReply>& bindingStatus)
     if (pbKbdBattery->isVisibleTo(this))
         keyboard = BatteryReading{levels ? std::optional<int>(levels->keyboard) : std::nullopt,
                                   int(pbKbdBattery->Max()), false};
-    trayBattery->NoteTick(
-        mouse, keyboard, [this] { return KeyboardSendsPackets(); }, Clock().nowMs());
+    trayBattery->noteTick(
+        mouse, keyboard, [this] { return keyboardSendsPackets(); }, Clock().nowMs());
 }
 
-bool TForm1::KeyboardSendsPackets()
+bool TForm1::keyboardSendsPackets()
 {
     // KBD_SN counts the keyboard's packets: it moved since the last look when packets came.
-    const std::optional<SpecialReply> reply = RunSpecialCommand(Cmd::Special::kRadio);
+    const std::optional<SpecialReply> reply = runSpecialCommand(Cmd::Special::kRadio);
     if (!reply)
         return false;
     const quint8 serial = reply->bytes[2];

@@ -85,7 +85,7 @@ void FitTitle(QMessageBox& box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
+void QtUserPrompts::showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
@@ -93,7 +93,7 @@ void QtUserPrompts::ShowMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
-void QtUserPrompts::ShowInformation(QWidget* parent, const QString& title, const QString& text)
+void QtUserPrompts::showInformation(QWidget* parent, const QString& title, const QString& text)
 {
     ScreenCentred<QMessageBox> box(QMessageBox::Information, title, text, QMessageBox::NoButton,
                                    parent);
@@ -102,7 +102,7 @@ void QtUserPrompts::ShowInformation(QWidget* parent, const QString& title, const
     box.exec();
 }
 
-bool QtUserPrompts::AskPassword(QWidget* parent, QString& valueText)
+bool QtUserPrompts::askPassword(QWidget* parent, QString& valueText)
 {
     ScreenCentred<QInputDialog> dialog(parent);
     dialog.setWindowTitle(QStringLiteral("TEST MODE"));
@@ -119,12 +119,12 @@ bool QtUserPrompts::AskPassword(QWidget* parent, QString& valueText)
     return true;
 }
 
-void QtUserPrompts::RunLanguageChooser(TForm2& chooser)
+void QtUserPrompts::runLanguageChooser(TForm2& chooser)
 {
     chooser.exec();
 }
 
-void QtUserPrompts::ShowNotice(QWidget* parent, const QString& title, const QString& text,
+void QtUserPrompts::showNotice(QWidget* parent, const QString& title, const QString& text,
                                bool onlyIfOpen)
 {
     if (!notice_) {

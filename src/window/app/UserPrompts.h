@@ -14,19 +14,19 @@ class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     // A plain message box with an OK button (range errors, conversion errors).
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
     // The pairing result dialog: title, text, information icon, one "OK" button.
-    virtual void ShowInformation(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void showInformation(QWidget* parent, const QString& title, const QString& text) = 0;
     // The password prompt: caption "TEST MODE", prompt "PASSWORD:", masked entry starting with
     // valueText. True when closed with OK; valueText then holds the entry.
-    virtual bool AskPassword(QWidget* parent, QString& valueText) = 0;
+    virtual bool askPassword(QWidget* parent, QString& valueText) = 0;
     // Shows the language chooser modally and returns when it closes.
-    virtual void RunLanguageChooser(TForm2& chooser) = 0;
+    virtual void runLanguageChooser(TForm2& chooser) = 0;
     // A warning that does not wait for the user: the window goes on working while it is open.
     // A notice still open is replaced by the new one; with onlyIfOpen nothing is shown unless
     // one is open (to put it into another language). Lines of text indented by four blanks are
     // commands, shown as they stand.
-    virtual void ShowNotice(QWidget* parent, const QString& title, const QString& text,
+    virtual void showNotice(QWidget* parent, const QString& title, const QString& text,
                             bool onlyIfOpen) = 0;
     // A question with Yes and No; true for Yes. Where none can be asked, the answer is No.
     virtual bool askQuestion(QWidget*, const QString&, const QString&) { return false; }
@@ -45,11 +45,11 @@ public:
 // Real Qt dialogs.
 class QtUserPrompts final : public UserPrompts {
 public:
-    void ShowMessage(QWidget* parent, const QString& text) override;
-    void ShowInformation(QWidget* parent, const QString& title, const QString& text) override;
-    bool AskPassword(QWidget* parent, QString& valueText) override;
-    void RunLanguageChooser(TForm2& chooser) override;
-    void ShowNotice(QWidget* parent, const QString& title, const QString& text,
+    void showMessage(QWidget* parent, const QString& text) override;
+    void showInformation(QWidget* parent, const QString& title, const QString& text) override;
+    bool askPassword(QWidget* parent, QString& valueText) override;
+    void runLanguageChooser(TForm2& chooser) override;
+    void showNotice(QWidget* parent, const QString& title, const QString& text,
                     bool onlyIfOpen) override;
     bool askQuestion(QWidget* parent, const QString& title, const QString& text) override;
     QString askOpenFile(QWidget* parent, const QString& caption, const QString& folder,

@@ -57,7 +57,7 @@ QString ProgramInvocation()
 
 }  // namespace
 
-void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
+void TForm1::reportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
 {
     const AccessHelp help = AccessHelpFor(nodes, ProgramInvocation());
     if (help.empty())
@@ -66,21 +66,21 @@ void TForm1::ReportInaccessibleNodes(const std::vector<HidNodeInfo>& nodes)
     std::fprintf(stderr, "karvelo-rf-tool: %s\n", help.plainText().toUtf8().constData());
     if (!Receiver()) {  // a receiver that cannot be opened is listed as no change of devices
         link_->line = ReceiverLinkState::Line::NotAccessible;
-        ShowLinkLine();
+        showLinkLine();
     }
-    ShowAccessHelp(false);
+    showAccessHelp(false);
 }
 
-void TForm1::ShowAccessHelp(bool onlyIfOpen)
+void TForm1::showAccessHelp(bool onlyIfOpen)
 {
     const AccessHelp help = AccessHelpFor(link_->inaccessibleNodes, ProgramInvocation());
     if (!help.empty() && services_.prompts)
-        services_.prompts->ShowNotice(this, help.title, help.plainText(), onlyIfOpen);
+        services_.prompts->showNotice(this, help.title, help.plainText(), onlyIfOpen);
 }
 
 void TForm1::HidDeviceController1DeviceChange(QObject*)
 {
-    EnsureEngineeringAreas();  // the device list box and the controls an attach resets
+    ensureEngineeringAreas();  // the device list box and the controls an attach resets
     const bool wasPairing = tmrSoftBind->isActive();
     link_->receiver.ForgetReceiver();
     ledTX->setEnabled(false);
@@ -88,7 +88,7 @@ void TForm1::HidDeviceController1DeviceChange(QObject*)
     tmrStatus->stop();
     Channel().setReceiver(nullptr);
     SetChecked(rbC_RF_LEAVE_ACCESS, true);
-    FreeDevListObjects();
+    freeDevListObjects();
     HidDeviceController1->EnumerateDevices();
     THidDevice* receiver =
         SelectReceiver(link_->devices, *HidDeviceController1, link_->productTable);
@@ -101,11 +101,11 @@ void TForm1::HidDeviceController1DeviceChange(QObject*)
     ShowNoReceiver();
     if (wasPairing) {
         link_->line = ReceiverLinkState::Line::RemovedWhilePairing;
-        ShowLinkLine();
+        showLinkLine();
     }
 }
 
-void TForm1::FreeDevListObjects()
+void TForm1::freeDevListObjects()
 {
     for (int row = 0; row < link_->devices.Count(); ++row)
         if (link_->devices.At(row) == Channel().receiver())
@@ -124,14 +124,14 @@ void TForm1::DevListBoxDblClick(QObject*)
     AttachReceiver();
 }
 
-void TForm1::ShowConnectionPicture(QWidget* picture)
+void TForm1::showConnectionPicture(QWidget* picture)
 {
     for (QWidget* each : {static_cast<QWidget*>(imgNoneDev), static_cast<QWidget*>(gifBind),
                           static_cast<QWidget*>(imgConnected)})
         each->setVisible(each == picture);
 }
 
-void TForm1::ResetTestModeControls(bool enabled)
+void TForm1::resetTestModeControls(bool enabled)
 {
     rbTestOn->setEnabled(enabled);
     rbTestOff->setEnabled(enabled);
@@ -145,7 +145,7 @@ void TForm1::ResetTestModeControls(bool enabled)
     btnC_Combo_Cmd_Test_Freq_Mode->setEnabled(enabled);
 }
 
-void TForm1::ResetMouseChannelGrids()
+void TForm1::resetMouseChannelGrids()
 {
     diagnostics_->shownRows[size_t(ChannelGrid::MouseHopping)] = {};
     diagnostics_->shownRows[size_t(ChannelGrid::Rssi)] = {};
@@ -156,7 +156,7 @@ void TForm1::ResetMouseChannelGrids()
         }
 }
 
-void TForm1::ResetIdentityControls(bool enabled)
+void TForm1::resetIdentityControls(bool enabled)
 {
     edtVID_SET->clear();
     edtPID_SET->clear();
@@ -168,16 +168,16 @@ void TForm1::ResetIdentityControls(bool enabled)
 
 void TForm1::AttachReceiver()
 {
-    EnsureEngineeringAreas();
+    ensureEngineeringAreas();
     // A receiver chosen by double click is as new as one found by a device change: its mouse
     // is read back afresh, and a pairing of the previous one ends here.
     link_->receiver.ForgetReceiver();
     tmrSoftBind->stop();
     tmrStatus->stop();
     btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
-    ShowConnectionPicture(imgNoneDev);
+    showConnectionPicture(imgNoneDev);
     link_->line = ReceiverLinkState::Line::Attached;
-    ShowLinkLine();
+    showLinkLine();
     edtVID->clear();
     edtPID->clear();
     edtVID_SET->clear();
@@ -187,9 +187,9 @@ void TForm1::AttachReceiver()
     // No setting shows until the read-back has read it.
     settings_->binder.setEnabled(true);
     settings_->binder.clear(false);
-    ResetTestModeControls(true);
-    ResetMouseChannelGrids();
-    ResetIdentityControls(true);
+    resetTestModeControls(true);
+    resetMouseChannelGrids();
+    resetIdentityControls(true);
     btnCombo_Cmd_Soft_Bind_SW->setEnabled(true);
     const CommandChannel::Sequence run(Channel());
     link_->attachPending = run.refused();
@@ -209,16 +209,16 @@ void TForm1::AttachReceiver()
     const quint16 productId = receiver->ProductID();
     edtVID->setText(QString::asprintf("%.4X", unsigned(vendorId)));
     edtPID->setText(QString::asprintf("%.4X", unsigned(productId)));
-    if (ReadLinkStatusAtAttach()) {
-        ReadBatteryAtAttach();
+    if (readLinkStatusAtAttach()) {
+        readBatteryAtAttach();
         for (const quint8 word : EepromWord::kAttachReset)
             EepromWriteWord(word, EepromWord::kAttachResetValue);
         btnUpdateCustKeyClick(btnUpdateCustKey);
     }
-    ShowKeyboardRow(vendorId, productId);
+    showKeyboardRow(vendorId, productId);
 }
 
-bool TForm1::ReadLinkStatusAtAttach()
+bool TForm1::readLinkStatusAtAttach()
 {
     CommandChannel::Report reply{};
     if (!Channel().statusRead(CommandChannel::request({Cmd::kLinkStatus}), reply, false))
@@ -229,12 +229,12 @@ bool TForm1::ReadLinkStatusAtAttach()
         return false;
     link_->receiver.PreMseID = status->mouseId;
     link_->receiver.PreKbdID = status->keyboardId;
-    ShowConnectionPicture(imgConnected);
+    showConnectionPicture(imgConnected);
     rbMSEClick(rbMSE);
     return true;
 }
 
-void TForm1::ReadBatteryAtAttach()
+void TForm1::readBatteryAtAttach()
 {
     CommandChannel::Report reply{};
     if (!Channel().statusRead(CommandChannel::request({Cmd::kBattery}), reply, false))
@@ -249,13 +249,13 @@ void TForm1::ReadBatteryAtAttach()
     tmrStatus->start();
 }
 
-void TForm1::ShowKeyboardRow(quint16 vendorId, quint16 productId)
+void TForm1::showKeyboardRow(quint16 vendorId, quint16 productId)
 {
     if (const ProductRecord* record = FindProduct(link_->productTable, vendorId, productId))
-        ShowBatteryRows(record->Combo);
+        showBatteryRows(record->Combo);
 }
 
-void TForm1::ShowBatteryRows(bool keyboard)
+void TForm1::showBatteryRows(bool keyboard)
 {
     for (QWidget* control :
          std::initializer_list<QWidget*>{imgKBD, imgKbdBty, pbKbdBattery, shpBty})
@@ -265,7 +265,7 @@ void TForm1::ShowBatteryRows(bool keyboard)
     pbMseBattery->move(pbMseBattery->x(), keyboard ? 20 : 36);
 }
 
-void TForm1::ShowLinkLine()
+void TForm1::showLinkLine()
 {
     using Line = ReceiverLinkState::Line;
     QString text;
@@ -288,7 +288,7 @@ void TForm1::ShowLinkLine()
     imgNoneDev->setAccessibleName(text);
 }
 
-void TForm1::ShowBatteryTips()
+void TForm1::showBatteryTips()
 {
     const ReceiverLinkState::TipInputs inputs{int(pbMseBattery->Value()), int(pbMseBattery->Max()),
                                               int(pbKbdBattery->Value()), int(pbKbdBattery->Max()),
@@ -308,11 +308,11 @@ void TForm1::ShowBatteryTips()
 void TForm1::ShowNoReceiver()
 {
     link_->attachPending = false;
-    trayBattery->ShowNoLevel();
+    trayBattery->showNoLevel();
     status_->keyboardSerial.reset();
     tmrSoftBind->stop();
     tmrStatus->stop();
-    ShowConnectionPicture(imgNoneDev);
+    showConnectionPicture(imgNoneDev);
     edtVID->clear();
     edtPID->clear();
     settings_->binder.setEnabled(false);
@@ -323,23 +323,23 @@ void TForm1::ShowNoReceiver()
     pbKbdBattery->setValue(0);
     edtCPI->clear();
     if (areasBuilt_)
-        ResetEngineeringAreas(false);
-    ShowBatteryRows(false);
-    ShowBatteryTips();
+        resetEngineeringAreas(false);
+    showBatteryRows(false);
+    showBatteryTips();
     const bool denied = std::any_of(
         link_->inaccessibleNodes.begin(), link_->inaccessibleNodes.end(),
         [this](const HidNodeInfo& node) { return HidDeviceController1->Denied(node.instanceId); });
     link_->line =
         denied ? ReceiverLinkState::Line::NotAccessible : ReceiverLinkState::Line::NoReceiver;
-    ShowLinkLine();
+    showLinkLine();
 }
 
-void TForm1::ResetEngineeringAreas(bool receiverAttached)
+void TForm1::resetEngineeringAreas(bool receiverAttached)
 {
     rbKB->setEnabled(receiverAttached);
     rbMSE->setEnabled(receiverAttached);
     settings_->binder.setEnabled(receiverAttached);
-    ResetTestModeControls(receiverAttached);
-    ResetMouseChannelGrids();
-    ResetIdentityControls(receiverAttached);
+    resetTestModeControls(receiverAttached);
+    resetMouseChannelGrids();
+    resetIdentityControls(receiverAttached);
 }

@@ -37,9 +37,9 @@ TColor TForm1::GridCellColour(const QLineEdit* cell)
     return cell ? fromQColor(cell->palette().color(QPalette::Base)) : 0;
 }
 
-void TForm1::PaintGridRow(const ChannelMapRow& row)
+void TForm1::paintGridRow(const ChannelMapRow& row)
 {
-    EnsureEngineeringAreas();
+    ensureEngineeringAreas();
     const size_t grid = size_t(row.grid);
     if (grid >= diagnostics_->shownRows.size() || row.row < 0 || row.row >= 4)
         return;
@@ -52,9 +52,9 @@ void TForm1::PaintGridRow(const ChannelMapRow& row)
         PaintGridCell(FindGridCell(prefix, row.row, column), ChannelCellColour(row.bits, column));
 }
 
-void TForm1::ShowSpecialReply(const SpecialReply& reply)
+void TForm1::showSpecialReply(const SpecialReply& reply)
 {
-    EnsureEngineeringAreas();
+    ensureEngineeringAreas();
     if (reply.command < 1 || reply.command > int(diagnostics_->shownReplies.size()))
         return;
     auto& shown = diagnostics_->shownReplies[size_t(reply.command - 1)];
@@ -62,7 +62,7 @@ void TForm1::ShowSpecialReply(const SpecialReply& reply)
         return;
     shown = reply.bytes;
     for (int i = 0; i < int(reply.bytes.size()); ++i) {
-        THexEdit* box = SpecialReplyBox(reply.command, i);
+        THexEdit* box = specialReplyBox(reply.command, i);
         const quint8 byte = reply.bytes[size_t(i)];
         const QString text = byte == 0 ? QStringLiteral("00") : IntToHexText(byte);
         if (box && box->text() != text)
@@ -77,9 +77,9 @@ void TForm1::btnSpecialCmd1Click(QObject* Sender)
     const std::optional<SpecialReply> reply = link_->specialCommands.Run(command);
     if (!reply)
         return;
-    ShowSpecialReply(*reply);
+    showSpecialReply(*reply);
     for (const ChannelMapRow& row : ChannelMapRows(*reply))
-        PaintGridRow(row);
+        paintGridRow(row);
 }
 
 void TForm1::rbMSEClick(QObject*)

@@ -19,7 +19,7 @@ void TForm1::imgLogoDblClick(QObject*)
     if (unlock_->logoDblClickCount % kDoubleClicksPerPrompt != 0)
         return;
     QString entry = unlock_->passValueText;
-    if (!Services().prompts->AskPassword(this, entry))
+    if (!Services().prompts->askPassword(this, entry))
         return;
     unlock_->passValueText = entry;
     if (entry != kPassword)

@@ -18,13 +18,13 @@ QString TForm1::ReadResultText(int result)
     return QString::asprintf("%.2X", unsigned(result));
 }
 
-void TForm1::RfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
+void TForm1::rfRead(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 {
     const quint8 address = LowByte(addressBox->Value());
     dataBox->setText(ReadResultText(link_->rfAccess.Read(space, address)));
 }
 
-void TForm1::RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
+void TForm1::rfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 {
     const quint8 address = LowByte(addressBox->Value());
     const quint8 byte = LowByte(dataBox->Value());
@@ -33,37 +33,37 @@ void TForm1::RfWrite(RfSpace space, THexEdit* addressBox, THexEdit* dataBox)
 
 void TForm1::btnC_RF_Rd_Direct_RegClick(QObject*)
 {
-    RfRead(RfSpace::DirectRegister, edtRF_DirectRegAddr, edtRF_DirectRegData);
+    rfRead(RfSpace::DirectRegister, edtRF_DirectRegAddr, edtRF_DirectRegData);
 }
 
 void TForm1::btnC_RF_Wrt_Direct_RegClick(QObject*)
 {
-    RfWrite(RfSpace::DirectRegister, edtRF_DirectRegAddr, edtRF_DirectRegData);
+    rfWrite(RfSpace::DirectRegister, edtRF_DirectRegAddr, edtRF_DirectRegData);
 }
 
 void TForm1::btnC_RF_Rd_Index_RegClick(QObject*)
 {
-    RfRead(RfSpace::IndexRegister, edtRF_IndexRegAddr, edtRF_IndexRegData);
+    rfRead(RfSpace::IndexRegister, edtRF_IndexRegAddr, edtRF_IndexRegData);
 }
 
 void TForm1::btnC_RF_Wrt_Index_RegClick(QObject*)
 {
-    RfWrite(RfSpace::IndexRegister, edtRF_IndexRegAddr, edtRF_IndexRegData);
+    rfWrite(RfSpace::IndexRegister, edtRF_IndexRegAddr, edtRF_IndexRegData);
 }
 
 void TForm1::btnC_RF_Rd_SensorClick(QObject*)
 {
-    RfRead(RfSpace::Sensor, edtRF_SensorAddr, edtRF_SensorData);
+    rfRead(RfSpace::Sensor, edtRF_SensorAddr, edtRF_SensorData);
 }
 
 void TForm1::btnC_RF_Wrt_SensorClick(QObject*)
 {
-    RfWrite(RfSpace::Sensor, edtRF_SensorAddr, edtRF_SensorData);
+    rfWrite(RfSpace::Sensor, edtRF_SensorAddr, edtRF_SensorData);
 }
 
 void TForm1::btnC_RF_Rd_EEPROMClick(QObject*)
 {
-    RfRead(RfSpace::Eeprom, edtRF_EEPROMAddr, edtRF_EEPROMData);
+    rfRead(RfSpace::Eeprom, edtRF_EEPROMAddr, edtRF_EEPROMData);
 }
 
 int TForm1::btnC_RF_Wrt_EEPROMClick(QObject*)

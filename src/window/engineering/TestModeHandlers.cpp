@@ -26,7 +26,7 @@ std::optional<quint8> NumberInRange(TForm1& window, const QLineEdit* box,
         return std::nullopt;
     const double value = NumberIn(box);
     if (!range.contains(value)) {
-        window.Services().prompts->ShowMessage(&window, rangeMessage);
+        window.Services().prompts->showMessage(&window, rangeMessage);
         return std::nullopt;
     }
     return quint8(static_cast<int>(value));

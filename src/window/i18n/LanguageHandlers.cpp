@@ -60,8 +60,8 @@ void TForm1::LoadLanguage()
         TForm2* chooser = CreateLanguageChooser(this);
         chooser->cbbLang->setCurrentIndex(LanguageForCodePage(SystemCodePage()));
         if (services_.prompts)
-            services_.prompts->RunLanguageChooser(*chooser);
-        CurrentLanguage = chooser->Choice();
+            services_.prompts->runLanguageChooser(*chooser);
+        CurrentLanguage = chooser->choice();
         SaveLanguage();
         if (!startHidden_) {
             show();
@@ -93,12 +93,12 @@ void TForm1::ApplyLanguage()
     for (const CaptionTerm& step : Captions)
         setCaption(step);
     ApplyProgressWindowLanguage(ProgressWindow());
-    ShowAccessHelp(true);
-    ShowLinkLine();
-    ShowBatteryTips();
+    showAccessHelp(true);
+    showLinkLine();
+    showBatteryTips();
     ApplySpokenNames(*this);
-    skinForm1->titleBar()->Retranslate();
-    trayBattery->Retranslate();
+    skinForm1->titleBar()->retranslate();
+    trayBattery->retranslate();
 }
 
 void TForm1::SaveLanguage()

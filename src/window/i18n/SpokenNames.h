@@ -54,7 +54,7 @@ inline constexpr Entry kEntries[] = {
 }  // namespace SpokenName
 
 // Sets the spoken names of the window's controls in the language in force. The no-receiver
-// picture speaks the line beside Connect, which ShowLinkLine sets.
+// picture speaks the line beside Connect, which showLinkLine sets.
 void ApplySpokenNames(QWidget& window);
 
 // Names the items of a language box by each language's own name.

@@ -11,16 +11,16 @@
 #include "window/app/UserPrompts.h"
 #include "window/i18n/IdentityTexts.h"
 
-THexEdit* TForm1::EepromByteBox(const QObject* button) const
+THexEdit* TForm1::eepromByteBox(const QObject* button) const
 {
     if (!button || !UsbIdentity::ButtonWord(button->objectName()))
         return nullptr;
     return Find<THexEdit>(QStringLiteral("edtEEPROM_%1").arg(button->objectName().right(2)));
 }
 
-int TForm1::ReadEepromByte(const QObject* button)
+int TForm1::readEepromByte(const QObject* button)
 {
-    THexEdit* box = EepromByteBox(button);
+    THexEdit* box = eepromByteBox(button);
     if (!box)
         return -1;
     box->clear();
@@ -31,24 +31,24 @@ int TForm1::ReadEepromByte(const QObject* button)
     return word;
 }
 
-std::optional<int> TForm1::FittingValue(const THexEdit* box, quint32 max, const QString& refusal)
+std::optional<int> TForm1::fittingValue(const THexEdit* box, quint32 max, const QString& refusal)
 {
     // A read that failed leaves FFFFFF in a byte box: writing a cut-down word would store a
     // value nobody typed.
     if (UsbIdentity::FitHexField(box->text(), max) == UsbIdentity::Fit::TooLarge) {
-        Services().prompts->ShowMessage(this, refusal.arg(box->text()));
+        Services().prompts->showMessage(this, refusal.arg(box->text()));
         return std::nullopt;
     }
     return box->Value();
 }
 
-TForm1::EepromWrite TForm1::WriteEepromByte(const QObject* button)
+TForm1::EepromWrite TForm1::writeEepromByte(const QObject* button)
 {
-    THexEdit* box = EepromByteBox(button);
+    THexEdit* box = eepromByteBox(button);
     if (!box)
         return EepromWrite::Refused;
     const std::optional<int> value =
-        FittingValue(box, 0xFF, Localized(IdentityTexts::kByteTooLarge));
+        fittingValue(box, 0xFF, Localized(IdentityTexts::kByteTooLarge));
     if (!value)
         return EepromWrite::Refused;
     const quint8 word = *UsbIdentity::ButtonWord(button->objectName());
@@ -56,13 +56,13 @@ TForm1::EepromWrite TForm1::WriteEepromByte(const QObject* button)
                                                                    : EepromWrite::NotConfirmed;
 }
 
-void TForm1::RunEepromWrites(const std::function<EepromWrite()>& writes)
+void TForm1::runEepromWrites(const std::function<EepromWrite()>& writes)
 {
     // Two stores interleaved through message pumping would mix their words (a length from one
     // string, characters from another).
     const ReentryGuard guard(identity_->writingEeprom);
     if (!guard.entered()) {
-        Services().prompts->ShowMessage(this, Localized(IdentityTexts::kWriteRunning));
+        Services().prompts->showMessage(this, Localized(IdentityTexts::kWriteRunning));
         return;
     }
     EepromWrite outcome = EepromWrite::Done;
@@ -71,64 +71,64 @@ void TForm1::RunEepromWrites(const std::function<EepromWrite()>& writes)
         outcome = writes();
     }
     if (outcome == EepromWrite::NotConfirmed)
-        Services().prompts->ShowMessage(this, Localized(IdentityTexts::kNotConfirmed));
+        Services().prompts->showMessage(this, Localized(IdentityTexts::kNotConfirmed));
 }
 
 void TForm1::btnEEPROM_R_00Click(QObject* Sender)
 {
-    ReadEepromByte(Sender);
+    readEepromByte(Sender);
 }
 
 void TForm1::btnEEPROM_W_00Click(QObject* Sender)
 {
-    if (!Receiver() || !EepromByteBox(Sender))
+    if (!Receiver() || !eepromByteBox(Sender))
         return;
-    RunEepromWrites([this, Sender] { return WriteEepromByte(Sender); });
+    runEepromWrites([this, Sender] { return writeEepromByte(Sender); });
 }
 
-void TForm1::ReadIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target)
+void TForm1::readIdentityPair(const QObject* highButton, const QObject* lowButton, THexEdit* target)
 {
     const CommandChannel::Sequence run(Channel());
-    ReadEepromByte(highButton);
-    ReadEepromByte(lowButton);
-    target->setText(EepromByteBox(highButton)->text() + EepromByteBox(lowButton)->text());
+    readEepromByte(highButton);
+    readEepromByte(lowButton);
+    target->setText(eepromByteBox(highButton)->text() + eepromByteBox(lowButton)->text());
 }
 
-void TForm1::WriteIdentityPair(THexEdit* source, const QObject* highButton,
+void TForm1::writeIdentityPair(THexEdit* source, const QObject* highButton,
                                const QObject* lowButton)
 {
     const std::optional<int> value =
-        FittingValue(source, 0xFFFF, Localized(IdentityTexts::kIdTooLarge));
+        fittingValue(source, 0xFFFF, Localized(IdentityTexts::kIdTooLarge));
     if (!value)
         return;
-    EepromByteBox(highButton)->setValue(*value >> 8);
-    EepromByteBox(lowButton)->setValue(*value & 0xFF);
+    eepromByteBox(highButton)->setValue(*value >> 8);
+    eepromByteBox(lowButton)->setValue(*value & 0xFF);
     if (!Receiver())
         return;  // the boxes show the bytes all the same
-    RunEepromWrites([this, highButton, lowButton] {
-        const EepromWrite high = WriteEepromByte(highButton);
-        return high == EepromWrite::Done ? WriteEepromByte(lowButton) : high;
+    runEepromWrites([this, highButton, lowButton] {
+        const EepromWrite high = writeEepromByte(highButton);
+        return high == EepromWrite::Done ? writeEepromByte(lowButton) : high;
     });
 }
 
 void TForm1::btnEEPROM_R_VIDClick(QObject*)
 {
-    ReadIdentityPair(btnEEPROM_R_15, btnEEPROM_R_16, edtVID_SET);
+    readIdentityPair(btnEEPROM_R_15, btnEEPROM_R_16, edtVID_SET);
 }
 
 void TForm1::btnEEPROM_W_VIDClick(QObject*)
 {
-    WriteIdentityPair(edtVID_SET, btnEEPROM_R_15, btnEEPROM_R_16);
+    writeIdentityPair(edtVID_SET, btnEEPROM_R_15, btnEEPROM_R_16);
 }
 
 void TForm1::btnEEPROM_R_PIDClick(QObject*)
 {
-    ReadIdentityPair(btnEEPROM_R_17, btnEEPROM_R_18, edtPID_SET);
+    readIdentityPair(btnEEPROM_R_17, btnEEPROM_R_18, edtPID_SET);
 }
 
 void TForm1::btnEEPROM_W_PIDClick(QObject*)
 {
-    WriteIdentityPair(edtPID_SET, btnEEPROM_R_17, btnEEPROM_R_18);
+    writeIdentityPair(edtPID_SET, btnEEPROM_R_17, btnEEPROM_R_18);
 }
 
 void TForm1::btnEEPROM_R_20Click(QObject*)
@@ -137,7 +137,7 @@ void TForm1::btnEEPROM_R_20Click(QObject*)
     if (!Receiver())
         return;
     const CommandChannel::Sequence run(Channel());
-    const int lengthWord = ReadEepromByte(btnEEPROM_R_19);
+    const int lengthWord = readEepromByte(btnEEPROM_R_19);
     if (lengthWord < 0)
         return;  // no length: no characters made of the failure value either
     const int chars = UsbIdentity::CharsFromLength(lengthWord >> 8);
@@ -158,13 +158,13 @@ void TForm1::btnEEPROM_W_20Click(QObject*)
                       .arg(QString::fromUcs4(&refusal->character, 1),
                            QString::asprintf("%04X", unsigned(refusal->character)))
                 : Localized(IdentityTexts::kStringTooLong).arg(refusal->length);
-        Services().prompts->ShowMessage(this, message);
+        Services().prompts->showMessage(this, message);
         return;
     }
     const int chars = int(text.size());
-    RunEepromWrites([this, &text, chars] {
+    runEepromWrites([this, &text, chars] {
         edtEEPROM_19->setValue(UsbIdentity::LengthByte(chars));
-        const EepromWrite length = WriteEepromByte(btnEEPROM_R_19);
+        const EepromWrite length = writeEepromByte(btnEEPROM_R_19);
         if (length != EepromWrite::Done)
             return length;
         return UsbIdentity::WriteStringWords(Channel(), UsbIdentity::PackString(text))

@@ -23,7 +23,7 @@ LinkStatus HeldIds(const ReceiverState& state)
 
 void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
 {
-    if (ReceiverBusy()) {
+    if (receiverBusy()) {
         // A tick is between two of its exchanges: the pairing starts once it is done.
         pairing_->clickPending = true;
         pairing_->clickReceiver = link_->receiver.ReceiverChanges;
@@ -34,15 +34,15 @@ void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
     link_->receiver.BindTickCounter = 0;
     if (!Receiver())
         return;
-    const std::optional<LinkStatus> held = pairing_->pairing.Start();
+    const std::optional<LinkStatus> held = pairing_->pairing.start();
     if (!held) {
         if (tmrSoftBind->isActive()) {  // a pairing restarted in vain ends here
             tmrSoftBind->stop();
-            ShowConnectionPicture(imgConnected);
-            SetPairingCaption(false);
+            showConnectionPicture(imgConnected);
+            setPairingCaption(false);
         }
         const quint64 receiver = link_->receiver.ReceiverChanges;
-        ShowPairingDialog(Localized(PairingTexts::kNoSteadyLinkStatus));
+        showPairingDialog(Localized(PairingTexts::kNoSteadyLinkStatus));
         if (receiver == link_->receiver.ReceiverChanges)
             tmrStatus->start();
         return;
@@ -50,10 +50,10 @@ void TForm1::btnCombo_Cmd_Soft_Bind_SWClick(QObject*)
     link_->receiver.PreMseID = held->mouseId;
     link_->receiver.PreKbdID = held->keyboardId;
     Debug(PairingStartLine(link_->receiver.BindTickCounter, *held));
-    ShowPairingTimeLeft(0);
+    showPairingTimeLeft(0);
     tmrSoftBind->start();
-    ShowConnectionPicture(gifBind);
-    SetPairingCaption(true);
+    showConnectionPicture(gifBind);
+    setPairingCaption(true);
 }
 
 void TForm1::tmrSoftBindTimer(QObject*)
@@ -63,12 +63,12 @@ void TForm1::tmrSoftBindTimer(QObject*)
     {
         const ReceiverRunGuard guard(pairing_->runningOn, link_->receiver.ReceiverChanges);
         if (guard.entered())
-            RunPairingTick();
+            runPairingTick();
     }
-    RunPendingPairingClick();
+    runPendingPairingClick();
 }
 
-void TForm1::RunPairingTick()
+void TForm1::runPairingTick()
 {
     tmrStatus->stop();
     const int tick = ++link_->receiver.BindTickCounter;
@@ -76,15 +76,15 @@ void TForm1::RunPairingTick()
         tmrSoftBind->stop();
         return;
     }
-    const Pairing::TickResult result = pairing_->pairing.Tick(
+    const Pairing::TickResult result = pairing_->pairing.tick(
         tick, HeldIds(link_->receiver),
         [this, tick](ReadingStage stage, const LinkStatus& reading) {
             Debug(PairingReadingLine(stage, tick, reading));
         },
-        [this](const SpecialReply& reply) { ShowSpecialRun(reply); });
+        [this](const SpecialReply& reply) { showSpecialRun(reply); });
     switch (result.outcome) {
     case Pairing::Outcome::Pairing:
-    case Pairing::Outcome::Skipped: ShowPairingTimeLeft(tick); return;
+    case Pairing::Outcome::Skipped: showPairingTimeLeft(tick); return;
     case Pairing::Outcome::Gone: return;
     case Pairing::Outcome::NoStableReading:
         ShowNoReceiver();
@@ -94,29 +94,29 @@ void TForm1::RunPairingTick()
         const bool newMouse = result.now.mouseId != link_->receiver.PreMseID;
         link_->receiver.PreMseID = result.now.mouseId;
         link_->receiver.PreKbdID = result.now.keyboardId;
-        EndPairing(true, newMouse);
+        endPairing(true, newMouse);
         return;
     }
-    case Pairing::Outcome::TimedOut: EndPairing(false); return;
+    case Pairing::Outcome::TimedOut: endPairing(false); return;
     }
 }
 
-void TForm1::ShowPairingTimeLeft(int ticksDone)
+void TForm1::showPairingTimeLeft(int ticksDone)
 {
     link_->line = ReceiverLinkState::Line::Pairing;
     link_->pairingSecondsLeft = Pairing::kTimeoutTick - ticksDone;
-    ShowLinkLine();
+    showLinkLine();
 }
 
-void TForm1::EndPairing(bool paired, bool newMouse)
+void TForm1::endPairing(bool paired, bool newMouse)
 {
     tmrSoftBind->stop();
     link_->line = ReceiverLinkState::Line::Attached;
-    ShowLinkLine();
-    ShowConnectionPicture(imgConnected);
-    SetPairingCaption(false);
+    showLinkLine();
+    showConnectionPicture(imgConnected);
+    setPairingCaption(false);
     const quint64 receiver = link_->receiver.ReceiverChanges;
-    ShowPairingDialog(Term(paired ? TermId::PairingSucceeded : TermId::PairingFailed));
+    showPairingDialog(Term(paired ? TermId::PairingSucceeded : TermId::PairingFailed));
     // A receiver dropped or attached while the dialog was open has had its timers and flags set.
     if (receiver != link_->receiver.ReceiverChanges)
         return;
@@ -136,27 +136,27 @@ void TForm1::EndPairing(bool paired, bool newMouse)
     tmrStatus->start();
 }
 
-void TForm1::SetPairingCaption(bool pairing)
+void TForm1::setPairingCaption(bool pairing)
 {
     btnCombo_Cmd_Soft_Bind_SW->setText(
         Term(pairing ? TermId::ConnectingCaption : TermId::ConnectCaption));
 }
 
-void TForm1::ShowPairingDialog(const QString& text)
+void TForm1::showPairingDialog(const QString& text)
 {
     if (services_.prompts)
-        services_.prompts->ShowInformation(this, Term(TermId::PairingTitle), text);
+        services_.prompts->showInformation(this, Term(TermId::PairingTitle), text);
 }
 
-bool TForm1::ReceiverBusy() const
+bool TForm1::receiverBusy() const
 {
     return ReceiverRunGuard::Busy(status_->tickOn, link_->receiver.ReceiverChanges) ||
            ReceiverRunGuard::Busy(pairing_->runningOn, link_->receiver.ReceiverChanges);
 }
 
-void TForm1::RunPendingPairingClick()
+void TForm1::runPendingPairingClick()
 {
-    if (!pairing_->clickPending || ReceiverBusy())
+    if (!pairing_->clickPending || receiverBusy())
         return;
     pairing_->clickPending = false;
     // A click meant for a receiver that has gone since is dropped with it.

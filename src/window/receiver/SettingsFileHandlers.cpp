@@ -59,8 +59,8 @@ QString Names(const std::vector<Change>& changes, Change::Outcome outcome)
 void TForm1::addSettingsFileEntries()
 {
     TSkinTitleBar* bar = skinForm1->titleBar();
-    bar->AddMenuEntry(kSave, [this] { Guarded([this] { saveSettingsFile(); }); });
-    bar->AddMenuEntry(kLoad, [this] { Guarded([this] { loadSettingsFile(); }); });
+    bar->addMenuEntry(kSave, [this] { Guarded([this] { saveSettingsFile(); }); });
+    bar->addMenuEntry(kLoad, [this] { Guarded([this] { loadSettingsFile(); }); });
 }
 
 std::vector<std::optional<int>> TForm1::shownSettings() const
@@ -80,7 +80,7 @@ void TForm1::saveSettingsFile()
         return !Readable(row) || shown[size_t(SettingIndex(row))];
     });
     if (!Receiver() || !read) {
-        services_.prompts->ShowMessage(this, Localized(Receiver() ? kNothingShown : kNoReceiver));
+        services_.prompts->showMessage(this, Localized(Receiver() ? kNothingShown : kNoReceiver));
         return;
     }
     const QString& places = services_.companion.settingsFile;
@@ -93,7 +93,7 @@ void TForm1::saveSettingsFile()
         SavedSettings::Write(shown, quint16(Receiver()->VendorID()),
                              quint16(Receiver()->ProductID()), QDateTime::currentDateTime());
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        services_.prompts->ShowMessage(this, Localized(kNotSaved).arg(path, file.errorString()));
+        services_.prompts->showMessage(this, Localized(kNotSaved).arg(path, file.errorString()));
         return;
     }
     Remember(places, path);
@@ -102,7 +102,7 @@ void TForm1::saveSettingsFile()
 void TForm1::loadSettingsFile()
 {
     if (!Receiver()) {
-        services_.prompts->ShowMessage(this, Localized(kNoReceiver));
+        services_.prompts->showMessage(this, Localized(kNoReceiver));
         return;
     }
     const QString path = services_.prompts->askOpenFile(
@@ -129,7 +129,7 @@ void TForm1::offerSettingsFile(const QString& path, bool newMouse)
         SavedSettings::Parse(opened ? file.read(SavedSettings::kMaxBytes + 1) : QByteArray());
     if (!parsed.content) {
         if (!newMouse)
-            services_.prompts->ShowMessage(
+            services_.prompts->showMessage(
                 this, Localized(kNotLoaded).arg(path, opened ? parsed.error : file.errorString()));
         return;
     }
@@ -140,7 +140,7 @@ void TForm1::offerSettingsFile(const QString& path, bool newMouse)
     const QString name = QFileInfo(path).fileName();
     if (changes.empty()) {
         if (!newMouse)
-            services_.prompts->ShowMessage(this, Localized(kNothingDiffers).arg(name));
+            services_.prompts->showMessage(this, Localized(kNothingDiffers).arg(name));
         return;
     }
     QStringList lines;
@@ -179,7 +179,7 @@ void TForm1::writeSettingsChanges(std::vector<Change>& changes)
     const auto failed = std::find_if(changes.begin(), changes.end(), [](const Change& c) {
         return c.outcome == Change::Outcome::Failed;
     });
-    services_.prompts->ShowMessage(
+    services_.prompts->showMessage(
         this, Localized(kStopped).arg(CaptionText(failed->row->caption),
                                       Names(changes, Change::Outcome::Written)));
 }

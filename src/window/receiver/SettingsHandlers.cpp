@@ -45,8 +45,8 @@ void TForm1::bindSettings()
     };
     service.setWrites(writes);
     settings_->binder.bind(
-        [this](QAbstractButton* button) { BindClick(button, &TForm1::settingChosen); },
-        [this](QComboBox* list) { BindChange(list, &TForm1::settingChosen); });
+        [this](QAbstractButton* button) { bindClick(button, &TForm1::settingChosen); },
+        [this](QComboBox* list) { bindChange(list, &TForm1::settingChosen); });
 }
 
 void TForm1::writeOptionRegister(quint8 code)
@@ -84,7 +84,7 @@ void TForm1::writeSetting(const SettingRow& row)
         return;
     binder.show(row, written.answered.value_or(before));
     if (services_.prompts)
-        services_.prompts->ShowMessage(this, Term(TermId::OptionNotTaken));
+        services_.prompts->showMessage(this, Term(TermId::OptionNotTaken));
 }
 
 void TForm1::storeHotkeyChoices(const SettingRow& row)
@@ -119,7 +119,7 @@ void TForm1::storeHotkey(const SettingRow& row)
         return;
     // Not taken into use. The list must not claim a choice the receiver does not hold: show
     // what it does hold (or the default, as after attach, when that is not a known entry).
-    Services().prompts->ShowMessage(this,
+    Services().prompts->showMessage(this,
                                     Localized(HotkeyTexts::kNotStored).arg(HotkeyNumber(row)));
     binder.show(row, -1);
     btnGetCustKeyClick(btnGetCustKey);

@@ -45,17 +45,17 @@ void TForm1::tmrStatusTimer(QObject*)
     {
         const ReceiverRunGuard guard(status_->tickOn, link_->receiver.ReceiverChanges);
         if (guard.entered())
-            RunStatusTick();
+            runStatusTick();
     }
-    RunPendingPairingClick();
+    runPendingPairingClick();
 }
 
-void TForm1::RunStatusTick()
+void TForm1::runStatusTick()
 {
     tmrStatus->stop();
     const QMutexLocker lock(DeviceLock());
     if (!Receiver()) {
-        ShowConnectionPicture(imgNoneDev);
+        showConnectionPicture(imgNoneDev);
         return;  // the timer stays off until the next attach
     }
     if (link_->attachPending) {
@@ -79,13 +79,13 @@ void TForm1::RunStatusTick()
     if (cpiOnShow())
         btnCPIClick(btnCPI);
     if (unlock_->engineeringMode) {
-        RunSpecialCommand(Cmd::Special::kHoppingMaps);
-        RunSpecialCommand(Cmd::Special::kMaskList);
+        runSpecialCommand(Cmd::Special::kHoppingMaps);
+        runSpecialCommand(Cmd::Special::kMaskList);
     }
-    const std::optional<SpecialReply> status = RunSpecialCommand(Cmd::Special::kBindingStatus);
+    const std::optional<SpecialReply> status = runSpecialCommand(Cmd::Special::kBindingStatus);
     if (!run.live())
         return;
-    NoteBatteryTick(status);
+    noteBatteryTick(status);
     if (!run.live())
         return;
     const BindingStep step =
@@ -108,22 +108,22 @@ void TForm1::tellLockFailure()
     const QString text = Localized(ReceiverLinkText::kLockUnavailable).arg(failure);
     std::fprintf(stderr, "karvelo-rf-tool: %s\n", qPrintable(text));
     if (services_.prompts)
-        services_.prompts->ShowMessage(this, text);
+        services_.prompts->showMessage(this, text);
 }
 
-std::optional<SpecialReply> TForm1::RunSpecialCommand(int n)
+std::optional<SpecialReply> TForm1::runSpecialCommand(int n)
 {
     const std::optional<SpecialReply> reply = link_->specialCommands.Run(n);
     if (reply)
-        ShowSpecialRun(*reply);
+        showSpecialRun(*reply);
     return reply;
 }
 
-void TForm1::ShowSpecialRun(const SpecialReply& reply)
+void TForm1::showSpecialRun(const SpecialReply& reply)
 {
-    ShowSpecialReply(reply);
+    showSpecialReply(reply);
     for (const ChannelMapRow& row : ChannelMapRows(reply))
-        PaintGridRow(row);
+        paintGridRow(row);
 }
 
 void TForm1::btnBatteryClick(QObject*)
@@ -131,20 +131,20 @@ void TForm1::btnBatteryClick(QObject*)
     const ReceiverRunGuard guard(status_->readoutOn, link_->receiver.ReceiverChanges);
     if (!guard.entered() || !Receiver())
         return;
-    status_->tickBattery = status_->readouts.ReadBattery();
+    status_->tickBattery = status_->readouts.readBattery();
     if (status_->tickBattery)
-        ShowBattery(*status_->tickBattery);
+        showBattery(*status_->tickBattery);
 }
 
-void TForm1::ShowBattery(const BatteryLevels& levels)
+void TForm1::showBattery(const BatteryLevels& levels)
 {
     pbKbdBattery->setValue(double(levels.keyboard));
     pbMseBattery->setValue(double(levels.mouse));
     const TColor colour = MouseGaugeColour(levels.mouse);
     pbMseBattery->setColorRange(colour, colour);
-    ShowBatteryTips();
+    showBatteryTips();
     const bool keyboardServed = pbKbdBattery->isVisibleTo(this);
-    trayBattery->ShowLevels(levels.mouse,
+    trayBattery->showLevels(levels.mouse,
                             keyboardServed ? std::optional<int>(levels.keyboard) : std::nullopt,
                             int(pbKbdBattery->Max()));
 }
@@ -159,7 +159,7 @@ void TForm1::btnCPIClick(QObject*)
         CheckMouseLink();  // renews the link after a CPI change; its answer is not needed
         link_->receiver.CpiChanged = false;
     }
-    const std::optional<int> hundreds = status_->readouts.ReadCpi();
+    const std::optional<int> hundreds = status_->readouts.readCpi();
     if (!hundreds)
         return;
     const QString cpi = QString::number(*hundreds * 100);
@@ -167,10 +167,10 @@ void TForm1::btnCPIClick(QObject*)
         edtCPI->setText(cpi);
     Channel().pump();
     if (run.live())
-        ShowCpi(*hundreds);
+        showCpi(*hundreds);
 }
 
-void TForm1::ShowCpi(int hundreds)
+void TForm1::showCpi(int hundreds)
 {
     const SettingRow& cpi = FirstSettingOf(SettingKind::MouseCpi);
     const std::optional<int> choice =
@@ -186,9 +186,9 @@ bool TForm1::cpiOnShow() const
 
 bool TForm1::CheckMouseLink()
 {
-    const MouseLinkCheck check = status_->readouts.CheckMouseLink();
+    const MouseLinkCheck check = status_->readouts.checkMouseLink();
     if (check.lastReply)
-        ShowSpecialReply(*check.lastReply);
+        showSpecialReply(*check.lastReply);
     if (check.sensorData) {
         edtRF_SensorAddr->setValue(0);
         edtRF_SensorData->setText(ReadResultText(*check.sensorData));

@@ -76,7 +76,7 @@ TEST(ReceiverLockTest, FileLockKeepsASecondHolderOutUntilReleased)
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     const QString node = QStringLiteral("/dev/hidraw3");
-    EXPECT_EQ(FileReceiverLock::FileFor(node), runtime.path() + "/karvelo-rf-_dev_hidraw3.lock");
+    EXPECT_EQ(FileReceiverLock::fileFor(node), runtime.path() + "/karvelo-rf-_dev_hidraw3.lock");
     {
         FileReceiverLock first;
         FileReceiverLock second;

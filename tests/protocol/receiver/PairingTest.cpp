@@ -19,11 +19,11 @@ protected:
     // returns each tick's outcome.
     std::vector<Outcome> Run(int ticks = 20)
     {
-        std::optional<LinkStatus> held = pairing.Start();
+        std::optional<LinkStatus> held = pairing.start();
         std::vector<Outcome> outcomes;
         for (int tick = 1; held && tick <= ticks; ++tick) {
             rig.clock->advance(1000);
-            const Pairing::TickResult result = pairing.Tick(tick, *held, {}, {});
+            const Pairing::TickResult result = pairing.tick(tick, *held, {}, {});
             outcomes.push_back(result.outcome);
             last = result.now;
             if (result.outcome != Outcome::Pairing)
@@ -50,7 +50,7 @@ TEST_F(PairingTest, StartNotesTheIdsAndSendsTheStartCommandInTheReadingsBuffer)
     rig.faults().scriptReplies(
         {{40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC}, {40, 0x21, 0x43, 0, 0, 0x11, 0x22, 0xCC}});
     std::optional<LinkStatus> held;
-    EXPECT_EQ(rig.sent([&] { held = pairing.Start(); }),
+    EXPECT_EQ(rig.sent([&] { held = pairing.start(); }),
               (Sent{kLinkStatus, kLinkStatus, "01 08 00 01 00 11 22 CC"}));
     ASSERT_TRUE(held);
     EXPECT_EQ(held->mouseId, 0x21);
@@ -71,7 +71,7 @@ TEST_F(PairingTest, ChannelOutsideTwoToEightyTwoIsNoReadingAndTheStartGivesUp)
         rig.faults().clear();
         rig.faults().corruptReplies(SimFaults::kAlways, 0, quint8(0x28 ^ c.channel));
         std::optional<LinkStatus> held;
-        const Sent sent = rig.sent([&] { held = pairing.Start(); });
+        const Sent sent = rig.sent([&] { held = pairing.start(); });
         EXPECT_EQ(held.has_value(), c.valid) << int(c.channel);
         EXPECT_EQ(sent.size(), c.valid ? 3u : size_t(Pairing::kStableAttempts)) << int(c.channel);
     }
@@ -84,7 +84,7 @@ TEST_F(PairingTest, ReadingsThatDisagreeOnTheMouseIdAreNotStable)
     QStringList lines;
     Pairing::TickResult result;
     const Sent sent = rig.sent([&] {
-        result = pairing.Tick(1, {40, 0x21, 0x43},
+        result = pairing.tick(1, {40, 0x21, 0x43},
                               [&](ReadingStage stage, const LinkStatus& r) {
                                   lines << PairingReadingLine(stage, 1, r);
                               },
@@ -133,10 +133,10 @@ TEST_F(PairingTest, FailedStatusRunsAreNotASettledStatus)
 {
     // Link status needs no acknowledgement; special command 4 does.
     rig.firmware->setPairing({2500, false, 0});
-    ASSERT_TRUE(pairing.Start());
+    ASSERT_TRUE(pairing.start());
     rig.faults().nackReplies(SimFaults::kAlways);
     rig.clock->advance(3000);
-    const Pairing::TickResult result = pairing.Tick(3, {40, 0x21, 0x43}, {}, {});
+    const Pairing::TickResult result = pairing.tick(3, {40, 0x21, 0x43}, {}, {});
     EXPECT_EQ(result.outcome, Outcome::Pairing);
     EXPECT_EQ(result.now.mouseId, 0x22);
 }

@@ -106,26 +106,26 @@ TEST_F(StatusReadoutsTest, ReadOutsArePolledReadsThatRejectAnUnreadBuffer)
 {
     rig.firmware->setBattery({8, 6, 4, 2});
     std::optional<BatteryLevels> levels;
-    EXPECT_EQ(rig.sent([&] { levels = readouts.ReadBattery(); }), Sent{"01 0A 00 00 00 00 00 00"});
+    EXPECT_EQ(rig.sent([&] { levels = readouts.readBattery(); }), Sent{"01 0A 00 00 00 00 00 00"});
     ASSERT_TRUE(levels);
     EXPECT_EQ(levels->keyboard, 4);
     EXPECT_EQ(levels->mouse, 2);
     EXPECT_EQ(rig.clock->sleeps(), (std::vector<int>{2, 2}));
 
     rig.firmware->mouse().setCpi(500);
-    EXPECT_EQ(readouts.ReadCpi(), 5);
+    EXPECT_EQ(readouts.readCpi(), 5);
 
     rig.faults().failGets(SimFaults::kAlways);
-    EXPECT_EQ(rig.sent([&] { levels = readouts.ReadBattery(); }).size(), 50u);
+    EXPECT_EQ(rig.sent([&] { levels = readouts.readBattery(); }).size(), 50u);
     EXPECT_FALSE(levels);
-    EXPECT_EQ(readouts.ReadCpi(), std::nullopt);
+    EXPECT_EQ(readouts.readCpi(), std::nullopt);
 }
 
 TEST_F(StatusReadoutsTest, MouseLinkIsSeenAtOnceOrAfterProvokingTraffic)
 {
     rig.firmware->mouse().setMoving(true);
     MouseLinkCheck check;
-    EXPECT_EQ(rig.sent([&] { check = readouts.CheckMouseLink(); }),
+    EXPECT_EQ(rig.sent([&] { check = readouts.checkMouseLink(); }),
               Sent(2, "01 14 FF AA 01 00 00 00"));
     EXPECT_TRUE(check.linked);
     EXPECT_FALSE(check.sensorData);
@@ -135,7 +135,7 @@ TEST_F(StatusReadoutsTest, MouseLinkIsSeenAtOnceOrAfterProvokingTraffic)
     rig.firmware->mouse().setMoving(false);
     rig.firmware->mouse().setSensorRegister(0, 0x31);
     rig.clock->clearRecord();
-    EXPECT_EQ(rig.sent([&] { check = readouts.CheckMouseLink(); }),
+    EXPECT_EQ(rig.sent([&] { check = readouts.checkMouseLink(); }),
               (Sent{"01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00", "01 2B AA 5A 33 00 00 00",
                     "01 2A AA 00 00 00 00 00", "01 14 FF AA 01 00 00 00", "01 14 FF AA 01 00 00 00",
                     "01 2C AA 00 00 00 00 00"}));
@@ -149,7 +149,7 @@ TEST_F(StatusReadoutsTest, NoLinkWhenTheMouseIsAwayOrARunFails)
 {
     rig.firmware->mouse().setInReach(false);
     MouseLinkCheck check;
-    const Sent away = rig.sent([&] { check = readouts.CheckMouseLink(); });
+    const Sent away = rig.sent([&] { check = readouts.checkMouseLink(); });
     EXPECT_FALSE(check.linked);
     EXPECT_EQ(away.back(), "01 2C AA 00 00 00 00 00");  // access left all the same
 
@@ -158,7 +158,7 @@ TEST_F(StatusReadoutsTest, NoLinkWhenTheMouseIsAwayOrARunFails)
     rig.firmware->mouse().setInReach(true);
     rig.firmware->mouse().setMoving(true);
     rig.faults().nackReplies(SimFaults::kAlways);
-    const Sent failed = rig.sent([&] { check = readouts.CheckMouseLink(); });
+    const Sent failed = rig.sent([&] { check = readouts.checkMouseLink(); });
     EXPECT_FALSE(check.linked);
     EXPECT_FALSE(check.lastReply);
     EXPECT_EQ(failed, Sent(50, "01 14 FF AA 01 00 00 00"));
@@ -176,7 +176,7 @@ TEST_F(StatusReadoutsTest, MouseSwitchedOffThenMovedIsReadBackOnce)
         const std::optional<SpecialReply> status = special.Run(4);
         const BindingStep step = NextBindingStep(
             prevBB, settingsRead, status ? std::optional<quint8>(status->bytes[1]) : std::nullopt);
-        const bool readBack = step.checkMouseLink && readouts.CheckMouseLink().linked;
+        const bool readBack = step.checkMouseLink && readouts.checkMouseLink().linked;
         if (readBack)
             settingsRead = true;
         prevBB = step.prevBindingStatusBB;

@@ -209,7 +209,7 @@ TEST(BatteryTrayTest, HiddenStartShowsTheWindowWhenNoTrayCanShowIt)
 TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)
 {
     const auto pixel = [](std::optional<int> level, int x) {
-        return TBatteryTray::IconFor(level).pixmap(32, 32).toImage().pixelColor(x, 16);
+        return TBatteryTray::iconFor(level).pixmap(32, 32).toImage().pixelColor(x, 16);
     };
     EXPECT_EQ(pixel(7, 22), QColor(0, 255, 0));   // full and green
     EXPECT_EQ(pixel(3, 8), QColor(255, 255, 0));  // low: yellow, partly filled
@@ -217,7 +217,7 @@ TEST(BatteryTrayTest, IconFillsWithTheLevelInItsBandColour)
     EXPECT_EQ(pixel(1, 6), QColor(255, 0, 0));  // critical: red
     EXPECT_EQ(pixel(std::nullopt, 8), QColor(Qt::white));
     // Drawn for a 2x screen, not stretched from 1x.
-    const QPixmap sharp = TBatteryTray::IconFor(7).pixmap(QSize(32, 32), 2.0);
+    const QPixmap sharp = TBatteryTray::iconFor(7).pixmap(QSize(32, 32), 2.0);
     EXPECT_EQ(sharp.width(), 64);
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
 }

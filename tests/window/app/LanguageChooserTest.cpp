@@ -37,9 +37,9 @@ TEST(LanguageChooser, OffersTheThreeLanguagesAsPictures)
         EXPECT_EQ(TKARVImageComboBox::ItemText(item), QString()) << i;
         EXPECT_EQ(TKARVImageComboBox::ItemImageIndex(item), i);
     }
-    EXPECT_EQ(chooser.Choice(), lkEng);
+    EXPECT_EQ(chooser.choice(), lkEng);
     chooser.cbbLang->setCurrentIndex(2);
-    EXPECT_EQ(chooser.Choice(), lkChs);
+    EXPECT_EQ(chooser.choice(), lkChs);
 }
 
 TEST(LanguageChooser, ClosesOnlyThroughItsButton)

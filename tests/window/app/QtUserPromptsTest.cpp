@@ -56,7 +56,7 @@ TEST(QtUserPrompts, PasswordPromptMasksEntryAndReturnsItOnOk)
         EXPECT_EQ(entry->displayText(), QStringLiteral("******"));  // not the style's dot
         dialog.accept();
     });
-    EXPECT_TRUE(prompts.AskPassword(nullptr, value));
+    EXPECT_TRUE(prompts.askPassword(nullptr, value));
     EXPECT_EQ(value, QStringLiteral("secret"));
 }
 
@@ -68,7 +68,7 @@ TEST(QtUserPrompts, PasswordPromptCancelledKeepsTheEntry)
         dialog.setTextValue(QStringLiteral("typed"));
         dialog.reject();
     });
-    EXPECT_FALSE(prompts.AskPassword(nullptr, value));
+    EXPECT_FALSE(prompts.askPassword(nullptr, value));
     EXPECT_EQ(value, QStringLiteral("previous"));
 }
 
@@ -92,7 +92,7 @@ TEST(QtUserPrompts, InformationHasTitleIconAndOneOkButtonCentredOnScreen)
     });
     QGuiApplication::setApplicationDisplayName(
         QStringLiteral("Karvelo 2.4G RF SoC Setting Tool V0.15"));
-    prompts.ShowInformation(nullptr, QStringLiteral("Connect"), QStringLiteral("Connect Success"));
+    prompts.showInformation(nullptr, QStringLiteral("Connect"), QStringLiteral("Connect Success"));
     QGuiApplication::setApplicationDisplayName(QString());
     EXPECT_TRUE(seen);
 }
@@ -106,8 +106,8 @@ TEST(QtUserPrompts, LanguageChooserRunsModallyUntilOk)
         shown.cbbLang->setCurrentIndex(lkCht);
         shown.btnOK->click();
     });
-    prompts.RunLanguageChooser(chooser);
-    EXPECT_EQ(chooser.Choice(), lkCht);
+    prompts.runLanguageChooser(chooser);
+    EXPECT_EQ(chooser.choice(), lkCht);
     EXPECT_FALSE(chooser.isVisible());
 }
 
@@ -121,11 +121,11 @@ TEST(QtUserPrompts, NoticeDoesNotWaitIsReplacedAndKeepsCommandLinesWhole)
         return open;
     };
     QtUserPrompts prompts;
-    prompts.ShowNotice(nullptr, QStringLiteral("T"), QStringLiteral("x"), true);
+    prompts.showNotice(nullptr, QStringLiteral("T"), QStringLiteral("x"), true);
     EXPECT_TRUE(openNotices().isEmpty());  // nothing open: nothing to put into another language
 
-    prompts.ShowNotice(nullptr, QStringLiteral("First"), QStringLiteral("a"), false);
-    prompts.ShowNotice(
+    prompts.showNotice(nullptr, QStringLiteral("First"), QStringLiteral("a"), false);
+    prompts.showNotice(
         nullptr, QStringLiteral("Receiver not accessible"),
         QStringLiteral("Problem <here>.\nRun:\n    cmd one | tee x\n    cmd two\nThen."), false);
     const QList<QMessageBox*> open = openNotices();

@@ -81,7 +81,7 @@ TEST_F(LanguageStartTest, ChooserIsTheWindowForm2RefersToAndGoesWithTheMainWindo
     session->prompts().languageChoice = lkCht;
     session->Start();
     ASSERT_FALSE(Form2.isNull());
-    EXPECT_EQ(Form2->Choice(), lkCht);
+    EXPECT_EQ(Form2->choice(), lkCht);
     // Not one of the main window's controls: lookups by name never reach it.
     EXPECT_NE(Form2->parent(), &session->window());
     EXPECT_EQ(session->window().FindComponent(QStringLiteral("btnOK")), nullptr);

@@ -66,7 +66,7 @@ FileReceiverLock::~FileReceiverLock()
     close();
 }
 
-QString FileReceiverLock::FileFor(const QString& path, QString* why)
+QString FileReceiverLock::fileFor(const QString& path, QString* why)
 {
     const QString folder = LockFolder(why);
     if (folder.isEmpty())
@@ -82,7 +82,7 @@ bool FileReceiverLock::open(const QString& path)
     if (fd_ >= 0 && path == path_ && std::chrono::steady_clock::now() - openedAt_ < kReopenAfter)
         return true;
     close();
-    const QString file = FileFor(path, &failure_);
+    const QString file = fileFor(path, &failure_);
     if (file.isEmpty())
         return false;
     fd_ = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
@@ -121,7 +121,7 @@ bool FileReceiverLock::acquire(const QString& path, int waitMs)
             return true;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            failure_ = SystemReason(FileFor(path), errno);  // no locking on its file system
+            failure_ = SystemReason(fileFor(path), errno);  // no locking on its file system
             return false;
         }
         if (waited >= waitMs)

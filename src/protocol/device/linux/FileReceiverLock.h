@@ -29,7 +29,7 @@ public:
 
     // The lock file for a node path; empty when there is no folder this user may keep it in
     // (`why` then tells).
-    static QString FileFor(const QString& path, QString* why = nullptr);
+    static QString fileFor(const QString& path, QString* why = nullptr);
 
 private:
     bool open(const QString& path);
