@@ -172,6 +172,7 @@ void TForm1::AttachReceiver()
     // A receiver chosen by double click is as new as one found by a device change: its mouse
     // is read back afresh, and a pairing of the previous one ends here.
     link_->receiver.ForgetReceiver();
+    status_->tickBattery.reset();
     tmrSoftBind->stop();
     tmrStatus->stop();
     btnCombo_Cmd_Soft_Bind_SW->setText(Term(TermId::ConnectCaption));
@@ -216,6 +217,10 @@ void TForm1::AttachReceiver()
         btnUpdateCustKeyClick(btnUpdateCustKey);
     }
     showKeyboardRow(vendorId, productId);
+    // The battery read before the keyboard's row was known: the tray's tooltip gets both now,
+    // not at the next tick (ten seconds away while no window shows).
+    if (status_->tickBattery && run.live())
+        showBattery(*status_->tickBattery);
 }
 
 bool TForm1::readLinkStatusAtAttach()

@@ -183,6 +183,8 @@ TEST(BatteryTrayTest, HiddenPollWaitsTenSecondsAndShowingTicksAtOnce)
     TForm1& window = session.window();
     ASSERT_TRUE(window.tmrStatus->isActive());
     EXPECT_EQ(window.tmrStatus->interval(), 10000);
+    // The tooltip has both batteries from the attach on, not ten seconds later.
+    EXPECT_TRUE(window.trayBattery->toolTip().contains("keyboard battery"));
     const qint64 mark = session.log().mark();
     const qint64 before = session.clock().nowMs();
     window.show();
