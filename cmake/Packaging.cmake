@@ -107,8 +107,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KARVELO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found among the shared libraries: Qt's display plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# The window under a Wayland session (without it, Qt runs through XWayland where there is one).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland")
+# The Chinese texts' fonts, the window under a Wayland session (without it, Qt runs through
+# XWayland where there is one), Qt's own dialogs in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-wqy-microhei | fonts-noto-cjk, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${PROJECT_SOURCE_DIR}/packaging/debian/postinst ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -15,7 +15,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   libhidapi-dev libudev-dev libxcb1-dev libxcb-xfixes0-dev
   libgtest-dev libgmock-dev
-  fonts-wqy-microhei
+  fonts-wqy-microhei qt6-translations-l10n
 )
 for group in "$@"; do
   case "$group" in

@@ -9,6 +9,7 @@
 #include "window/app/SkinFrame.h"
 #include "window/app/UserPrompts.h"
 #include "window/controls/KARVComboBox.h"
+#include "window/i18n/QtTranslations.h"
 #include "window/i18n/SpokenNames.h"
 #include "window/receiver/SettingsHandlers.h"
 
@@ -76,6 +77,7 @@ void TForm1::LoadLanguage()
 
 void TForm1::ApplyLanguage()
 {
+    FollowLanguageInQtTexts();
     const auto setCaption = [this](const CaptionTerm& step) {
         // Not FindComponent: the engineering areas' captions are set once they are built.
         SetCaption(findChild<QObject*>(QString::fromLatin1(step.control)), Term(step.id));
