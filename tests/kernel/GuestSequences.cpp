@@ -103,7 +103,7 @@ QString ReadBack(TForm1& window)
         .arg(shown.join(' '));
 }
 
-QString writeIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint16 value)
+QString WriteIdentityPair(TForm1& window, quint8 highWord, quint8 lowWord, quint16 value)
 {
     CommandChannel& channel = window.Channel();
     const bool stored = UsbIdentity::WriteByte(channel, highWord, quint8(value >> 8)) &&
@@ -129,82 +129,42 @@ QString WriteString(TForm1& window, const QString& text)
 
 const std::vector<Sequence>& Sequences()
 {
+    // clang-format off
     static const std::vector<Sequence> sequences{
         // As a device notification starts it: through the controller.
-        {"attach",
-         {},
-         [](TForm1& w, DeviceClock&) {
-             w.Controller()->HandleNotification(-1);
-             return Shown(w);
-         }},
-        {"status tick",
-         {},
-         [](TForm1& w, DeviceClock&) {
+        {"attach", {}, [](TForm1& w, DeviceClock&) { w.Controller()->HandleNotification(-1); return Shown(w); }},
+        {"status tick", {}, [](TForm1& w, DeviceClock&) {
              w.State().SettingsRead = true;
              w.tmrStatusTimer(w.tmrStatus);
              return Shown(w);
          }},
-        {"pairing to success",
-         [](ReceiverModel& f) {
-             f.setPairing({2500, false, 0});
-         },
-         Pair},
-        {"pairing to time-out",
-         [](ReceiverModel& f) {
-             f.setPairing({ReceiverModel::kNever, false, 0});
-         },
-         Pair},
-        {"option: L+R CPI switch",
-         {},
-         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "lr-cpi-switch", "disable"); }},
+        {"pairing to success", [](ReceiverModel& f) { f.setPairing({2500, false, 0}); }, Pair},
+        {"pairing to time-out", [](ReceiverModel& f) { f.setPairing({ReceiverModel::kNever, false, 0}); }, Pair},
+        {"option: L+R CPI switch", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "lr-cpi-switch", "disable"); }},
         {"option: CPI", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "cpi", "high"); }},
-        {"option: power saving",
-         {},
-         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "power-saving", "on"); }},
-        {"option: wake-up source",
-         {},
-         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "wakeup", "button-only"); }},
-        {"option: battery-low level",
-         {},
-         [](TForm1& w, DeviceClock&) { return ChangeOption(w, "battery-low", "2.0"); }},
-        {"option: auto connect",
-         {},
-         [](TForm1& w, DeviceClock&) {
+        {"option: power saving", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "power-saving", "on"); }},
+        {"option: wake-up source", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "wakeup", "button-only"); }},
+        {"option: battery-low level", {}, [](TForm1& w, DeviceClock&) { return ChangeOption(w, "battery-low", "2.0"); }},
+        {"option: auto connect", {}, [](TForm1& w, DeviceClock&) {
              const SettingRow& row = *FindSetting(QStringLiteral("auto-connect"));
              OptionChange(w.Channel()).sendOnly(row, *ChoiceNamed(row, QStringLiteral("on")));
              return QString();
          }},
         {"read-back", {}, [](TForm1& w, DeviceClock&) { return ReadBack(w); }},
-        {"hotkey store",
-         {},
-         [](TForm1& w, DeviceClock&) {
+        {"hotkey store", {}, [](TForm1& w, DeviceClock&) {
              const quint8 first = FindSetting(QStringLiteral("hotkey1"))->address;
              const bool stored = Hotkeys::Store(w.Channel(), first, 0x0192);
-             return QStringLiteral("stored %1, reads %2")
-                 .arg(stored)
-                 .arg(Hotkeys::Read(w.Channel(), first, {}).value_or(0), 0, 16);
+             return QStringLiteral("stored %1, reads %2").arg(stored).arg(Hotkeys::Read(w.Channel(), first, {}).value_or(0), 0, 16);
          }},
-        {"VID write",
-         {},
-         [](TForm1& w, DeviceClock&) {
-             return writeIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D);
-         }},
-        {"PID write",
-         {},
-         [](TForm1& w, DeviceClock&) {
-             return writeIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42);
-         }},
-        {"string write",
-         {},
-         [](TForm1& w, DeviceClock&) { return WriteString(w, QStringLiteral("Guest Receiver")); }},
-        {"special command 2",
-         {},
-         [](TForm1& w, DeviceClock&) {
+        {"VID write", {}, [](TForm1& w, DeviceClock&) { return WriteIdentityPair(w, EepromWord::kVidHigh, EepromWord::kVidLow, 0x7A3D); }},
+        {"PID write", {}, [](TForm1& w, DeviceClock&) { return WriteIdentityPair(w, EepromWord::kPidHigh, EepromWord::kPidLow, 0x0E42); }},
+        {"string write", {}, [](TForm1& w, DeviceClock&) { return WriteString(w, QStringLiteral("Guest Receiver")); }},
+        {"special command 2", {}, [](TForm1& w, DeviceClock&) {
              const std::optional<SpecialReply> reply = SpecialCommands(w.Channel()).Run(2);
-             return reply ? ReportLog::hex(reply->bytes.data(), int(reply->bytes.size()))
-                          : QStringLiteral("none");
+             return reply ? ReportLog::hex(reply->bytes.data(), int(reply->bytes.size())) : QStringLiteral("none");
          }},
     };
+    // clang-format on
     return sequences;
 }
 

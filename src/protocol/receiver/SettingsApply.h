@@ -36,8 +36,8 @@ std::vector<Change> Differences(const std::vector<std::optional<int>>& current,
 using Write = std::function<SettingsService::Written(const SettingRow&, int choice)>;
 bool Run(std::vector<Change>& changes, bool mouseHeard, const Write& write);
 
-// "wakeup: motion-and-button -> button-only", in the command line's names; with captions, the
-// window's words ("Wakeup Setting: Motion+Button Wakeup -> Button Wakeup Only").
+// "setting: from -> to" in the command line's names of the setting and its values; with
+// captions, in the window's words.
 QString Line(const Change& change, bool captions);
 
 }  // namespace SettingsApply
