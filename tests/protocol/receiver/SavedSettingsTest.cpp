@@ -57,17 +57,4 @@ TEST(SavedSettingsTest, AFileIsCheckedWholeAndTheRefusalNamesTheKeyOrThePlace)
             << file.left(80).toStdString() << " -> " << Outcome(file).toStdString();
 }
 
-TEST(SavedSettingsTest, WhatIsWrittenReadsBackAsItWas)
-{
-    std::vector<std::optional<int>> choices(SettingsTable().size());
-    choices[size_t(SettingIndex(*FindSetting("battery-low")))] = 7;
-    choices[size_t(SettingIndex(*FindSetting("hotkey2")))] = 0;
-    const QByteArray file =
-        SavedSettings::Write(choices, 0x7A3C, 0x0E42, QDateTime::currentDateTime());
-    const SavedSettings::Parsed parsed = SavedSettings::Parse(file);
-    ASSERT_TRUE(parsed.content) << parsed.error.toStdString();
-    EXPECT_EQ(parsed.content->choices, choices);
-    EXPECT_EQ(parsed.content->productId, 0x0E42);
-}
-
 }  // namespace
